@@ -1,0 +1,56 @@
+// The process-wide settings record. The user-interface thread loads and
+// replaces it; proxy connection threads read it at any moment without taking
+// part in any locking protocol of their own. Numbers are atomics; texts are
+// immutable snapshots swapped whole, so no reader ever sees half a value.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+
+namespace hush {
+
+// A text published to other threads: readers get a complete old or new value.
+class SharedText {
+ public:
+  explicit SharedText(std::string initial = {});
+  std::string Get() const;
+  void Set(std::string text);
+
+ private:
+  mutable std::mutex mutex_;
+  std::shared_ptr<const std::string> value_;
+};
+
+// Numbers are 32-bit as in the settings file; signed so that the floors the
+// proxy applies ("at least 256") also catch values written as negatives.
+using SettingNumber = std::atomic<std::int32_t>;
+
+struct ProxySettings {
+  SharedText popupIP{"Hushwall"};
+  SettingNumber popupPort{0};
+  SharedText gatewayIP;
+  SettingNumber gatewayPort{80};
+  SettingNumber gatewayEnable{0};
+  SettingNumber bannerBlock{0};
+  SettingNumber startup{2};
+  SettingNumber displayOnTop{1};
+  SettingNumber disabled{0};
+  SettingNumber useDefaultBufferSizes{1};
+  SettingNumber bufferSize{8192};
+  SettingNumber dnsCacheSize{10};
+  SettingNumber dnsCacheDisable{1};
+  SettingNumber disableProxy{0};
+  // Held the right way round; the file stores it inverted (PopupCheckDisabled).
+  SettingNumber popupCheckEnabled{1};
+  SettingNumber playWave{1};
+  SettingNumber connectionTimeOut{60};
+  SettingNumber useDefaultTimeOut{1};
+};
+
+// The one record of the process.
+ProxySettings& Settings();
+
+}  // namespace hush

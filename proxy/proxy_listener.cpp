@@ -1,0 +1,127 @@
+#include "proxy/proxy_listener.h"
+
+#include <new>
+
+#include "app/proxy_settings.h"
+#include "proxy/diagnostic.h"
+#include "proxy/proxy_connection.h"
+#include "proxy/proxy_state.h"
+#include "proxy/winsock_errors.h"
+
+namespace hush {
+namespace {
+
+using platform::kNoSocket;
+using platform::Socket;
+
+void ReportSocketFailure(const char* format) {
+  std::string error;
+  WinsockErrorText(error);
+  ReportDiagnostic(FormatText(format, error.c_str()));
+}
+
+void ConnectionThread(void* parameter) {
+  const auto browserSocket = reinterpret_cast<Socket>(parameter);
+  try {
+    ProxyConnection connection(browserSocket);
+    connection.Run();
+  } catch (const std::bad_alloc&) {
+    // Out of memory for the relay: the connection's destructor has closed
+    // both sockets; the rest of the proxy carries on.
+  }
+}
+
+// Waits at most ten seconds for each connection that was alive when the
+// stop began, and ends within a second of the last one closing.
+void DrainConnections() {
+  const std::int32_t alive = ActiveConnectionCount.load();
+  for (std::int32_t i = 0; i < 10 * alive; ++i) {
+    if (ActiveConnectionCount.load() == 0) break;
+    platform::SleepMilliseconds(1000);
+  }
+  ConnectionsStarted.store(0);
+}
+
+void AcceptThread(void* parameter) {
+  // The thread owns a reference to the event of the start that created it.
+  std::unique_ptr<std::shared_ptr<platform::ManualResetEvent>> stopEvent(
+      static_cast<std::shared_ptr<platform::ManualResetEvent>*>(parameter));
+  for (Socket listener; (listener = ListenSocket.load()) != kNoSocket;) {
+    Socket accepted = platform::Accept(listener);
+    if (accepted == kNoSocket) continue;
+    platform::SetBlocking(accepted);
+    ConnectionsStarted.store(1);
+    if (!platform::StartDetachedThread(ConnectionThread,
+                                       reinterpret_cast<void*>(accepted),
+                                       /*highestPriority=*/true)) {
+      platform::CloseSocket(accepted);
+      return;
+    }
+  }
+  (*stopEvent)->Wait();
+  DrainConnections();
+}
+
+}  // namespace
+
+ProxyListener::~ProxyListener() {
+  StopListening();
+  if (ConnectionsStarted.load() == 1) platform::SleepMilliseconds(1000);
+}
+
+bool ProxyListener::StartListening() {
+  if (ListenSocket.load() != kNoSocket) StopListening();
+  const auto port =
+      static_cast<std::uint16_t>(Settings().popupPort.load() & 0xFFFF);
+  Socket listener = platform::OpenTcpSocket();
+  if (listener == kNoSocket) {
+    ReportSocketFailure("Unable to create listen socket.\n\n%s");
+    return false;
+  }
+  int size = 0;
+  if (platform::GetIntOption(listener, platform::SocketOption::ReceiveBuffer, size))
+    DefaultReceiveBufferSize.store(size);
+  if (platform::GetIntOption(listener, platform::SocketOption::SendBuffer, size))
+    DefaultSendBufferSize.store(size);
+  platform::SetIntOption(listener, platform::SocketOption::ReuseAddress, 1);
+  const bool bound = platform::BindLoopback(listener, port);
+  const int bindError = platform::LastSocketError();
+  platform::SetBlocking(listener);
+  // The socket is published even when it cannot listen, so that the next
+  // start or the stop closes it.
+  ListenSocket.store(listener);
+  if (!bound) {
+    platform::SetLastSocketError(bindError);
+    ReportSocketFailure("Error creating blocking socket.\n\n%s");
+    return false;
+  }
+  if (!platform::Listen(listener, 5)) {
+    ReportSocketFailure("Error creating listen socket.\n\n%s");
+    return false;
+  }
+  stopEvent_ = std::make_shared<platform::ManualResetEvent>();
+  auto* threadReference =
+      new std::shared_ptr<platform::ManualResetEvent>(stopEvent_);
+  if (!platform::StartDetachedThread(AcceptThread, threadReference,
+                                     /*highestPriority=*/false)) {
+    delete threadReference;
+    return false;
+  }
+  return true;
+}
+
+void ProxyListener::StopListening() {
+  // The stop signal goes out before the socket closes, so that the accept
+  // loop never retries on a closed (or reused) socket number.
+  const Socket listener = ListenSocket.exchange(kNoSocket);
+  platform::CloseSocket(listener);
+  if (stopEvent_) stopEvent_->Set();
+  platform::SleepMilliseconds(500);
+}
+
+std::uint16_t ProxyListener::ListeningPort() const {
+  const Socket listener = ListenSocket.load();
+  return listener == kNoSocket ? 0 : platform::LocalPort(listener);
+}
+
+}  // namespace hush

@@ -1,0 +1,76 @@
+#include "support/test_environment.h"
+
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+#include "app/proxy_settings.h"
+#include "app/settings_store.h"
+#include "proxy/diagnostic.h"
+#include "proxy/platform.h"
+
+namespace hush::test {
+namespace {
+
+std::mutex diagnosticsMutex;
+std::vector<std::string> diagnostics;
+
+class SocketsEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override { ASSERT_TRUE(platform::StartSockets()); }
+};
+
+const auto* const registered =
+    ::testing::AddGlobalTestEnvironment(new SocketsEnvironment);
+
+}  // namespace
+
+std::unique_ptr<ProxyListener> ProxyTest::listener_;
+
+void ResetSettingsToDefaults() {
+  OverrideSettingsFilePath("no-such-folder/HushINI.ini");
+  LoadSettings();
+  OverrideSettingsFilePath("");
+}
+
+void ProxyTest::SetUpTestSuite() {
+  ResetSettingsToDefaults();
+  listener_ = std::make_unique<ProxyListener>();
+  ASSERT_TRUE(listener_->StartListening());
+}
+
+void ProxyTest::TearDownTestSuite() { listener_.reset(); }
+
+void ProxyTest::SetUp() {
+  ResetSettingsToDefaults();
+  std::lock_guard<std::mutex> lock(diagnosticsMutex);
+  diagnostics.clear();
+  SetDiagnosticObserver([](const std::string& text) {
+    std::lock_guard<std::mutex> lock(diagnosticsMutex);
+    diagnostics.push_back(text);
+  });
+}
+
+void ProxyTest::TearDown() {
+  SetDiagnosticObserver(nullptr);
+  ResetSettingsToDefaults();
+}
+
+std::uint16_t ProxyTest::ProxyPort() { return listener_->ListeningPort(); }
+
+std::vector<std::string> ProxyTest::Diagnostics() const {
+  std::lock_guard<std::mutex> lock(diagnosticsMutex);
+  return diagnostics;
+}
+
+bool Eventually(const std::function<bool()>& condition, int limitMs) {
+  const auto deadline =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
+}  // namespace hush::test

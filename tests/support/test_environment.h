@@ -1,0 +1,37 @@
+// Shared set-up for the engine tests: sockets started once, settings back to
+// their defaults between tests, one proxy listener per test suite.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "proxy/proxy_listener.h"
+
+namespace hush::test {
+
+// Every setting back to the value it has when the settings file is missing.
+void ResetSettingsToDefaults();
+
+// A test suite with one running proxy on an ephemeral loopback port.
+class ProxyTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite();
+  static void TearDownTestSuite();
+  void SetUp() override;
+  void TearDown() override;
+  static std::uint16_t ProxyPort();
+  // Diagnostics reported since the test began.
+  std::vector<std::string> Diagnostics() const;
+
+ private:
+  static std::unique_ptr<ProxyListener> listener_;
+};
+
+// Waits up to `limitMs` for `condition` to hold.
+bool Eventually(const std::function<bool()>& condition, int limitMs = 5000);
+
+}  // namespace hush::test
