@@ -8,6 +8,7 @@
 #include <sstream>
 #include <thread>
 
+#include "app/profile.h"
 #include "app/proxy_settings.h"
 #include "app/settings_store.h"
 #include "proxy/diagnostic.h"
@@ -20,7 +21,9 @@ namespace {
 class SettingsStoreTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    path_ = "settings-" + std::string(::testing::UnitTest::GetInstance()
+    // Beside the test program: a bare file name would mean the Windows
+    // folder to the private-profile functions.
+    path_ = profile::ExecutableFolder() + "settings-" + std::string(::testing::UnitTest::GetInstance()
                                           ->current_test_info()->name()) + ".ini";
     std::remove(path_.c_str());
     OverrideSettingsFilePath(path_);
