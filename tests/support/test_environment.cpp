@@ -43,8 +43,12 @@ void ProxyTest::TearDownTestSuite() { listener_.reset(); }
 
 void ProxyTest::SetUp() {
   ResetSettingsToDefaults();
-  std::lock_guard<std::mutex> lock(diagnosticsMutex);
-  diagnostics.clear();
+  {
+    std::lock_guard<std::mutex> lock(diagnosticsMutex);
+    diagnostics.clear();
+  }
+  // Not under diagnosticsMutex: the sink holds its own lock while it calls
+  // the observer, which takes diagnosticsMutex.
   SetDiagnosticObserver([](const std::string& text) {
     std::lock_guard<std::mutex> lock(diagnosticsMutex);
     diagnostics.push_back(text);
