@@ -1,33 +1,51 @@
 #include "proxy/byte_buffer.h"
 
+#include <cstring>
+
 namespace hush {
 
 char* ByteBuffer::Reserve(std::size_t length) {
-  if (start_ > 0 && start_ >= bytes_.size() / 2) {
-    bytes_.erase(0, start_);
-    start_ = 0;
+  if (capacity_ - end_ >= length) return storage_.get() + end_;
+  const std::size_t held = size();
+  if (begin_ > 0 && capacity_ - held >= length) {
+    // Moving what is held to the front makes enough room.
+    std::memmove(storage_.get(), data(), held);
+  } else {
+    std::size_t grown = capacity_ * 2;
+    if (grown < held + length) grown = held + length;
+    std::unique_ptr<char[]> larger(new char[grown]);
+    if (held > 0) std::memcpy(larger.get(), data(), held);
+    storage_.swap(larger);
+    capacity_ = grown;
   }
-  reserved_ = bytes_.size();
-  bytes_.resize(reserved_ + length);
-  return bytes_.data() + reserved_;
+  begin_ = 0;
+  end_ = held;
+  return storage_.get() + end_;
 }
 
-void ByteBuffer::Commit(std::size_t used) { bytes_.resize(reserved_ + used); }
+void ByteBuffer::Append(std::string_view more) {
+  if (more.empty()) return;
+  std::memcpy(Reserve(more.size()), more.data(), more.size());
+  Commit(more.size());
+}
 
 void ByteBuffer::Consume(std::size_t count) {
-  start_ += count < size() ? count : size();
-  if (start_ == bytes_.size()) Clear();
-}
-
-void ByteBuffer::Clear() {
-  bytes_.clear();
-  start_ = 0;
+  begin_ += count < size() ? count : size();
+  if (begin_ == end_) Clear();
 }
 
 void ByteBuffer::Assign(std::string_view content) {
-  std::string next(content);  // content may point into this buffer
-  bytes_.swap(next);
-  start_ = 0;
+  const char* base = storage_.get();
+  if (!content.empty() && content.data() >= base &&
+      content.data() < base + capacity_) {
+    // A part of the buffer itself: slide it to the front.
+    std::memmove(storage_.get(), content.data(), content.size());
+    begin_ = 0;
+    end_ = content.size();
+    return;
+  }
+  Clear();
+  Append(content);
 }
 
 }  // namespace hush

@@ -1,35 +1,36 @@
 // A growable byte array that is filled at the back and drained from the
-// front. Draining only moves a start index, so relaying a stream through it
-// costs no memmove per slice.
+// front. Draining only moves a start index and reserving never clears
+// memory, so relaying a stream through it costs one copy per slice.
 #pragma once
 
 #include <cstddef>
-#include <string>
+#include <memory>
 #include <string_view>
 
 namespace hush {
 
 class ByteBuffer {
  public:
-  const char* data() const { return bytes_.data() + start_; }
-  std::size_t size() const { return bytes_.size() - start_; }
-  bool empty() const { return size() == 0; }
+  const char* data() const { return storage_.get() + begin_; }
+  std::size_t size() const { return end_ - begin_; }
+  bool empty() const { return begin_ == end_; }
   std::string_view view() const { return {data(), size()}; }
-  char operator[](std::size_t i) const { return bytes_[start_ + i]; }
+  char operator[](std::size_t i) const { return storage_[begin_ + i]; }
 
-  void Append(std::string_view more) { bytes_.append(more); }
+  void Append(std::string_view more);
   // Room for `length` more bytes at the back; Commit says how many were used.
   char* Reserve(std::size_t length);
-  void Commit(std::size_t used);
+  void Commit(std::size_t used) { end_ += used; }
   void Consume(std::size_t count);
-  void Clear();
-  // Replaces the content (keeps the allocation).
+  void Clear() { begin_ = end_ = 0; }
+  // Replaces the content; `content` may point into this buffer.
   void Assign(std::string_view content);
 
  private:
-  std::string bytes_;
-  std::size_t start_ = 0;
-  std::size_t reserved_ = 0;
+  std::unique_ptr<char[]> storage_;
+  std::size_t capacity_ = 0;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
 };
 
 }  // namespace hush

@@ -27,12 +27,10 @@ HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64)
 HUSH_TEST_PACKAGES=(curl python3 procps)
 
-# Configures (once) and builds one tree:  hush_build_tree DIR CMAKE-ARGS...
+# Configures and builds one tree:  hush_build_tree DIR CMAKE-ARGS...
 hush_build_tree() {
   local dir=$1; shift
-  if [ ! -f "$HUSH_ROOT/$dir/build.ninja" ]; then
-    cmake -S "$HUSH_ROOT" -B "$HUSH_ROOT/$dir" -G Ninja "$@" >/dev/null
-  fi
+  cmake -S "$HUSH_ROOT" -B "$HUSH_ROOT/$dir" -G Ninja "$@" >/dev/null
   cmake --build "$HUSH_ROOT/$dir" -j "$HUSH_JOBS"
 }
 
