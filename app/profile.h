@@ -22,7 +22,7 @@ std::string ReadText(const std::string& section, const std::string& key,
                      const std::string& defaultValue, const std::string& path,
                      std::size_t capacity);
 
-bool WriteText(const std::string& section, const std::string& key,
-               const std::string& value, const std::string& path);
+bool WriteText(const std::string& section, const std::string& key, const std::string& value,
+               const std::string& path);
 
 }  // namespace hush::profile

@@ -23,8 +23,7 @@ std::string Trim(const std::string& text) {
 }
 
 bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return std::tolower(static_cast<unsigned char>(x)) ==
                   std::tolower(static_cast<unsigned char>(y));
          });
@@ -58,8 +57,8 @@ bool KeyOfLine(const std::string& line, std::string& key, std::string& value) {
 }
 
 // Index range [begin, end) of the section's body, or begin == npos.
-void FindSection(const std::vector<std::string>& lines,
-                 const std::string& section, size_t& begin, size_t& end) {
+void FindSection(const std::vector<std::string>& lines, const std::string& section, size_t& begin,
+                 size_t& end) {
   begin = end = std::string::npos;
   for (size_t i = 0; i < lines.size(); ++i) {
     std::string name;
@@ -73,8 +72,8 @@ void FindSection(const std::vector<std::string>& lines,
   if (begin != std::string::npos) end = lines.size();
 }
 
-bool FindValue(const std::string& section, const std::string& key,
-               const std::string& path, std::string& value) {
+bool FindValue(const std::string& section, const std::string& key, const std::string& path,
+               std::string& value) {
   std::vector<std::string> lines = ReadLines(path);
   size_t begin = 0, end = 0;
   FindSection(lines, section, begin, end);
@@ -103,14 +102,12 @@ std::string ExecutableFolder() {
 std::uint32_t ReadNumber(const std::string& section, const std::string& key,
                          std::uint32_t defaultValue, const std::string& path) {
   std::string value;
-  if (!FindValue(section, key, path, value) || value.empty())
-    return defaultValue;
+  if (!FindValue(section, key, path, value) || value.empty()) return defaultValue;
   size_t i = 0;
   bool negative = false;
   if (value[i] == '-' || value[i] == '+') negative = value[i++] == '-';
   std::uint32_t number = 0;
-  for (; i < value.size() && std::isdigit(static_cast<unsigned char>(value[i]));
-       ++i)
+  for (; i < value.size() && std::isdigit(static_cast<unsigned char>(value[i])); ++i)
     number = number * 10u + static_cast<std::uint32_t>(value[i] - '0');
   return negative ? 0u - number : number;
 }
@@ -123,8 +120,8 @@ std::string ReadText(const std::string& section, const std::string& key,
   return capacity == 0 ? std::string() : value.substr(0, capacity - 1);
 }
 
-bool WriteText(const std::string& section, const std::string& key,
-               const std::string& value, const std::string& path) {
+bool WriteText(const std::string& section, const std::string& key, const std::string& value,
+               const std::string& path) {
   std::vector<std::string> lines = ReadLines(path);
   size_t begin = 0, end = 0;
   FindSection(lines, section, begin, end);

@@ -15,24 +15,24 @@ std::string ExecutableFolder() {
 
 std::uint32_t ReadNumber(const std::string& section, const std::string& key,
                          std::uint32_t defaultValue, const std::string& path) {
-  return ::GetPrivateProfileIntA(section.c_str(), key.c_str(),
-                                 static_cast<INT>(defaultValue), path.c_str());
+  return ::GetPrivateProfileIntA(section.c_str(), key.c_str(), static_cast<INT>(defaultValue),
+                                 path.c_str());
 }
 
 std::string ReadText(const std::string& section, const std::string& key,
                      const std::string& defaultValue, const std::string& path,
                      std::size_t capacity) {
   std::vector<char> buffer(capacity, '\0');
-  DWORD length = ::GetPrivateProfileStringA(
-      section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
-      static_cast<DWORD>(capacity), path.c_str());
+  DWORD length =
+      ::GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer.data(),
+                                 static_cast<DWORD>(capacity), path.c_str());
   return std::string(buffer.data(), length);
 }
 
-bool WriteText(const std::string& section, const std::string& key,
-               const std::string& value, const std::string& path) {
-  return ::WritePrivateProfileStringA(section.c_str(), key.c_str(),
-                                      value.c_str(), path.c_str()) != FALSE;
+bool WriteText(const std::string& section, const std::string& key, const std::string& value,
+               const std::string& path) {
+  return ::WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), path.c_str()) !=
+         FALSE;
 }
 
 }  // namespace hush::profile

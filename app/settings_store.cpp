@@ -22,12 +22,10 @@ std::atomic<bool> writeFailureReported{false};
 
 void ReadNumber(const char* key, SettingNumber& field, std::uint32_t fallback,
                 const std::string& path) {
-  field.store(static_cast<std::int32_t>(
-      profile::ReadNumber(kSection, key, fallback, path)));
+  field.store(static_cast<std::int32_t>(profile::ReadNumber(kSection, key, fallback, path)));
 }
 
-void ReadText(const char* key, SharedText& field, const char* fallback,
-              const std::string& path) {
+void ReadText(const char* key, SharedText& field, const char* fallback, const std::string& path) {
   field.Set(profile::ReadText(kSection, key, fallback, path, kTextCapacity));
 }
 
@@ -74,8 +72,7 @@ void LoadSettings() {
   ReadNumber("DNSCacheDisable", s.dnsCacheDisable, 1, path);
   ReadNumber("DisableProxy", s.disableProxy, 0, path);
   // Read into a local first so that readers never see the stored polarity.
-  const bool checkingDisabled =
-      profile::ReadNumber(kSection, "PopupCheckDisabled", 0, path) != 0;
+  const bool checkingDisabled = profile::ReadNumber(kSection, "PopupCheckDisabled", 0, path) != 0;
   s.popupCheckEnabled.store(checkingDisabled ? 0 : 1);
   ReadNumber("PlayWave", s.playWave, 1, path);
   ReadNumber("ConnectionTimeOut", s.connectionTimeOut, 60, path);

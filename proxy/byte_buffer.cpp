@@ -36,8 +36,7 @@ void ByteBuffer::Consume(std::size_t count) {
 
 void ByteBuffer::Assign(std::string_view content) {
   const char* base = storage_.get();
-  if (!content.empty() && content.data() >= base &&
-      content.data() < base + capacity_) {
+  if (!content.empty() && content.data() >= base && content.data() < base + capacity_) {
     // A part of the buffer itself: slide it to the front.
     std::memmove(storage_.get(), content.data(), content.size());
     begin_ = 0;

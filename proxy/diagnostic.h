@@ -10,8 +10,7 @@ namespace hush {
 void ReportDiagnostic(const std::string& text);
 
 // printf-style formatting for diagnostic texts (the wsprintfA conversions).
-std::string FormatText(const char* format, ...)
-    __attribute__((format(printf, 1, 2)));
+std::string FormatText(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // True when a diagnostic would go anywhere, so callers can skip formatting.
 bool DiagnosticsWanted();

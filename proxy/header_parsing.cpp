@@ -9,8 +9,7 @@ namespace {
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
 
 bool OffersGzip(std::string_view line) {
-  return ContainsIgnoreCase(line, "accept-encoding:") &&
-         ContainsIgnoreCase(line, "gzip");
+  return ContainsIgnoreCase(line, "accept-encoding:") && ContainsIgnoreCase(line, "gzip");
 }
 
 }  // namespace
@@ -37,8 +36,7 @@ bool SplitHeaderBlock(ByteBuffer& buffer, std::vector<std::string>& lines,
   // A line ends at an LF that has a byte after it; the byte after it (and,
   // past a CR, the one after that) decides whether the block ends there.
   while (lineStart < bytes.size() - 1) {
-    const void* lf = std::memchr(bytes.data() + lineStart, '\n',
-                                 bytes.size() - 1 - lineStart);
+    const void* lf = std::memchr(bytes.data() + lineStart, '\n', bytes.size() - 1 - lineStart);
     if (lf == nullptr) break;
     size_t end = static_cast<size_t>(static_cast<const char*>(lf) - bytes.data()) + 1;
     if (end < bytes.size() && bytes[end] == '\r') ++end;
@@ -63,14 +61,12 @@ std::string JoinHeader(const std::vector<std::string>& lines) {
   for (const std::string& line : lines) total += line.size();
   header.reserve(total);
   for (const std::string& line : lines) header += line;
-  while (header.size() > 1 && (header.back() == '\r' || header.back() == '\n'))
-    header.pop_back();
+  while (header.size() > 1 && (header.back() == '\r' || header.back() == '\n')) header.pop_back();
   header += "\r\n\r\n";
   return header;
 }
 
-int Tokenize(std::string_view text, std::string_view separators,
-             std::vector<std::string>& tokens) {
+int Tokenize(std::string_view text, std::string_view separators, std::vector<std::string>& tokens) {
   tokens.clear();
   size_t end = text.find_first_of(std::string_view("\0\n", 2));
   if (end != std::string_view::npos) text = text.substr(0, end);
@@ -94,9 +90,7 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
 
 bool ContainsIgnoreCase(std::string_view text, std::string_view part) {
   return std::search(text.begin(), text.end(), part.begin(), part.end(),
-                     [](char a, char b) {
-                       return LowerAscii(a) == LowerAscii(b);
-                     }) != text.end();
+                     [](char a, char b) { return LowerAscii(a) == LowerAscii(b); }) != text.end();
 }
 
 std::string ToLower(std::string_view text) {

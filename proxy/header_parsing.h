@@ -38,8 +38,7 @@ bool SplitHeaderBlock(ByteBuffer& buffer, std::vector<std::string>& lines,
 std::string JoinHeader(const std::vector<std::string>& lines);
 
 // Maximal runs of non-separator bytes; a NUL or LF ends the text.
-int Tokenize(std::string_view text, std::string_view separators,
-             std::vector<std::string>& tokens);
+int Tokenize(std::string_view text, std::string_view separators, std::vector<std::string>& tokens);
 
 bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 bool ContainsIgnoreCase(std::string_view text, std::string_view part);

@@ -39,6 +39,9 @@ enum SocketErrorCode : int {
   kErrConnectionRefused = 10061,
 };
 
+// The longest queue of pending connections the system offers (SOMAXCONN).
+extern const int kMaxListenBacklog;
+
 enum class SocketOption { ReceiveBuffer, SendBuffer, ReuseAddress, NoDelay };
 
 bool StartSockets();
@@ -59,16 +62,14 @@ Socket Accept(Socket listener);
 // The bound port in host order, 0 when unknown.
 std::uint16_t LocalPort(Socket socket);
 // addressNetworkOrder as inet_addr returns it.
-bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder,
-                 std::uint16_t port);
+bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder, std::uint16_t port);
 int Receive(Socket socket, char* buffer, int length);
 int Send(Socket socket, const char* buffer, int length);
 
 // Waits until `first` or `second` (which may be kNoSocket) is readable.
 // timeoutMs < 0 waits without limit. Returns -1 on error, 0 on time-out and
 // a positive count when something is readable.
-int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady,
-                 bool& secondReady);
+int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady, bool& secondReady);
 
 // inet_addr: a dotted IPv4 address in network order.
 bool ParseDottedIPv4(const std::string& text, std::uint32_t& address);
@@ -76,8 +77,7 @@ bool ParseDottedIPv4(const std::string& text, std::uint32_t& address);
 bool ResolveIPv4(const std::string& host, std::uint32_t& address);
 
 // Starts a thread that nobody joins.
-bool StartDetachedThread(void (*entry)(void*), void* argument,
-                         bool highestPriority);
+bool StartDetachedThread(void (*entry)(void*), void* argument, bool highestPriority);
 void SleepMilliseconds(unsigned milliseconds);
 
 // An unnamed manual-reset event, created non-signalled.

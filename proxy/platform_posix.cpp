@@ -27,28 +27,47 @@ int Native(Socket socket) { return static_cast<int>(socket); }
 
 int WinsockCodeFor(int error) {
   switch (error) {
-    case 0: return 0;
-    case EACCES: return kErrAccess;
-    case EFAULT: return kErrFault;
-    case EINVAL: return kErrInvalid;
-    case EWOULDBLOCK: return kErrWouldBlock;
-    case EINPROGRESS: return kErrInProgress;
+    case 0:
+      return 0;
+    case EACCES:
+      return kErrAccess;
+    case EFAULT:
+      return kErrFault;
+    case EINVAL:
+      return kErrInvalid;
+    case EWOULDBLOCK:
+      return kErrWouldBlock;
+    case EINPROGRESS:
+      return kErrInProgress;
     case EBADF:
-    case ENOTSOCK: return kErrNotSocket;
-    case EMSGSIZE: return kErrMessageSize;
-    case EOPNOTSUPP: return kErrNotSupported;
-    case EADDRINUSE: return kErrAddressInUse;
-    case ENETDOWN: return kErrNetworkDown;
-    case ENETRESET: return kErrNetworkReset;
-    case ECONNABORTED: return kErrConnectionAborted;
+    case ENOTSOCK:
+      return kErrNotSocket;
+    case EMSGSIZE:
+      return kErrMessageSize;
+    case EOPNOTSUPP:
+      return kErrNotSupported;
+    case EADDRINUSE:
+      return kErrAddressInUse;
+    case ENETDOWN:
+      return kErrNetworkDown;
+    case ENETRESET:
+      return kErrNetworkReset;
+    case ECONNABORTED:
+      return kErrConnectionAborted;
     case ECONNRESET:
-    case EPIPE: return kErrConnectionReset;
+    case EPIPE:
+      return kErrConnectionReset;
     case ENOBUFS:
-    case ENOMEM: return kErrNoBuffers;
-    case ENOTCONN: return kErrNotConnected;
-    case ESHUTDOWN: return kErrShutdown;
-    case ECONNREFUSED: return kErrConnectionRefused;
-    default: return 20000 + error;  // outside every Winsock code
+    case ENOMEM:
+      return kErrNoBuffers;
+    case ENOTCONN:
+      return kErrNotConnected;
+    case ESHUTDOWN:
+      return kErrShutdown;
+    case ECONNREFUSED:
+      return kErrConnectionRefused;
+    default:
+      return 20000 + error;  // outside every Winsock code
   }
 }
 
@@ -80,6 +99,8 @@ bool OptionLevelAndName(SocketOption option, int& level, int& name) {
 
 }  // namespace
 
+const int kMaxListenBacklog = SOMAXCONN;
+
 bool StartSockets() { return true; }
 int LastSocketError() { return lastSocketError; }
 void SetLastSocketError(int code) { lastSocketError = code; }
@@ -108,14 +129,12 @@ bool GetIntOption(Socket socket, SocketOption option, int& value) {
 bool SetIntOption(Socket socket, SocketOption option, int value) {
   int level = 0, name = 0;
   return OptionLevelAndName(option, level, name) &&
-         Remember(::setsockopt(Native(socket), level, name, &value,
-                               sizeof(value))) == 0;
+         Remember(::setsockopt(Native(socket), level, name, &value, sizeof(value))) == 0;
 }
 
 bool SetBlocking(Socket socket) {
   int flags = Remember(::fcntl(Native(socket), F_GETFL));
-  return flags >= 0 &&
-         Remember(::fcntl(Native(socket), F_SETFL, flags & ~O_NONBLOCK)) == 0;
+  return flags >= 0 && Remember(::fcntl(Native(socket), F_SETFL, flags & ~O_NONBLOCK)) == 0;
 }
 
 bool BindLoopback(Socket socket, std::uint16_t port) {
@@ -123,13 +142,11 @@ bool BindLoopback(Socket socket, std::uint16_t port) {
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  return Remember(::bind(Native(socket), reinterpret_cast<sockaddr*>(&address),
-                         sizeof(address))) == 0;
+  return Remember(::bind(Native(socket), reinterpret_cast<sockaddr*>(&address), sizeof(address))) ==
+         0;
 }
 
-bool Listen(Socket socket, int backlog) {
-  return Remember(::listen(Native(socket), backlog)) == 0;
-}
+bool Listen(Socket socket, int backlog) { return Remember(::listen(Native(socket), backlog)) == 0; }
 
 Socket Accept(Socket listener) {
   int s = Remember(::accept4(Native(listener), nullptr, nullptr, SOCK_CLOEXEC));
@@ -139,35 +156,29 @@ Socket Accept(Socket listener) {
 std::uint16_t LocalPort(Socket socket) {
   sockaddr_in address{};
   socklen_t length = sizeof(address);
-  if (::getsockname(Native(socket), reinterpret_cast<sockaddr*>(&address),
-                    &length) != 0)
-    return 0;
+  if (::getsockname(Native(socket), reinterpret_cast<sockaddr*>(&address), &length) != 0) return 0;
   return ntohs(address.sin_port);
 }
 
-bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder,
-                 std::uint16_t port) {
+bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder, std::uint16_t port) {
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
   address.sin_addr.s_addr = addressNetworkOrder;
-  return Remember(::connect(Native(socket),
-                            reinterpret_cast<sockaddr*>(&address),
+  return Remember(::connect(Native(socket), reinterpret_cast<sockaddr*>(&address),
                             sizeof(address))) == 0;
 }
 
 int Receive(Socket socket, char* buffer, int length) {
-  return static_cast<int>(
-      Remember(::recv(Native(socket), buffer, static_cast<size_t>(length), 0)));
+  return static_cast<int>(Remember(::recv(Native(socket), buffer, static_cast<size_t>(length), 0)));
 }
 
 int Send(Socket socket, const char* buffer, int length) {
-  return static_cast<int>(Remember(
-      ::send(Native(socket), buffer, static_cast<size_t>(length), MSG_NOSIGNAL)));
+  return static_cast<int>(
+      Remember(::send(Native(socket), buffer, static_cast<size_t>(length), MSG_NOSIGNAL)));
 }
 
-int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady,
-                 bool& secondReady) {
+int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady, bool& secondReady) {
   // poll, not select: descriptors above FD_SETSIZE are common with many
   // connections.
   pollfd fds[2] = {{Native(first), POLLIN, 0}, {Native(second), POLLIN, 0}};
@@ -176,8 +187,7 @@ int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady,
   const short ready = POLLIN | POLLHUP | POLLERR;
   firstReady = result > 0 && (fds[0].revents & ready) != 0;
   secondReady = result > 0 && count == 2 && (fds[1].revents & ready) != 0;
-  if (result > 0 && ((fds[0].revents | (count == 2 ? fds[1].revents : 0)) &
-                     POLLNVAL) != 0) {
+  if (result > 0 && ((fds[0].revents | (count == 2 ? fds[1].revents : 0)) & POLLNVAL) != 0) {
     lastSocketError = kErrNotSocket;
     return -1;
   }
@@ -197,16 +207,13 @@ bool ResolveIPv4(const std::string& host, std::uint32_t& address) {
   hints.ai_family = AF_INET;
   hints.ai_socktype = SOCK_STREAM;
   addrinfo* result = nullptr;
-  if (::getaddrinfo(host.c_str(), nullptr, &hints, &result) != 0 ||
-      result == nullptr)
-    return false;
+  if (::getaddrinfo(host.c_str(), nullptr, &hints, &result) != 0 || result == nullptr) return false;
   address = reinterpret_cast<sockaddr_in*>(result->ai_addr)->sin_addr.s_addr;
   ::freeaddrinfo(result);
   return true;
 }
 
-bool StartDetachedThread(void (*entry)(void*), void* argument,
-                         bool /*highestPriority*/) {
+bool StartDetachedThread(void (*entry)(void*), void* argument, bool /*highestPriority*/) {
   // Raising a thread's priority needs privileges on Linux; the native build
   // runs every thread at the normal priority.
   try {

@@ -1,6 +1,6 @@
 // Winsock and Win32 implementation of the engine's platform edge.
-#include <winsock2.h>
 #include <windows.h>
+#include <winsock2.h>
 #include <ws2tcpip.h>
 
 #include "proxy/platform.h"
@@ -42,6 +42,8 @@ DWORD WINAPI ThreadTrampoline(LPVOID parameter) {
 
 }  // namespace
 
+const int kMaxListenBacklog = SOMAXCONN;
+
 bool StartSockets() {
   WSADATA data;
   return WSAStartup(MAKEWORD(1, 1), &data) == 0;
@@ -65,15 +67,13 @@ bool GetIntOption(Socket socket, SocketOption option, int& value) {
   int level = 0, name = 0;
   int length = sizeof(value);
   return OptionLevelAndName(option, level, name) &&
-         ::getsockopt(Native(socket), level, name,
-                      reinterpret_cast<char*>(&value), &length) == 0;
+         ::getsockopt(Native(socket), level, name, reinterpret_cast<char*>(&value), &length) == 0;
 }
 
 bool SetIntOption(Socket socket, SocketOption option, int value) {
   int level = 0, name = 0;
   return OptionLevelAndName(option, level, name) &&
-         ::setsockopt(Native(socket), level, name,
-                      reinterpret_cast<const char*>(&value),
+         ::setsockopt(Native(socket), level, name, reinterpret_cast<const char*>(&value),
                       sizeof(value)) == 0;
 }
 
@@ -87,13 +87,10 @@ bool BindLoopback(Socket socket, std::uint16_t port) {
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
   address.sin_addr.s_addr = inet_addr("127.0.0.1");
-  return ::bind(Native(socket), reinterpret_cast<sockaddr*>(&address),
-                sizeof(address)) == 0;
+  return ::bind(Native(socket), reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
 }
 
-bool Listen(Socket socket, int backlog) {
-  return ::listen(Native(socket), backlog) == 0;
-}
+bool Listen(Socket socket, int backlog) { return ::listen(Native(socket), backlog) == 0; }
 
 Socket Accept(Socket listener) {
   SOCKET s = ::accept(Native(listener), nullptr, nullptr);
@@ -103,20 +100,16 @@ Socket Accept(Socket listener) {
 std::uint16_t LocalPort(Socket socket) {
   sockaddr_in address{};
   int length = sizeof(address);
-  if (::getsockname(Native(socket), reinterpret_cast<sockaddr*>(&address),
-                    &length) != 0)
-    return 0;
+  if (::getsockname(Native(socket), reinterpret_cast<sockaddr*>(&address), &length) != 0) return 0;
   return ntohs(address.sin_port);
 }
 
-bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder,
-                 std::uint16_t port) {
+bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder, std::uint16_t port) {
   sockaddr_in address{};
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
   address.sin_addr.s_addr = addressNetworkOrder;
-  return ::connect(Native(socket), reinterpret_cast<sockaddr*>(&address),
-                   sizeof(address)) == 0;
+  return ::connect(Native(socket), reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
 }
 
 int Receive(Socket socket, char* buffer, int length) {
@@ -127,18 +120,15 @@ int Send(Socket socket, const char* buffer, int length) {
   return ::send(Native(socket), buffer, length, 0);
 }
 
-int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady,
-                 bool& secondReady) {
+int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady, bool& secondReady) {
   fd_set readable;
   FD_ZERO(&readable);
   FD_SET(Native(first), &readable);
   if (second != kNoSocket) FD_SET(Native(second), &readable);
   timeval limit{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-  int result =
-      ::select(0, &readable, nullptr, nullptr, timeoutMs < 0 ? nullptr : &limit);
+  int result = ::select(0, &readable, nullptr, nullptr, timeoutMs < 0 ? nullptr : &limit);
   firstReady = result > 0 && FD_ISSET(Native(first), &readable);
-  secondReady = result > 0 && second != kNoSocket &&
-                FD_ISSET(Native(second), &readable);
+  secondReady = result > 0 && second != kNoSocket && FD_ISSET(Native(second), &readable);
   return result == SOCKET_ERROR ? -1 : result;
 }
 
@@ -152,15 +142,13 @@ bool ParseDottedIPv4(const std::string& text, std::uint32_t& address) {
 bool ResolveIPv4(const std::string& host, std::uint32_t& address) {
   // gethostbyname keeps its result per thread in Winsock.
   hostent* entry = ::gethostbyname(host.c_str());
-  if (entry == nullptr || entry->h_addrtype != AF_INET ||
-      entry->h_addr_list[0] == nullptr)
+  if (entry == nullptr || entry->h_addrtype != AF_INET || entry->h_addr_list[0] == nullptr)
     return false;
   CopyMemory(&address, entry->h_addr_list[0], sizeof(address));
   return true;
 }
 
-bool StartDetachedThread(void (*entry)(void*), void* argument,
-                         bool highestPriority) {
+bool StartDetachedThread(void (*entry)(void*), void* argument, bool highestPriority) {
   auto* start = new ThreadStart{entry, argument};
   HANDLE thread = ::CreateThread(nullptr, 0, ThreadTrampoline, start, 0, nullptr);
   if (thread == nullptr) {
@@ -184,9 +172,7 @@ struct ManualResetEvent::State {
 ManualResetEvent::ManualResetEvent() : state_(std::make_unique<State>()) {}
 ManualResetEvent::~ManualResetEvent() = default;
 void ManualResetEvent::Set() { ::SetEvent(state_->handle); }
-void ManualResetEvent::Wait() {
-  ::WaitForSingleObject(state_->handle, INFINITE);
-}
+void ManualResetEvent::Wait() { ::WaitForSingleObject(state_->handle, INFINITE); }
 
 void DebugOutput(const std::string& text) {
 #ifndef NDEBUG

@@ -67,8 +67,7 @@ void InjectSendFailuresForTesting(int errorCode, int count) {
   injectedSendFailures.store(count);
 }
 
-ProxyConnection::ProxyConnection(Socket browserSocket)
-    : browserSocket_(browserSocket) {
+ProxyConnection::ProxyConnection(Socket browserSocket) : browserSocket_(browserSocket) {
   ActiveConnectionCount.fetch_add(1);
 }
 
@@ -89,8 +88,8 @@ void ProxyConnection::ChooseBufferSizes() {
   useDefaultBufferSizes_ = settings.useDefaultBufferSizes.load() != 0;
   std::int32_t size;
   if (useDefaultBufferSizes_) {
-    size = std::max({DefaultReceiveBufferSize.load(),
-                     DefaultSendBufferSize.load(), std::int32_t{256}});
+    size = std::max(
+        {DefaultReceiveBufferSize.load(), DefaultSendBufferSize.load(), std::int32_t{256}});
   } else {
     size = std::max(settings.bufferSize.load(), std::int32_t{1});
   }
@@ -99,15 +98,13 @@ void ProxyConnection::ChooseBufferSizes() {
 
 void ProxyConnection::ApplyBufferSizes(Socket socket) const {
   platform::SetIntOption(socket, platform::SocketOption::SendBuffer, sendSize_);
-  platform::SetIntOption(socket, platform::SocketOption::ReceiveBuffer,
-                         receiveSize_);
+  platform::SetIntOption(socket, platform::SocketOption::ReceiveBuffer, receiveSize_);
 }
 
 int ProxyConnection::SelectTimeoutMs() const {
   const ProxySettings& settings = Settings();
   if (settings.useDefaultTimeOut.load() != 0) return -1;
-  const auto seconds =
-      static_cast<std::uint32_t>(settings.connectionTimeOut.load());
+  const auto seconds = static_cast<std::uint32_t>(settings.connectionTimeOut.load());
   // Beyond what a millisecond count holds the wait is as good as unlimited.
   return seconds > INT_MAX / 1000 ? -1 : static_cast<int>(seconds * 1000);
 }
@@ -126,8 +123,8 @@ void ProxyConnection::RelayLoop() {
   while (ListenSocket.load(std::memory_order_relaxed) != kNoSocket) {
     bool browserReady = false, serverReady = false;
     const Socket polledServer = serverSocket_;
-    if (platform::WaitReadable(browserSocket_, polledServer, SelectTimeoutMs(),
-                               browserReady, serverReady) < 0)
+    if (platform::WaitReadable(browserSocket_, polledServer, SelectTimeoutMs(), browserReady,
+                               serverReady) < 0)
       break;
     if (browserReady) {
       const bool browserOpen = ReceiveInto(browserSocket_, toServer_);
@@ -139,8 +136,7 @@ void ProxyConnection::RelayLoop() {
       }
     }
     // The dispatcher may have replaced the server connection meanwhile.
-    if (serverReady && serverSocket_ != kNoSocket &&
-        serverSocket_ == polledServer) {
+    if (serverReady && serverSocket_ != kNoSocket && serverSocket_ == polledServer) {
       const bool serverOpen = ReceiveInto(serverSocket_, toBrowser_);
       requestState_ = kAwaitingHeader;
       if (!toBrowser_.empty()) OnServerData();
@@ -230,8 +226,7 @@ void ProxyConnection::ParseRequestLine(const std::string& line) {
 }
 
 bool ProxyConnection::ConnectToServer() {
-  if (!previousHostName_.empty() &&
-      (hostName_ != previousHostName_ || port_ != previousPort_) &&
+  if (!previousHostName_.empty() && (hostName_ != previousHostName_ || port_ != previousPort_) &&
       serverSocket_ != kNoSocket) {
     platform::CloseSocket(serverSocket_);
     serverSocket_ = kNoSocket;
@@ -263,8 +258,7 @@ bool ProxyConnection::ConnectToServer() {
   }
 
   if (DiagnosticsWanted())
-    ReportDiagnostic(FormatText("Connecting to '%s' port = %u",
-                                targetHost.c_str(),
+    ReportDiagnostic(FormatText("Connecting to '%s' port = %u", targetHost.c_str(),
                                 static_cast<unsigned>(port_)));
   if (serverSocket_ == kNoSocket) {
     serverSocket_ = OpenServerSocket(targetHost, port_);
@@ -280,8 +274,7 @@ bool ProxyConnection::ConnectToServer() {
 
 Socket ProxyConnection::OpenServerSocket(const std::string& host, int port) {
   std::uint32_t address = 0;
-  if (!platform::ParseDottedIPv4(host, address) &&
-      !platform::ResolveIPv4(host, address))
+  if (!platform::ParseDottedIPv4(host, address) && !platform::ResolveIPv4(host, address))
     return kNoSocket;
   Socket server = platform::OpenTcpSocket();
   if (server == kNoSocket) return kNoSocket;
@@ -298,12 +291,10 @@ int ProxyConnection::SendAll(Socket socket, ByteBuffer& buffer) {
   if (socket == kNoSocket || buffer.empty()) return 0;
   int total = 0;
   while (!buffer.empty()) {
-    const int slice = static_cast<int>(
-        std::min(buffer.size(), static_cast<size_t>(sendSize_)));
+    const int slice = static_cast<int>(std::min(buffer.size(), static_cast<size_t>(sendSize_)));
     const int sent = SendSlice(socket, buffer.data(), slice);
     if (sent < 1) {
-      if (platform::LastSocketError() == platform::kErrNoBuffers)
-        BackOffBufferSize();
+      if (platform::LastSocketError() == platform::kErrNoBuffers) BackOffBufferSize();
       break;
     }
     total += sent;

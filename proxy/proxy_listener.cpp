@@ -51,8 +51,7 @@ void AcceptThread(void* parameter) {
     if (accepted == kNoSocket) continue;
     platform::SetBlocking(accepted);
     ConnectionsStarted.store(1);
-    if (!platform::StartDetachedThread(ConnectionThread,
-                                       reinterpret_cast<void*>(accepted),
+    if (!platform::StartDetachedThread(ConnectionThread, reinterpret_cast<void*>(accepted),
                                        /*highestPriority=*/true)) {
       platform::CloseSocket(accepted);
       return;
@@ -71,8 +70,7 @@ ProxyListener::~ProxyListener() {
 
 bool ProxyListener::StartListening() {
   if (ListenSocket.load() != kNoSocket) StopListening();
-  const auto port =
-      static_cast<std::uint16_t>(Settings().popupPort.load() & 0xFFFF);
+  const auto port = static_cast<std::uint16_t>(Settings().popupPort.load() & 0xFFFF);
   Socket listener = platform::OpenTcpSocket();
   if (listener == kNoSocket) {
     ReportSocketFailure("Unable to create listen socket.\n\n%s");
@@ -95,13 +93,15 @@ bool ProxyListener::StartListening() {
     ReportSocketFailure("Error creating blocking socket.\n\n%s");
     return false;
   }
-  if (!platform::Listen(listener, 5)) {
+  // Browsers open many connections at once when a page loads; a short queue
+  // of pending connections refuses (Windows) or stalls for a second (Linux)
+  // the ones beyond it. The system's longest queue keeps bursts whole.
+  if (!platform::Listen(listener, platform::kMaxListenBacklog)) {
     ReportSocketFailure("Error creating listen socket.\n\n%s");
     return false;
   }
   stopEvent_ = std::make_shared<platform::ManualResetEvent>();
-  auto* threadReference =
-      new std::shared_ptr<platform::ManualResetEvent>(stopEvent_);
+  auto* threadReference = new std::shared_ptr<platform::ManualResetEvent>(stopEvent_);
   if (!platform::StartDetachedThread(AcceptThread, threadReference,
                                      /*highestPriority=*/false)) {
     delete threadReference;

@@ -18,7 +18,9 @@ constexpr ErrorText kErrorTexts[] = {
     {10035, "The socket is marked as nonblocking and the requested operation would block."},
     {10036, "A blocking Windows Sockets operation is in progress."},
     {10038, "The descriptor is not a socket."},
-    {10040, "The socket is of type SOCK_DGRAM, and the datagram is larger than the maximum supported by the Windows Sockets implementation."},
+    {10040,
+     "The socket is of type SOCK_DGRAM, and the datagram is larger than the maximum supported by "
+     "the Windows Sockets implementation."},
     {10045, "MSG_OOB was specified, but the socket is not of type SOCK_STREAM."},
     {10050, "The Windows Sockets implementation detected that the network subsystem failed."},
     {10052, "The connection must be reset because the Windows Sockets implementation dropped it."},

@@ -1,8 +1,8 @@
 // The byte-level helpers of the request side: where a header ends, how it
 // is cut into lines and put back together, and how text is split.
-#include <gtest/gtest.h>
-
 #include "proxy/header_parsing.h"
+
+#include <gtest/gtest.h>
 
 namespace hush {
 namespace {
@@ -17,8 +17,8 @@ TEST(HeaderEnd, RecognisesEveryBlankLineForm) {
   EXPECT_FALSE(IsHeaderComplete(""));
 }
 
-std::vector<std::string> Split(const std::string& bytes, ByteBuffer& buffer,
-                               bool dropGzip, bool* finished = nullptr) {
+std::vector<std::string> Split(const std::string& bytes, ByteBuffer& buffer, bool dropGzip,
+                               bool* finished = nullptr) {
   buffer.Clear();
   buffer.Append(bytes);
   std::vector<std::string> lines;
@@ -85,8 +85,7 @@ TEST(HeaderSplit, ClassifierSeesLowercasedLines) {
 TEST(HeaderJoin, EndsWithExactlyOneBlankLine) {
   EXPECT_EQ(JoinHeader({"GET / HTTP/1.0\r\n", "Host: a\r\n\r\n"}),
             "GET / HTTP/1.0\r\nHost: a\r\n\r\n");
-  EXPECT_EQ(JoinHeader({"GET / HTTP/1.0\n", "Host: a\n\n"}),
-            "GET / HTTP/1.0\nHost: a\r\n\r\n");
+  EXPECT_EQ(JoinHeader({"GET / HTTP/1.0\n", "Host: a\n\n"}), "GET / HTTP/1.0\nHost: a\r\n\r\n");
   // The first byte is never removed, even when it is a line end.
   EXPECT_EQ(JoinHeader({"\r\n"}), "\r\r\n\r\n");
   EXPECT_EQ(JoinHeader({}), "\r\n\r\n");

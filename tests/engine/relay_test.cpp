@@ -51,11 +51,8 @@ TEST_F(RelayTest, HttpsSchemeWithoutConnectGoesToPort80) {
 
 TEST_F(RelayTest, UnparsableRequestsGetThe400ReplyAndTheConnectionEnds) {
   for (const char* request :
-       {"GET /path-only HTTP/1.1\r\nHost: h\r\n\r\n",
-        "GET http://hostonly HTTP/1.1\r\n\r\n",
-        "GET http://h/a b HTTP/1.1\r\n\r\n",
-        "GET ftp://h/ HTTP/1.1\r\n\r\n",
-        "\r\n\r\n",
+       {"GET /path-only HTTP/1.1\r\nHost: h\r\n\r\n", "GET http://hostonly HTTP/1.1\r\n\r\n",
+        "GET http://h/a b HTTP/1.1\r\n\r\n", "GET ftp://h/ HTTP/1.1\r\n\r\n", "\r\n\r\n",
         "GET http://h/ HTTP/1.0\n\r\r\n"}) {
     RawClient browser(ProxyPort());
     browser.Send(request);
@@ -75,8 +72,7 @@ TEST_F(RelayTest, PathOnlyRequestAfterAGoodOneGetsThe400Reply) {
 
 TEST_F(RelayTest, AHeaderThatNeverEndsIsRefused) {
   RawClient browser(ProxyPort());
-  browser.Send("GET http://h/ HTTP/1.1\r\nX-Long: " +
-               std::string(kMaxHeaderBlock, 'x'));
+  browser.Send("GET http://h/ HTTP/1.1\r\nX-Long: " + std::string(kMaxHeaderBlock, 'x'));
   EXPECT_EQ(browser.ReadToEnd(), kInvalidHeaderReply);
   EXPECT_TRUE(browser.PeerClosed());
 }
@@ -87,8 +83,7 @@ TEST_F(RelayTest, UnreachableSitesGetThe404Reply) {
     OriginServer gone(Ok());
     refusedPort = gone.port();
   }
-  for (const std::string& url :
-       {std::string("http://no-such-host.invalid/"), Url(refusedPort)}) {
+  for (const std::string& url : {std::string("http://no-such-host.invalid/"), Url(refusedPort)}) {
     RawClient browser(ProxyPort());
     browser.Send("GET " + url + " HTTP/1.0\r\n\r\n");
     EXPECT_EQ(browser.ReadToEnd(), kConnectFailedReply) << url;
@@ -101,8 +96,7 @@ TEST_F(RelayTest, OnlyGzipOffersAreRemoved) {
   browser.Send("GET " + Url(origin.port()) +
                " HTTP/1.1\r\nAccept-Encoding: gzip, deflate\r\nHost: h\r\n\r\n");
   browser.ReadResponse();
-  browser.Send("GET " + Url(origin.port()) +
-               " HTTP/1.1\r\nAccept-Encoding: deflate\r\n\r\n");
+  browser.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\nAccept-Encoding: deflate\r\n\r\n");
   browser.ReadResponse();
   EXPECT_EQ(origin.Received(0),
             "GET / HTTP/1.1\r\nHost: h\r\n\r\n"
@@ -113,8 +107,7 @@ TEST_F(RelayTest, FilteringOffKeepsTheGzipOffer) {
   Settings().disabled.store(1);
   OriginServer origin(Ok());
   RawClient browser(ProxyPort());
-  browser.Send("GET " + Url(origin.port()) +
-               " HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
+  browser.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
   browser.ReadResponse();
   EXPECT_EQ(origin.Received(0), "GET / HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
 }
@@ -123,13 +116,12 @@ TEST_F(RelayTest, ServerConnectionIsReusedForTheSameHostOnly) {
   OriginServer origin(Ok());
   RawClient browser(ProxyPort());
   for (const char* host : {"127.0.0.1", "127.0.0.1", "localhost"}) {
-    browser.Send("GET http://" + std::string(host) + ":" +
-                 std::to_string(origin.port()) + "/ HTTP/1.1\r\n\r\n");
+    browser.Send("GET http://" + std::string(host) + ":" + std::to_string(origin.port()) +
+                 "/ HTTP/1.1\r\n\r\n");
     EXPECT_EQ(browser.ReadResponse(), HttpResponse("ok")) << host;
   }
   EXPECT_EQ(origin.connectionsAccepted(), 2);
-  EXPECT_EQ(origin.Received(0), std::string("GET / HTTP/1.1\r\n\r\n") +
-                                    "GET / HTTP/1.1\r\n\r\n");
+  EXPECT_EQ(origin.Received(0), std::string("GET / HTTP/1.1\r\n\r\n") + "GET / HTTP/1.1\r\n\r\n");
 }
 
 TEST_F(RelayTest, PostBodyFollowsTheRebuiltHeaderAsItComes) {
@@ -140,8 +132,7 @@ TEST_F(RelayTest, PostBodyFollowsTheRebuiltHeaderAsItComes) {
   test::Eventually([&] { return origin.Received(0).size() >= 42; });
   browser.Send("-rest");
   EXPECT_EQ(browser.ReadResponse(), HttpResponse("ok"));
-  EXPECT_EQ(origin.Received(0),
-            "POST /form HTTP/1.1\r\nContent-Length: 10\r\n\r\nfirst-rest");
+  EXPECT_EQ(origin.Received(0), "POST /form HTTP/1.1\r\nContent-Length: 10\r\n\r\nfirst-rest");
 }
 
 TEST_F(RelayTest, ASingleBodyByteBehindTheHeaderIsKept) {
@@ -171,8 +162,8 @@ std::string Pattern(size_t size) {
 
 TEST_F(RelayTest, LargeBodiesArriveByteForByteWithAnyBufferSize) {
   const std::string body = Pattern(3 * 1024 * 1024 + 17);
-  OriginServer origin(OriginServer::Replying(
-      [&](const std::string&) { return HttpResponse(body); }));
+  OriginServer origin(
+      OriginServer::Replying([&](const std::string&) { return HttpResponse(body); }));
   for (int useDefaults : {1, 0}) {
     Settings().useDefaultBufferSizes.store(useDefaults);
     Settings().bufferSize.store(1000);

@@ -1,5 +1,7 @@
 // The settings file: defaults, the load and save lists, number formatting,
 // write failures and readers that race a save.
+#include "app/settings_store.h"
+
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -10,7 +12,6 @@
 
 #include "app/profile.h"
 #include "app/proxy_settings.h"
-#include "app/settings_store.h"
 #include "proxy/diagnostic.h"
 #include "proxy/proxy_connection.h"
 #include "support/test_environment.h"
@@ -23,8 +24,8 @@ class SettingsStoreTest : public ::testing::Test {
   void SetUp() override {
     // Beside the test program: a bare file name would mean the Windows
     // folder to the private-profile functions.
-    path_ = profile::ExecutableFolder() + "settings-" + std::string(::testing::UnitTest::GetInstance()
-                                          ->current_test_info()->name()) + ".ini";
+    path_ = profile::ExecutableFolder() + "settings-" +
+            std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini";
     std::remove(path_.c_str());
     OverrideSettingsFilePath(path_);
   }
@@ -32,9 +33,7 @@ class SettingsStoreTest : public ::testing::Test {
     std::remove(path_.c_str());
     test::ResetSettingsToDefaults();
   }
-  void WriteFile(const std::string& content) {
-    std::ofstream(path_, std::ios::binary) << content;
-  }
+  void WriteFile(const std::string& content) { std::ofstream(path_, std::ios::binary) << content; }
   std::string ReadFile() {
     std::ifstream file(path_, std::ios::binary);
     std::stringstream content;
@@ -66,10 +65,12 @@ TEST_F(SettingsStoreTest, MissingFileGivesTheDefaults) {
 }
 
 TEST_F(SettingsStoreTest, LoadReadsNumbersAndTextsAsTheSystemDoes) {
-  WriteFile("[Other]\r\nPopupPort=1\r\n[Hushwall]\r\nPopupPort=8100\r\n"
-            "GatewayIP=proxy.example\r\nBufferSize=abc\r\n"
-            "PopupCheckDisabled=1\r\nConnectionTimeOut=4294967295\r\n"
-            "DNSCacheSize=-1\r\nPopupIP=" + std::string(300, 'h') + "\r\n");
+  WriteFile(
+      "[Other]\r\nPopupPort=1\r\n[Hushwall]\r\nPopupPort=8100\r\n"
+      "GatewayIP=proxy.example\r\nBufferSize=abc\r\n"
+      "PopupCheckDisabled=1\r\nConnectionTimeOut=4294967295\r\n"
+      "DNSCacheSize=-1\r\nPopupIP=" +
+      std::string(300, 'h') + "\r\n");
   LoadSettings();
   const ProxySettings& s = Settings();
   EXPECT_EQ(s.popupPort.load(), 8100);
@@ -87,14 +88,16 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrder) {
   Settings().gatewayIP.Set("10.1.2.3");
   SaveSettings();
   const std::string file = ReadFile();
-  const char* keys[] = {"PopupIP=Hushwall", "PopupPort=0", "GatewayIP=10.1.2.3",
-                        "GatewayPort=80", "GatewayEnable=0", "BannerBlock=0",
-                        "Startup=2", "DisplayOnTop=1", "ResetStats=0",
-                        "UseDefaultBufferSizes=1", "Disabled=0",
-                        "DisableProxy=0", "BufferSize=8192",
-                        "DNSCacheSize=4294967295", "DNSCacheDisable=1",
-                        "PopupCheckDisabled=1", "PlayWave=1",
-                        "ConnectionTimeOut=60", "UseDefaultTimeOut=1"};
+  const char* keys[] = {"PopupIP=Hushwall",   "PopupPort=0",
+                        "GatewayIP=10.1.2.3", "GatewayPort=80",
+                        "GatewayEnable=0",    "BannerBlock=0",
+                        "Startup=2",          "DisplayOnTop=1",
+                        "ResetStats=0",       "UseDefaultBufferSizes=1",
+                        "Disabled=0",         "DisableProxy=0",
+                        "BufferSize=8192",    "DNSCacheSize=4294967295",
+                        "DNSCacheDisable=1",  "PopupCheckDisabled=1",
+                        "PlayWave=1",         "ConnectionTimeOut=60",
+                        "UseDefaultTimeOut=1"};
   size_t previous = file.find("[Hushwall]");
   ASSERT_NE(previous, std::string::npos) << file;
   for (const char* key : keys) {

@@ -25,8 +25,7 @@ TEST_F(TunnelTest, ConnectIsAnsweredThenBytesFlowBothWays) {
   OriginServer origin(OriginServer::Echoing());
   RawClient browser(ProxyPort());
   browser.Send(Connect(origin.port()));
-  EXPECT_EQ(browser.ReadBytes(kConnectionEstablishedReply.size()),
-            kConnectionEstablishedReply);
+  EXPECT_EQ(browser.ReadBytes(kConnectionEstablishedReply.size()), kConnectionEstablishedReply);
   const std::string binary("\x16\x03\x01\0\x05hello\r\n\r\nGET / HTTP/1.1\r\n\r\n", 33);
   browser.Send(binary);
   EXPECT_EQ(browser.ReadBytes(binary.size()), binary);
@@ -45,8 +44,8 @@ TEST_F(TunnelTest, BytesRightBehindTheConnectHeaderAreForwarded) {
 TEST_F(TunnelTest, ConnectWithoutPortUsesPort80AndRepliesBeforeConnecting) {
   RawClient browser(ProxyPort());
   browser.Send("CONNECT no-such-host.invalid HTTP/1.1\r\n\r\n");
-  EXPECT_EQ(browser.ReadToEnd(), std::string(kConnectionEstablishedReply) +
-                                     std::string(kConnectFailedReply));
+  EXPECT_EQ(browser.ReadToEnd(),
+            std::string(kConnectionEstablishedReply) + std::string(kConnectFailedReply));
   bool sawPort80 = false;
   for (const std::string& text : Diagnostics())
     sawPort80 |= text == "Connecting to 'no-such-host.invalid' port = 80";
@@ -54,16 +53,13 @@ TEST_F(TunnelTest, ConnectWithoutPortUsesPort80AndRepliesBeforeConnecting) {
 }
 
 TEST_F(TunnelTest, ConnectAfterAGetTunnelsToTheConnectTarget) {
-  OriginServer web(OriginServer::Replying(
-      [](const std::string&) { return HttpResponse("page"); }));
+  OriginServer web(OriginServer::Replying([](const std::string&) { return HttpResponse("page"); }));
   OriginServer secure(OriginServer::Echoing());
   RawClient browser(ProxyPort());
-  browser.Send("GET http://127.0.0.1:" + std::to_string(web.port()) +
-               "/ HTTP/1.1\r\n\r\n");
+  browser.Send("GET http://127.0.0.1:" + std::to_string(web.port()) + "/ HTTP/1.1\r\n\r\n");
   EXPECT_EQ(browser.ReadResponse(), HttpResponse("page"));
   browser.Send(Connect(secure.port()));
-  EXPECT_EQ(browser.ReadBytes(kConnectionEstablishedReply.size()),
-            kConnectionEstablishedReply);
+  EXPECT_EQ(browser.ReadBytes(kConnectionEstablishedReply.size()), kConnectionEstablishedReply);
   browser.Send("ping");
   EXPECT_EQ(browser.ReadBytes(4), "ping");
   EXPECT_EQ(secure.Received(0), "ping");
@@ -79,8 +75,8 @@ class GatewayTest : public test::ProxyTest {
 };
 
 TEST_F(GatewayTest, EveryRequestGoesToTheGatewayUnchanged) {
-  OriginServer gateway(OriginServer::Replying(
-      [](const std::string&) { return HttpResponse("via gateway"); }));
+  OriginServer gateway(
+      OriginServer::Replying([](const std::string&) { return HttpResponse("via gateway"); }));
   UseGateway(gateway.port());
   RawClient browser(ProxyPort());
   browser.Send("GET http://no-such-host.invalid:81/a HTTP/1.1\r\nHost: n\r\n\r\n");
@@ -93,8 +89,7 @@ TEST_F(GatewayTest, ConnectIsForwardedToTheGatewayWhichAnswersIt) {
   OriginServer gateway([](test::OriginConnection& connection) {
     connection.ReadHead();
     connection.Send("HTTP/1.1 200 OK\r\n\r\n");
-    for (std::string bytes; !(bytes = connection.ReadSome()).empty();)
-      connection.Send(bytes);
+    for (std::string bytes; !(bytes = connection.ReadSome()).empty();) connection.Send(bytes);
   });
   UseGateway(gateway.port());
   RawClient browser(ProxyPort());

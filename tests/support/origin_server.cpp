@@ -119,14 +119,13 @@ OriginServer::Script OriginServer::Replying(
 
 OriginServer::Script OriginServer::Echoing() {
   return [](OriginConnection& connection) {
-    for (std::string bytes; !(bytes = connection.ReadSome()).empty();)
-      connection.Send(bytes);
+    for (std::string bytes; !(bytes = connection.ReadSome()).empty();) connection.Send(bytes);
   };
 }
 
 std::string HttpResponse(const std::string& body, const std::string& extraHeaders) {
-  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) +
-         "\r\n" + extraHeaders + "\r\n" + body;
+  return "HTTP/1.1 200 OK\r\nContent-Length: " + std::to_string(body.size()) + "\r\n" +
+         extraHeaders + "\r\n" + body;
 }
 
 }  // namespace hush::test

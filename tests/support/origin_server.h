@@ -67,7 +67,6 @@ class OriginServer {
 };
 
 // A plain HTTP/1.1 response with the given body.
-std::string HttpResponse(const std::string& body,
-                         const std::string& extraHeaders = "");
+std::string HttpResponse(const std::string& body, const std::string& extraHeaders = "");
 
 }  // namespace hush::test

@@ -11,8 +11,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 int MillisecondsLeft(Clock::time_point deadline) {
-  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
-      deadline - Clock::now());
+  auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
   return left.count() > 0 ? static_cast<int>(left.count()) : 0;
 }
 
@@ -66,11 +65,9 @@ std::string RawClient::ReadBytes(std::size_t count, int limitMs) {
 std::string RawClient::ReadUntil(std::string_view marker, int limitMs) {
   const auto deadline = Clock::now() + std::chrono::milliseconds(limitMs);
   size_t found;
-  while ((found = pending_.find(marker)) == std::string::npos &&
-         Fill(MillisecondsLeft(deadline))) {
+  while ((found = pending_.find(marker)) == std::string::npos && Fill(MillisecondsLeft(deadline))) {
   }
-  const size_t take =
-      found == std::string::npos ? pending_.size() : found + marker.size();
+  const size_t take = found == std::string::npos ? pending_.size() : found + marker.size();
   std::string bytes = pending_.substr(0, take);
   pending_.erase(0, take);
   return bytes;
@@ -97,8 +94,7 @@ std::string RawClient::ReadResponse(int limitMs) {
   const std::string lowered = ToLower(head);
   size_t length = lowered.find("\ncontent-length:");
   if (length == std::string::npos) return head;
-  return head + ReadBytes(std::strtoul(head.c_str() + length + 16, nullptr, 10),
-                          limitMs);
+  return head + ReadBytes(std::strtoul(head.c_str() + length + 16, nullptr, 10), limitMs);
 }
 
 }  // namespace hush::test

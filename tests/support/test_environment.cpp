@@ -20,8 +20,7 @@ class SocketsEnvironment : public ::testing::Environment {
   void SetUp() override { ASSERT_TRUE(platform::StartSockets()); }
 };
 
-const auto* const registered =
-    ::testing::AddGlobalTestEnvironment(new SocketsEnvironment);
+const auto* const registered = ::testing::AddGlobalTestEnvironment(new SocketsEnvironment);
 
 }  // namespace
 
@@ -68,8 +67,7 @@ std::vector<std::string> ProxyTest::Diagnostics() const {
 }
 
 bool Eventually(const std::function<bool()>& condition, int limitMs) {
-  const auto deadline =
-      std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(limitMs);
   while (!condition()) {
     if (std::chrono::steady_clock::now() > deadline) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
