@@ -7,21 +7,22 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
-#include <mutex>
 #include <string>
+
+#include "proxy/published.h"
 
 namespace hush {
 
 // A text published to other threads: readers get a complete old or new value.
 class SharedText {
  public:
-  explicit SharedText(std::string initial = {});
-  std::string Get() const;
-  void Set(std::string text);
+  explicit SharedText(std::string initial = {})
+      : value_(std::make_shared<const std::string>(std::move(initial))) {}
+  std::string Get() const { return *value_.Load(); }
+  void Set(std::string text) { value_.Store(std::make_shared<const std::string>(std::move(text))); }
 
  private:
-  mutable std::mutex mutex_;
-  std::shared_ptr<const std::string> value_;
+  Published<std::string> value_;
 };
 
 // Numbers are 32-bit as in the settings file; signed so that the floors the
@@ -48,6 +49,9 @@ struct ProxySettings {
   SettingNumber playWave{1};
   SettingNumber connectionTimeOut{60};
   SettingNumber useDefaultTimeOut{1};
+  // Largest text response held whole for filtering; larger ones stream
+  // through unfiltered.
+  SettingNumber filterSizeLimit{4 * 1024 * 1024};
 };
 
 // The one record of the process.

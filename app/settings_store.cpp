@@ -77,6 +77,7 @@ void LoadSettings() {
   ReadNumber("PlayWave", s.playWave, 1, path);
   ReadNumber("ConnectionTimeOut", s.connectionTimeOut, 60, path);
   ReadNumber("UseDefaultTimeOut", s.useDefaultTimeOut, 1, path);
+  ReadNumber("FilterSizeLimit", s.filterSizeLimit, 4 * 1024 * 1024, path);
 }
 
 void SaveSettings() {
@@ -101,6 +102,7 @@ void SaveSettings() {
   WriteNumber("PlayWave", s.playWave, path);
   WriteNumber("ConnectionTimeOut", s.connectionTimeOut, path);
   WriteNumber("UseDefaultTimeOut", s.useDefaultTimeOut, path);
+  WriteNumber("FilterSizeLimit", s.filterSizeLimit, path);
 }
 
 }  // namespace hush

@@ -176,6 +176,7 @@ bool ProxyConnection::ParseRequestHeader() {
   if (!SplitHeaderBlock(toServer_, requestLines_, options)) return FailRequest();
   if (!requestLines_.empty()) ParseRequestLine(requestLines_.front());
   if (requestLine_.empty() || hostName_.empty()) return FailRequest();
+  headRequest_ = tunnel_ == 0 && ToLower(method_) == "head";
   if (Settings().gatewayEnable.load() == 0 && tunnel_ == 0)
     requestLines_.front() = method_ + " " + path_ + " " + version_ + "\r\n";
   // A body that is still to come is passed through unparsed until the server

@@ -39,6 +39,23 @@ class ProxyConnection {
   void ResetResponse();
   void OnServerData();
   void FinishResponse();
+  void ClassifyHeaderLine(const std::string& loweredLine);
+  void EndClassification();
+  bool ParseStatus();
+  void SendHeader();
+  // Puts the prepared script in front of the page in `buffer` (and the alert
+  // element after its head tag); true when the page was changed.
+  bool InjectBlocker(std::string& buffer);
+  static void FixContentLength(std::vector<std::string>& lines, std::size_t size);
+  // The size of the chunk at the front of the to-browser buffer (its size
+  // line removed), 0 for the last chunk, kChunkIncomplete when more bytes
+  // are needed and kChunkInvalid when the size line is not one.
+  std::int64_t ParseChunkSize();
+  void Dechunk();
+
+  enum ContentClass : std::uint16_t { kHtml = 1, kScript = 2, kOther = 4, kText = 8 };
+  static constexpr std::int64_t kChunkIncomplete = -1;
+  static constexpr std::int64_t kChunkInvalid = -2;
 
  private:
   void ChooseBufferSizes();
@@ -48,6 +65,13 @@ class ProxyConnection {
   int SelectTimeoutMs() const;
   void SendText(platform::Socket socket, std::string_view text);
   bool FailRequest();
+  bool SplitResponseHeader();
+  void OnResponseHeader();
+  void OnResponseBody();
+  bool LooksBinary() const;
+  void ReleaseHeldResponse();
+  void PassChunkedResponseThrough();
+  bool HeldBytesOverLimit() const;
 
   ByteBuffer toBrowser_;
   ByteBuffer toServer_;
@@ -68,6 +92,18 @@ class ProxyConnection {
   std::int32_t receiveSize_ = 0;
   std::string previousHostName_;
   std::int32_t previousPort_ = 0;
+  bool headRequest_ = false;
+  // Response side.
+  std::int32_t statusCode_ = 0;
+  std::int64_t contentLength_ = -1;  // -1: not given
+  std::int64_t bodyCounted_ = 0;
+  std::int32_t chunked_ = 0;
+  std::uint16_t contentClass_ = 0;
+  bool contentLengthInvalid_ = false;
+  std::string dechunked_;
+  std::vector<std::string> heldHeaderLines_;
+  std::string contentTypeLine_;
+  std::int32_t firstBodyData_ = 1;
   // Settings that the whole connection sees with one value.
   bool useDefaultBufferSizes_ = true;
 };
@@ -79,5 +115,8 @@ void BackOffBufferSize();
 // Makes the next `count` sends of any connection fail with `errorCode`, to
 // exercise the failure paths that real loopback sockets never take.
 void InjectSendFailuresForTesting(int errorCode, int count);
+
+// Replaces the Ctrl-key test (tests only; nullptr restores it).
+void SetControlKeyProbeForTesting(bool (*probe)());
 
 }  // namespace hush

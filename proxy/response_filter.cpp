@@ -1,13 +1,428 @@
-// The response side of a connection. For now every byte from the server is
-// forwarded as it arrives; classification and page rewriting hook in here.
+// The response side of a connection: classifies each response header,
+// streams what is not text, holds text responses until they are complete
+// (de-chunking chunked ones) and puts the blocker script in front of pages.
+#include <algorithm>
+#include <atomic>
+#include <cstring>
+
+#include "app/proxy_settings.h"
+#include "proxy/blocker_script.h"
+#include "proxy/diagnostic.h"
+#include "proxy/header_parsing.h"
 #include "proxy/proxy_connection.h"
 
 namespace hush {
+namespace {
 
-void ProxyConnection::ResetResponse() { responseLines_.clear(); }
+constexpr std::string_view kAlertElement = "<BGSOUND ID='QX_beep'>";
+// Sizes beyond this are not believed: they would overflow the arithmetic.
+constexpr std::int64_t kLargestSize = std::int64_t{1} << 52;
 
-void ProxyConnection::OnServerData() { SendAll(browserSocket_, toBrowser_); }
+std::atomic<bool (*)()> controlKeyProbe{nullptr};
 
-void ProxyConnection::FinishResponse() { SendAll(browserSocket_, toBrowser_); }
+bool ControlKeyDown() {
+  bool (*probe)() = controlKeyProbe.load();
+  return probe != nullptr ? probe() : platform::ControlKeyHeld();
+}
+
+bool Has(std::uint16_t set, std::uint16_t flag) { return (set & flag) != 0; }
+
+// The decimal number after `text`[from...], white space skipped; false when
+// it does not fit.
+bool ParseDecimal(std::string_view text, size_t from, std::int64_t& value) {
+  while (from < text.size() && (text[from] == ' ' || text[from] == '\t')) ++from;
+  value = 0;
+  for (; from < text.size() && text[from] >= '0' && text[from] <= '9'; ++from) {
+    value = value * 10 + (text[from] - '0');
+    if (value > kLargestSize) return false;
+  }
+  return true;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+std::string ContentLengthLine(std::size_t size) {
+  return "Content-Length: " + std::to_string(size) + "\n";
+}
+
+// Where the script goes: in front of the first byte, or right behind a
+// DOCTYPE declaration that starts the page (after white space or a byte
+// order mark), which must stay first or browsers fall back to quirks mode.
+size_t ScriptOffset(std::string_view page) {
+  size_t i = 0;
+  if (page.substr(0, 3) == "\xEF\xBB\xBF") i = 3;
+  while (i < page.size() &&
+         (page[i] == ' ' || page[i] == '\t' || page[i] == '\r' || page[i] == '\n'))
+    ++i;
+  if (!StartsWithIgnoreCase(page.substr(i), "<!doctype")) return 0;
+  size_t end = page.find('>', i);
+  return end == std::string_view::npos ? 0 : end + 1;
+}
+
+// The page as far as a C string would reach: searches stop at a NUL byte.
+std::string_view UpToNul(std::string_view page) {
+  const void* nul = std::memchr(page.data(), '\0', page.size());
+  return nul == nullptr ? page : page.substr(0, static_cast<const char*>(nul) - page.data());
+}
+
+bool HasPageMarkers(std::string_view page) {
+  page = UpToNul(page);
+  if (ContainsIgnoreCase(page, "<html>") || ContainsIgnoreCase(page, "<body")) return true;
+  // A script tag that is not inside a quoted string.
+  auto lowered = [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; };
+  std::string_view tag = "<scr";
+  auto at = std::search(page.begin(), page.end(), tag.begin(), tag.end(), lowered);
+  if (at == page.end() || at == page.begin()) return false;
+  const char before = *(at - 1);
+  return before != '\'' && before != '"';
+}
+
+}  // namespace
+
+void SetControlKeyProbeForTesting(bool (*probe)()) { controlKeyProbe.store(probe); }
+
+void ProxyConnection::ResetResponse() {
+  responseState_ = kAwaitingStatus;
+  bodyCounted_ = 0;
+  contentLength_ = -1;
+  contentLengthInvalid_ = false;
+  chunked_ = 0;
+  contentClass_ = 0;
+  contentTypeLine_.clear();
+  firstBodyData_ = 1;
+  // Nothing of an unfinished response may leak into the next one.
+  dechunked_.clear();
+  heldHeaderLines_.clear();
+}
+
+void ProxyConnection::ClassifyHeaderLine(const std::string& line) {
+  if (line.find("content-type:") != std::string::npos) {
+    contentClass_ = kOther;
+    contentTypeLine_ = line.substr(0, line.find_last_not_of(" \t\r\n") + 1);
+    if (line.find("text/") != std::string::npos) {
+      contentClass_ = kText;
+      if (line.find("x-component") != std::string::npos) contentClass_ = kOther;
+    }
+    if (line.find("html") != std::string::npos) contentClass_ = kHtml;
+    if (line.find("image") != std::string::npos) contentClass_ = kOther;
+    if (line.find("javascript") != std::string::npos || line.find("jscript") != std::string::npos)
+      contentClass_ = kScript;
+  }
+  const size_t length = line.find("content-length");
+  if (length != std::string::npos) {
+    const size_t colon = line.find(':', length);
+    std::int64_t value = 0;
+    if (colon != std::string::npos && ParseDecimal(line, colon + 1, value)) {
+      contentLength_ = value;
+    } else if (colon != std::string::npos) {
+      contentLengthInvalid_ = true;
+    }
+  }
+  const size_t encoding = line.find("transfer-encoding");
+  if (encoding != std::string::npos && line.find("chunked", encoding) != std::string::npos)
+    chunked_ = 1;
+}
+
+void ProxyConnection::EndClassification() {
+  if (contentClass_ == 0) contentClass_ = kHtml;
+  if (Has(contentClass_, kHtml | kScript)) contentClass_ |= kText;
+}
+
+bool ProxyConnection::SplitResponseHeader() {
+  contentClass_ = 0;
+  HeaderSplitOptions options;
+  options.dropGzipOffer = Settings().disabled.load() == 0 && tunnel_ == 0;
+  options.classify = [this](const std::string& line) { ClassifyHeaderLine(line); };
+  const bool finished = SplitHeaderBlock(toBrowser_, responseLines_, options);
+  EndClassification();
+  return finished;
+}
+
+bool ProxyConnection::ParseStatus() {
+  statusCode_ = 0;
+  if (!IsHeaderComplete(toBrowser_.view())) return false;
+  if (!SplitResponseHeader()) return false;
+  if (responseLines_.empty()) return true;
+  const std::string first = ToLower(responseLines_.front());
+  const size_t http = first.find("http/");
+  const size_t space = http == std::string::npos ? http : first.find(' ', http);
+  std::int64_t status = 0;
+  if (space != std::string::npos && ParseDecimal(first, space + 1, status) && status < 1000)
+    statusCode_ = static_cast<std::int32_t>(status);
+  return true;
+}
+
+void ProxyConnection::SendHeader() {
+  if (responseLines_.empty()) return;
+  ByteBuffer header;
+  header.Append(JoinHeader(responseLines_));
+  if (DiagnosticsWanted())
+    ReportDiagnostic(FormatText("HTTP Response header from %s", hostName_.c_str()));
+  SendAll(browserSocket_, header);
+  responseLines_.clear();
+}
+
+void ProxyConnection::OnServerData() {
+  if (tunnel_ != 0) {
+    if (DiagnosticsWanted())
+      ReportDiagnostic(FormatText("Received from %s (secure connection)", hostName_.c_str()));
+    SendAll(browserSocket_, toBrowser_);
+    return;
+  }
+  if (responseState_ == kAwaitingStatus) {
+    if (!ParseStatus()) {
+      // A header that never ends is not held for ever: it goes out as it is.
+      if (toBrowser_.size() > kMaxHeaderBlock) {
+        responseState_ = kInBody;
+        contentClass_ = kOther;
+        OnResponseBody();
+      }
+      return;
+    }
+    OnResponseHeader();
+    return;
+  }
+  OnResponseBody();
+}
+
+void ProxyConnection::OnResponseHeader() {
+  responseState_ = kInBody;
+  const bool unfilterable = statusCode_ >= 300 || statusCode_ == 204 || headRequest_;
+  if (contentLengthInvalid_) {
+    // A length that overflows cannot be corrected: the response passes
+    // through as the server sent it.
+    chunked_ = 0;
+    contentClass_ = kOther;
+    contentLength_ = -1;
+  }
+  if (chunked_ != 0 && (!Has(contentClass_, kText) || unfilterable)) {
+    chunked_ = 0;
+    contentClass_ = kOther;
+  }
+  if (chunked_ != 0) {
+    heldHeaderLines_.insert(heldHeaderLines_.end(), responseLines_.begin(), responseLines_.end());
+    responseLines_.clear();
+    OnResponseBody();
+    return;
+  }
+  if (statusCode_ == 100) {
+    SendHeader();
+    requestState_ = kPassingThrough;  // the browser may now send the body
+    responseState_ = kAwaitingStatus;
+    // The real response may have come in the same segment.
+    if (!toBrowser_.empty()) OnServerData();
+    return;
+  }
+  // A response to HEAD has a length but never a body: holding it would
+  // wait for ever.
+  if (unfilterable) contentClass_ = kOther;
+  if (!Has(contentClass_, kText)) SendHeader();
+  OnResponseBody();
+}
+
+bool ProxyConnection::LooksBinary() const {
+  const size_t examined = toBrowser_.size() < 32 ? toBrowser_.size() : 32;
+  for (size_t i = 0; i < examined; ++i) {
+    const auto byte = static_cast<unsigned char>(toBrowser_[i]);
+    if (byte < 9 || byte > 250) return true;
+  }
+  return false;
+}
+
+bool ProxyConnection::HeldBytesOverLimit() const {
+  const auto limit = static_cast<std::uint32_t>(Settings().filterSizeLimit.load());
+  return toBrowser_.size() + dechunked_.size() > limit;
+}
+
+void ProxyConnection::OnResponseBody() {
+  if (chunked_ != 0) {
+    Dechunk();
+    if (chunked_ != 0) {
+      if (HeldBytesOverLimit()) PassChunkedResponseThrough();
+      return;
+    }
+  }
+  // The first bytes of the body decide whether a text response really is
+  // text; they are examined once some have arrived.
+  if (firstBodyData_ != 0 && !toBrowser_.empty()) {
+    if (Has(contentClass_, kText) && LooksBinary()) {
+      contentClass_ = kOther;
+      SendHeader();
+    }
+    firstBodyData_ = 0;
+  }
+  if (!Has(contentClass_, kText) && responseLines_.empty()) {
+    bodyCounted_ += static_cast<std::int64_t>(toBrowser_.size());
+    SendAll(browserSocket_, toBrowser_);
+  } else {
+    bodyCounted_ = static_cast<std::int64_t>(toBrowser_.size());
+    if (HeldBytesOverLimit()) {
+      ReleaseHeldResponse();
+      return;
+    }
+  }
+  if (contentLength_ != -1 && bodyCounted_ >= contentLength_) FinishResponse();
+}
+
+void ProxyConnection::ReleaseHeldResponse() {
+  // Too large to hold: what is held goes out unchanged and the rest streams.
+  contentClass_ = kOther;
+  SendHeader();
+  SendAll(browserSocket_, toBrowser_);
+  if (contentLength_ != -1 && bodyCounted_ >= contentLength_) FinishResponse();
+}
+
+void ProxyConnection::PassChunkedResponseThrough() {
+  // The chunks collected so far go out again as one chunk, behind the
+  // header as the server sent it; then everything streams as it comes. The
+  // bytes still buffered start with the line end of the last chunk taken.
+  responseLines_.swap(heldHeaderLines_);
+  heldHeaderLines_.clear();
+  SendHeader();
+  ByteBuffer collected;
+  if (!dechunked_.empty()) {
+    collected.Append(FormatText("%x\r\n", static_cast<unsigned>(dechunked_.size())));
+    collected.Append(dechunked_);
+    dechunked_.clear();
+  }
+  collected.Append(toBrowser_.view());
+  toBrowser_.Clear();
+  SendAll(browserSocket_, collected);
+  chunked_ = 0;
+  contentClass_ = kOther;
+  contentLength_ = -1;
+}
+
+void ProxyConnection::FinishResponse() {
+  if (browserSocket_ == platform::kNoSocket) return;
+  if (!toBrowser_.empty() && responseState_ == kAwaitingStatus) {
+    bool parsed = false;
+    if (toBrowser_.view().find("HTTP/1.") != std::string_view::npos) {
+      toBrowser_.Append("\r\n");
+      parsed = ParseStatus();
+    }
+    if (!parsed) {
+      size_t i = 0;
+      while (i < toBrowser_.size() && (static_cast<unsigned char>(toBrowser_[i]) <= 32 ||
+                                       static_cast<unsigned char>(toBrowser_[i]) >= 128))
+        ++i;
+      if (i < toBrowser_.size() && toBrowser_[i] == '<') contentClass_ = kHtml | kText;
+    }
+  }
+  if (chunked_ != 0) {
+    // The server ended a chunked page early: pass on what came, unchanged.
+    PassChunkedResponseThrough();
+  } else if (!toBrowser_.empty()) {
+    if (Has(contentClass_, kText) && Settings().disabled.load() == 0) {
+      std::string page(toBrowser_.view());
+      if (InjectBlocker(page)) {
+        FixContentLength(responseLines_, page.size());
+        toBrowser_.Assign(page);
+      }
+    }
+    SendHeader();
+    if (DiagnosticsWanted())
+      ReportDiagnostic(FormatText("HTTP Response data from %s.  %s", hostName_.c_str(),
+                                  contentTypeLine_.c_str()));
+    SendAll(browserSocket_, toBrowser_);
+    toBrowser_.Clear();
+  } else {
+    SendHeader();
+  }
+  ResetResponse();
+}
+
+bool ProxyConnection::InjectBlocker(std::string& buffer) {
+  const ProxySettings& settings = Settings();
+  if (settings.disabled.load() != 0 || settings.popupCheckEnabled.load() == 0) return false;
+  if (!Has(contentClass_, kText) || Has(contentClass_, kScript)) return false;
+  if (ControlKeyDown()) return false;  // holding Ctrl lets a page through
+  if (!HasPageMarkers(buffer)) return false;
+  const std::shared_ptr<const std::string> script = PreparedBlockerScript();
+  if (script->empty()) return false;
+
+  const size_t at = ScriptOffset(buffer);
+  std::string page;
+  page.reserve(buffer.size() + script->size() + kAlertElement.size());
+  page.append(buffer, 0, at).append(*script).append(buffer, at, std::string::npos);
+  if (settings.playWave.load() != 0) {
+    size_t head = UpToNul(page).find("<head>");
+    if (head == std::string::npos) head = UpToNul(page).find("<HEAD>");
+    if (head != std::string::npos && head + 6 < page.size()) page.insert(head + 6, kAlertElement);
+  }
+  buffer.swap(page);
+  return true;
+}
+
+void ProxyConnection::FixContentLength(std::vector<std::string>& lines, std::size_t size) {
+  for (std::string& line : lines) {
+    if (ContainsIgnoreCase(line, "content-length:")) {
+      line = ContentLengthLine(size);
+      return;
+    }
+  }
+}
+
+std::int64_t ProxyConnection::ParseChunkSize() {
+  const std::string_view bytes = toBrowser_.view();
+  size_t i = 0;
+  while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= 32) {
+    if (bytes[i] == '\0') return kChunkInvalid;
+    ++i;
+  }
+  if (i == bytes.size()) return kChunkIncomplete;
+  std::int64_t size = 0;
+  size_t digits = 0;
+  for (; i < bytes.size() && HexValue(bytes[i]) >= 0; ++i, ++digits) {
+    size = size * 16 + HexValue(bytes[i]);
+    if (size > kLargestSize) return kChunkInvalid;
+  }
+  if (i == bytes.size()) return kChunkIncomplete;
+  if (digits == 0) return kChunkInvalid;
+  const size_t lineFeed = bytes.find('\n', i);
+  if (lineFeed == std::string_view::npos) return kChunkIncomplete;
+  size_t consumed = lineFeed + 1;
+  if (size == 0) {
+    while (consumed < bytes.size() && (bytes[consumed] == '\r' || bytes[consumed] == '\n'))
+      ++consumed;
+  }
+  if (bytes.size() < consumed + static_cast<size_t>(size)) return kChunkIncomplete;
+  toBrowser_.Consume(consumed);
+  return size;
+}
+
+void ProxyConnection::Dechunk() {
+  std::int64_t size;
+  while ((size = ParseChunkSize()) > 0) {
+    contentLength_ = size + (contentLength_ == -1 ? 0 : contentLength_);
+    dechunked_.append(toBrowser_.data(), static_cast<size_t>(size));
+    toBrowser_.Consume(static_cast<size_t>(size));
+  }
+  if (size == kChunkIncomplete) return;
+  if (size == kChunkInvalid) {
+    PassChunkedResponseThrough();
+    return;
+  }
+  // The last chunk: the body continues as a held response of known length.
+  std::string body(toBrowser_.view());
+  body += dechunked_;
+  dechunked_.clear();
+  toBrowser_.Assign(body);
+  chunked_ = 0;
+  for (std::string& line : heldHeaderLines_) {
+    if (ToLower(line).find("transfer-encoding") != std::string::npos) {
+      line = ContentLengthLine(toBrowser_.size());
+      break;
+    }
+  }
+  contentLength_ = bodyCounted_ = static_cast<std::int64_t>(toBrowser_.size());
+  responseLines_.swap(heldHeaderLines_);
+  heldHeaderLines_.clear();
+}
 
 }  // namespace hush

@@ -10,10 +10,10 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   local dir
   dir=$(hush_install_dir "$1")
   mkdir -p "$dir"
-  cp "$2/app/PopHush.exe" "$dir/"
+  cp "$2/app/PopHush.exe" "$2/assets/HushBlk.js" "$dir/"
   if [ -n "${3:-}" ]; then
-    sed "s/^PopupPort=.*\r\$/PopupPort=$3\r/" "$HUSH_ROOT/assets/HushINI.ini" >"$dir/HushINI.ini"
+    sed "s/^PopupPort=.*\r\$/PopupPort=$3\r/" "$2/assets/HushINI.ini" >"$dir/HushINI.ini"
   else
-    cp "$HUSH_ROOT/assets/HushINI.ini" "$dir/"
+    cp "$2/assets/HushINI.ini" "$dir/"
   fi
 }

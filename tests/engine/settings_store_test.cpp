@@ -97,7 +97,7 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrder) {
                         "BufferSize=8192",    "DNSCacheSize=4294967295",
                         "DNSCacheDisable=1",  "PopupCheckDisabled=1",
                         "PlayWave=1",         "ConnectionTimeOut=60",
-                        "UseDefaultTimeOut=1"};
+                        "UseDefaultTimeOut=1",   "FilterSizeLimit=4194304"};
   size_t previous = file.find("[Hushwall]");
   ASSERT_NE(previous, std::string::npos) << file;
   for (const char* key : keys) {

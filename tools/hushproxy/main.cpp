@@ -1,11 +1,12 @@
 // hushproxy: the proxy engine as a native command-line program, for
 // benchmarks and debugging.
 //
-//   hushproxy [--ini FILE] [--port N]
+//   hushproxy [--ini FILE] [--port N] [--script FILE]
 //
 // Settings come from FILE (section "Hushwall", the same keys as the
 // program's HushINI.ini; missing keys take their defaults); --port overrides
-// PopupPort. Runs until SIGINT or SIGTERM.
+// PopupPort; --script names the blocker script put in front of pages (none
+// by default). Runs until SIGINT or SIGTERM.
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -14,12 +15,13 @@
 
 #include "app/proxy_settings.h"
 #include "app/settings_store.h"
+#include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
 
 namespace {
 
 int Usage() {
-  std::fprintf(stderr, "usage: hushproxy [--ini FILE] [--port N]\n");
+  std::fprintf(stderr, "usage: hushproxy [--ini FILE] [--port N] [--script FILE]\n");
   return 2;
 }
 
@@ -36,9 +38,12 @@ bool ParsePort(const char* text, std::int32_t& port) {
 int main(int argc, char** argv) {
   std::string iniPath = "/nonexistent/HushINI.ini";
   std::int32_t port = -1;
+  std::string scriptPath = "/nonexistent/HushBlk.js";
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--ini") == 0 && i + 1 < argc) {
       iniPath = argv[++i];
+    } else if (std::strcmp(argv[i], "--script") == 0 && i + 1 < argc) {
+      scriptPath = argv[++i];
     } else if (std::strcmp(argv[i], "--port") == 0 && i + 1 < argc) {
       if (!ParsePort(argv[++i], port)) return Usage();
     } else {
@@ -48,6 +53,8 @@ int main(int argc, char** argv) {
   hush::OverrideSettingsFilePath(iniPath);
   hush::LoadSettings();
   if (port >= 0) hush::Settings().popupPort.store(port);
+  hush::OverrideBlockerScriptPath(scriptPath);
+  hush::PrepareBlockerScript();
 
   // Block the stop signals before any thread starts, then wait for one.
   sigset_t stopSignals;
