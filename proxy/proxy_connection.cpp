@@ -7,6 +7,7 @@
 #include "app/proxy_settings.h"
 #include "proxy/diagnostic.h"
 #include "proxy/header_parsing.h"
+#include "proxy/host_cache.h"
 #include "proxy/proxy_state.h"
 #include "proxy/replies.h"
 
@@ -275,8 +276,13 @@ bool ProxyConnection::ConnectToServer() {
 
 Socket ProxyConnection::OpenServerSocket(const std::string& host, int port) {
   std::uint32_t address = 0;
-  if (!platform::ParseDottedIPv4(host, address) && !platform::ResolveIPv4(host, address))
-    return kNoSocket;
+  if (!platform::ParseDottedIPv4(host, address)) {
+    address = HostCacheLookup(host);
+    if (address == 0) {
+      if (!platform::ResolveIPv4(host, address)) return kNoSocket;
+      HostCacheInsert(host, address);
+    }
+  }
   Socket server = platform::OpenTcpSocket();
   if (server == kNoSocket) return kNoSocket;
   if (!useDefaultBufferSizes_) ApplyBufferSizes(server);

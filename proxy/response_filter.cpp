@@ -402,6 +402,10 @@ void ProxyConnection::Dechunk() {
     contentLength_ = size + (contentLength_ == -1 ? 0 : contentLength_);
     dechunked_.append(toBrowser_.data(), static_cast<size_t>(size));
     toBrowser_.Consume(static_cast<size_t>(size));
+    if (dechunked_.size() > static_cast<std::uint32_t>(Settings().filterSizeLimit.load())) {
+      PassChunkedResponseThrough();
+      return;
+    }
   }
   if (size == kChunkIncomplete) return;
   if (size == kChunkInvalid) {

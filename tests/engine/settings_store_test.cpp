@@ -88,16 +88,16 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrder) {
   Settings().gatewayIP.Set("10.1.2.3");
   SaveSettings();
   const std::string file = ReadFile();
-  const char* keys[] = {"PopupIP=Hushwall",   "PopupPort=0",
-                        "GatewayIP=10.1.2.3", "GatewayPort=80",
-                        "GatewayEnable=0",    "BannerBlock=0",
-                        "Startup=2",          "DisplayOnTop=1",
-                        "ResetStats=0",       "UseDefaultBufferSizes=1",
-                        "Disabled=0",         "DisableProxy=0",
-                        "BufferSize=8192",    "DNSCacheSize=4294967295",
-                        "DNSCacheDisable=1",  "PopupCheckDisabled=1",
-                        "PlayWave=1",         "ConnectionTimeOut=60",
-                        "UseDefaultTimeOut=1",   "FilterSizeLimit=4194304"};
+  const char* keys[] = {"PopupIP=Hushwall",    "PopupPort=0",
+                        "GatewayIP=10.1.2.3",  "GatewayPort=80",
+                        "GatewayEnable=0",     "BannerBlock=0",
+                        "Startup=2",           "DisplayOnTop=1",
+                        "ResetStats=0",        "UseDefaultBufferSizes=1",
+                        "Disabled=0",          "DisableProxy=0",
+                        "BufferSize=8192",     "DNSCacheSize=4294967295",
+                        "DNSCacheDisable=1",   "PopupCheckDisabled=1",
+                        "PlayWave=1",          "ConnectionTimeOut=60",
+                        "UseDefaultTimeOut=1", "FilterSizeLimit=4194304"};
   size_t previous = file.find("[Hushwall]");
   ASSERT_NE(previous, std::string::npos) << file;
   for (const char* key : keys) {
