@@ -25,7 +25,16 @@ hush_require_packages() {
 # What building and testing the programs needs.
 HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64)
-HUSH_TEST_PACKAGES=(curl python3 procps)
+HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr)
+
+# The browser tests' puppeteer-core, from npm.
+hush_require_browser_tools() {
+  command -v node >/dev/null && command -v npm >/dev/null || hush_require_packages nodejs npm
+  if [ ! -d "$HUSH_ROOT/tests/browser/node_modules/puppeteer-core" ]; then
+    hush_say "installing puppeteer-core"
+    (cd "$HUSH_ROOT/tests/browser" && npm install --no-audit --no-fund --silent)
+  fi
+}
 
 # Configures and builds one tree:  hush_build_tree DIR CMAKE-ARGS...
 hush_build_tree() {
