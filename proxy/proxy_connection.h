@@ -58,6 +58,9 @@ class ProxyConnection {
   static constexpr std::int64_t kChunkInvalid = -2;
 
  private:
+  // Lets the fuzz targets drive the parsing steps without sockets.
+  friend struct ConnectionProbe;
+
   void ChooseBufferSizes();
   void RelayLoop();
   bool ReceiveInto(platform::Socket socket, ByteBuffer& buffer);
