@@ -32,7 +32,7 @@ hush_wait_for_port "$port" 30 || { echo "PopHush did not listen on $port" >&2; e
 
 export PROXY_PORT=$port
 if [ "$mode" != control ]; then
-  node --test --test-reporter=spec "$here/popups.test.mjs"
+  node --test "$here/popups.test.mjs"
   exit $?
 fi
 set +e
