@@ -4,6 +4,7 @@
 #include <mutex>
 
 #include "app/profile.h"
+#include "app/program_file.h"
 #include "app/proxy_settings.h"
 #include "proxy/diagnostic.h"
 
@@ -12,10 +13,8 @@ namespace {
 
 constexpr const char kSection[] = "Hushwall";
 constexpr const char kFileName[] = "HushINI.ini";
+ProgramFile settingsFile(kFileName);
 constexpr std::size_t kTextCapacity = 260;
-
-std::mutex overrideMutex;
-std::string overridePath;
 
 // Only the first write failure in the life of the process is reported.
 std::atomic<bool> writeFailureReported{false};
@@ -41,18 +40,9 @@ void WriteNumber(const char* key, std::int32_t value, const std::string& path) {
 
 }  // namespace
 
-std::string SettingsFilePath() {
-  {
-    std::lock_guard<std::mutex> lock(overrideMutex);
-    if (!overridePath.empty()) return overridePath;
-  }
-  return profile::ExecutableFolder() + kFileName;
-}
+std::string SettingsFilePath() { return settingsFile.Path(); }
 
-void OverrideSettingsFilePath(std::string path) {
-  std::lock_guard<std::mutex> lock(overrideMutex);
-  overridePath = std::move(path);
-}
+void OverrideSettingsFilePath(std::string path) { settingsFile.Override(std::move(path)); }
 
 void LoadSettings() {
   ProxySettings& s = Settings();

@@ -6,6 +6,7 @@
 #include <mutex>
 
 #include "app/profile.h"
+#include "app/program_file.h"
 #include "app/proxy_settings.h"
 #include "proxy/diagnostic.h"
 #include "proxy/published.h"
@@ -14,10 +15,9 @@ namespace hush {
 namespace {
 
 constexpr char kScriptFileName[] = "HushBlk.js";
+ProgramFile scriptFile(kScriptFileName);
 constexpr char kAlertSoundFileName[] = "PopUp.wav";
 
-std::mutex overrideMutex;
-std::string overridePath;
 Published<std::string> prepared;
 
 bool ReadWholeFile(const std::string& path, std::string& content) {
@@ -39,18 +39,9 @@ std::string AlertStatement(const std::string& soundPath) {
 
 }  // namespace
 
-std::string BlockerScriptPath() {
-  {
-    std::lock_guard<std::mutex> lock(overrideMutex);
-    if (!overridePath.empty()) return overridePath;
-  }
-  return profile::ExecutableFolder() + kScriptFileName;
-}
+std::string BlockerScriptPath() { return scriptFile.Path(); }
 
-void OverrideBlockerScriptPath(std::string path) {
-  std::lock_guard<std::mutex> lock(overrideMutex);
-  overridePath = std::move(path);
-}
+void OverrideBlockerScriptPath(std::string path) { scriptFile.Override(std::move(path)); }
 
 void LocateBlockerScript() {
   const std::string path = BlockerScriptPath();

@@ -1,0 +1,20 @@
+#include "app/program_file.h"
+
+#include "app/profile.h"
+
+namespace hush {
+
+std::string ProgramFile::Path() const {
+  {
+    std::lock_guard<std::mutex> lock(mutex_);
+    if (!override_.empty()) return override_;
+  }
+  return profile::ExecutableFolder() + name_;
+}
+
+void ProgramFile::Override(std::string path) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  override_ = std::move(path);
+}
+
+}  // namespace hush
