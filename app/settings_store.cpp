@@ -1,7 +1,6 @@
 #include "app/settings_store.h"
 
 #include <atomic>
-#include <mutex>
 
 #include "app/profile.h"
 #include "app/program_file.h"

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
-#include <mutex>
 
 #include "app/profile.h"
 #include "app/program_file.h"
