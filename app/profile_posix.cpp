@@ -29,9 +29,15 @@ bool SameName(const std::string& a, const std::string& b) {
          });
 }
 
+// Paths are written the Windows way throughout the program.
+std::string NativePath(std::string path) {
+  std::replace(path.begin(), path.end(), '\\', '/');
+  return path;
+}
+
 std::vector<std::string> ReadLines(const std::string& path) {
   std::vector<std::string> lines;
-  std::ifstream file(path, std::ios::binary);
+  std::ifstream file(NativePath(path), std::ios::binary);
   for (std::string line; std::getline(file, line);) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     lines.push_back(line);
@@ -140,7 +146,7 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
     }
     if (!replaced) lines.insert(lines.begin() + static_cast<long>(insertAt), entry);
   }
-  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  std::ofstream file(NativePath(path), std::ios::binary | std::ios::trunc);
   for (const std::string& line : lines) file << line << "\r\n";
   return static_cast<bool>(file.flush());
 }

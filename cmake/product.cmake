@@ -10,3 +10,5 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/product_names.h.in
 set(HUSH_ASSETS_DIR ${CMAKE_BINARY_DIR}/assets)
 configure_file(${CMAKE_SOURCE_DIR}/assets/HushBlk.js ${HUSH_ASSETS_DIR}/HushBlk.js @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/assets/HushINI.ini ${HUSH_ASSETS_DIR}/HushINI.ini COPYONLY)
+configure_file(${CMAKE_SOURCE_DIR}/assets/Language/English.ini
+               ${HUSH_ASSETS_DIR}/Language/English.ini @ONLY NEWLINE_STYLE CRLF)

@@ -1,0 +1,45 @@
+#include "app/language.h"
+
+#include <algorithm>
+
+#include "app/message_table.h"
+#include "app/profile.h"
+
+namespace hush {
+namespace {
+
+constexpr char kSection[] = "Hushwall";
+constexpr std::size_t kMessageCapacity = 250;
+
+std::function<LanguageLocation()>& LocationSource() {
+  static std::function<LanguageLocation()> source = [] { return LanguageLocation{}; };
+  return source;
+}
+
+}  // namespace
+
+void SetLanguageLocationSource(std::function<LanguageLocation()> source) {
+  LocationSource() = source ? std::move(source) : [] { return LanguageLocation{}; };
+}
+
+std::string LanguageFilePath() {
+  const LanguageLocation where = LocationSource()();
+  return where.installationDirectory + "\\Language\\" + where.language + ".ini";
+}
+
+std::string LookUpText(const std::string& key, const std::string& defaultText, std::size_t capacity,
+                       bool hashIsLineFeed) {
+  std::string text = profile::ReadText(kSection, key, defaultText, LanguageFilePath(), capacity);
+  if (hashIsLineFeed) std::replace(text.begin(), text.end(), '#', '\n');
+  return text;
+}
+
+std::string GetMessageText(const std::string& key, const std::string& defaultText) {
+  return LookUpText(key, defaultText, kMessageCapacity, true);
+}
+
+std::string GetMessageText(int key) {
+  return GetMessageText(std::to_string(key), BuiltInText(key));
+}
+
+}  // namespace hush

@@ -1,0 +1,81 @@
+// Message lookups in the language files: defaults, line feeds, cut-off,
+// empty values, switching, and the shipped English file.
+#include "app/language.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+
+#include "app/message_table.h"
+#include "app/profile.h"
+
+namespace hush {
+namespace {
+
+class LanguageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = profile::ExecutableFolder() + "lang-" +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    std::filesystem::create_directories(folder_ + "/Language");
+    language_ = "Testish";
+    SetLanguageLocationSource([this] { return LanguageLocation{folder_, language_}; });
+  }
+  void TearDown() override {
+    SetLanguageLocationSource(nullptr);
+    std::filesystem::remove_all(folder_);
+  }
+  void Write(const std::string& key, const std::string& value) {
+    ASSERT_TRUE(profile::WriteText("Hushwall", key, value, LanguageFilePath()));
+  }
+  std::string folder_, language_;
+};
+
+TEST_F(LanguageTest, WithoutAFileEveryTextIsTheBuiltInEnglish) {
+  EXPECT_EQ(GetMessageText(6001),
+            "Sorry, but some files have been corrupted, you have to re-install the program");
+  EXPECT_EQ(GetMessageText(99990), "Hushwall");
+  EXPECT_EQ(GetMessageText(9999), "www.hushwall.example");
+  EXPECT_EQ(GetMessageText("12000", ""), "");  // the About caption has no default
+  SetLanguageLocationSource(nullptr);          // start-up: no path and no name yet
+  EXPECT_EQ(LanguageFilePath(), "\\Language\\.ini");
+  EXPECT_EQ(GetMessageText(5001), "Hushwall Enabled");
+}
+
+TEST_F(LanguageTest, TranslationsReplaceDefaultsWithHashAsLineFeed) {
+  Write("6003", "First phrase#second phrase");
+  Write("10002", "");
+  Write("7008", std::string(300, 'x'));
+  EXPECT_EQ(GetMessageText(6003), "First phrase\nsecond phrase");
+  EXPECT_EQ(LookUpText("6003", "", 1000, false), "First phrase#second phrase");
+  EXPECT_EQ(GetMessageText(10002), "");  // present but empty: no label
+  EXPECT_EQ(GetMessageText(7008), std::string(249, 'x'));
+  EXPECT_EQ(LookUpText("7008", "", 500, true), std::string(300, 'x'));
+  // A switch of language applies to the very next lookup.
+  language_ = "Nonesuch";
+  EXPECT_EQ(GetMessageText(6003).substr(0, 20), "You will not be able");
+}
+
+TEST(BuiltInMessages, AreSortedAndMatchTheShippedEnglishFile) {
+  const std::string english = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/English.ini";
+  int count = 0, previous = 0;
+  for (const BuiltInMessage* m = BuiltInMessagesBegin(); m != BuiltInMessagesEnd(); ++m, ++count) {
+    EXPECT_LT(previous, m->key);
+    previous = m->key;
+    std::string expected = m->text;
+    for (size_t at; (at = expected.find("\r\n")) != std::string::npos;)
+      expected.replace(at, 2, "#");
+    for (char& c : expected)
+      if (c == '\n') c = '#';
+    EXPECT_EQ(profile::ReadText("Hushwall", std::to_string(m->key), "<missing>", english, 1000),
+              expected)
+        << m->key;
+  }
+  EXPECT_EQ(count, 92);
+  EXPECT_STREQ(BuiltInText(424242), "");
+}
+
+}  // namespace
+}  // namespace hush
