@@ -10,5 +10,8 @@ configure_file(${CMAKE_CURRENT_LIST_DIR}/product_names.h.in
 set(HUSH_ASSETS_DIR ${CMAKE_BINARY_DIR}/assets)
 configure_file(${CMAKE_SOURCE_DIR}/assets/HushBlk.js ${HUSH_ASSETS_DIR}/HushBlk.js @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/assets/HushINI.ini ${HUSH_ASSETS_DIR}/HushINI.ini COPYONLY)
-configure_file(${CMAKE_SOURCE_DIR}/assets/Language/English.ini
-               ${HUSH_ASSETS_DIR}/Language/English.ini @ONLY NEWLINE_STYLE CRLF)
+foreach(language English French)
+  configure_file(${CMAKE_SOURCE_DIR}/assets/Language/${language}.ini
+                 ${HUSH_ASSETS_DIR}/Language/${language}.ini @ONLY NEWLINE_STYLE CRLF)
+endforeach()
+file(COPY ${CMAKE_SOURCE_DIR}/assets/Flags DESTINATION ${HUSH_ASSETS_DIR})

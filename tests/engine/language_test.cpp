@@ -77,5 +77,19 @@ TEST(BuiltInMessages, AreSortedAndMatchTheShippedEnglishFile) {
   EXPECT_STREQ(BuiltInText(424242), "");
 }
 
+TEST(ShippedLanguages, TheSecondLanguageTranslatesEveryMessage) {
+  const std::string french = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/French.ini";
+  int translated = 0;
+  for (const BuiltInMessage* m = BuiltInMessagesBegin(); m != BuiltInMessagesEnd(); ++m) {
+    const std::string text =
+        profile::ReadText("Hushwall", std::to_string(m->key), "<missing>", french, 1000);
+    EXPECT_NE(text, "<missing>") << m->key;
+    translated += text != m->text;
+  }
+  EXPECT_GT(translated, 80);
+  EXPECT_EQ(profile::ReadText("Hushwall", "7008", "", french, 1000), "Quitter");
+  EXPECT_EQ(profile::ReadText("Hushwall", "9999", "", french, 1000), "www.hushwall.example");
+}
+
 }  // namespace
 }  // namespace hush
