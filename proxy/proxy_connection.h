@@ -43,6 +43,7 @@ class ProxyConnection {
   void EndClassification();
   bool ParseStatus();
   void SendHeader();
+  void SendHeaderWithBody();
   // Puts the prepared script in front of the page in `buffer` (and the alert
   // element after its head tag); true when the page was changed.
   bool InjectBlocker(std::string& buffer);

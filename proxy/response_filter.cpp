@@ -167,6 +167,23 @@ void ProxyConnection::SendHeader() {
   responseLines_.clear();
 }
 
+void ProxyConnection::SendHeaderWithBody() {
+  // One send for what would otherwise be two: the header and the body bytes
+  // that are ready behind it.
+  if (responseLines_.empty()) {
+    SendAll(browserSocket_, toBrowser_);
+    return;
+  }
+  ByteBuffer out;
+  out.Append(JoinHeader(responseLines_));
+  out.Append(toBrowser_.view());
+  toBrowser_.Clear();
+  responseLines_.clear();
+  if (DiagnosticsWanted())
+    ReportDiagnostic(FormatText("HTTP Response header from %s", hostName_.c_str()));
+  SendAll(browserSocket_, out);
+}
+
 void ProxyConnection::OnServerData() {
   if (tunnel_ != 0) {
     if (DiagnosticsWanted())
@@ -219,9 +236,9 @@ void ProxyConnection::OnResponseHeader() {
     return;
   }
   // A response to HEAD has a length but never a body: holding it would
-  // wait for ever.
+  // wait for ever. Streamed responses send their header with the first
+  // body bytes, right below.
   if (unfilterable) contentClass_ = kOther;
-  if (!Has(contentClass_, kText)) SendHeader();
   OnResponseBody();
 }
 
@@ -250,15 +267,12 @@ void ProxyConnection::OnResponseBody() {
   // The first bytes of the body decide whether a text response really is
   // text; they are examined once some have arrived.
   if (firstBodyData_ != 0 && !toBrowser_.empty()) {
-    if (Has(contentClass_, kText) && LooksBinary()) {
-      contentClass_ = kOther;
-      SendHeader();
-    }
+    if (Has(contentClass_, kText) && LooksBinary()) contentClass_ = kOther;
     firstBodyData_ = 0;
   }
-  if (!Has(contentClass_, kText) && responseLines_.empty()) {
+  if (!Has(contentClass_, kText)) {
     bodyCounted_ += static_cast<std::int64_t>(toBrowser_.size());
-    SendAll(browserSocket_, toBrowser_);
+    SendHeaderWithBody();
   } else {
     bodyCounted_ = static_cast<std::int64_t>(toBrowser_.size());
     if (HeldBytesOverLimit()) {
@@ -272,8 +286,7 @@ void ProxyConnection::OnResponseBody() {
 void ProxyConnection::ReleaseHeldResponse() {
   // Too large to hold: what is held goes out unchanged and the rest streams.
   contentClass_ = kOther;
-  SendHeader();
-  SendAll(browserSocket_, toBrowser_);
+  SendHeaderWithBody();
   if (contentLength_ != -1 && bodyCounted_ >= contentLength_) FinishResponse();
 }
 
@@ -325,11 +338,10 @@ void ProxyConnection::FinishResponse() {
         toBrowser_.Assign(page);
       }
     }
-    SendHeader();
     if (DiagnosticsWanted())
       ReportDiagnostic(FormatText("HTTP Response data from %s.  %s", hostName_.c_str(),
                                   contentTypeLine_.c_str()));
-    SendAll(browserSocket_, toBrowser_);
+    SendHeaderWithBody();
     toBrowser_.Clear();
   } else {
     SendHeader();
