@@ -5,15 +5,30 @@
 HUSH_INSTALL_WINDOWS_DIR='C:\Hushwall'
 hush_install_dir() { echo "$1/drive_c/Hushwall"; }  # PREFIX
 
-# Copies the program and its assets; PORT (if given) replaces PopupPort.
+# The values the installer writes under HKCU\Software\Hushwall.
+hush_install_registry() {  # PREFIX [LANGUAGE]
+  local key='HKCU\Software\Hushwall'
+  _reg() { hush_wine_in_prefix "$1" "$HUSH_WINE" reg add "$key" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
+  _reg "$1" Path REG_SZ "$HUSH_INSTALL_WINDOWS_DIR"
+  _reg "$1" Language REG_SZ "${2:-English}"
+  _reg "$1" "Blocked Popups" REG_SZ 0
+  _reg "$1" "User Wav Path" REG_SZ "$HUSH_INSTALL_WINDOWS_DIR\\PopUp.wav"
+  _reg "$1" FirstRun REG_DWORD 1
+  _reg "$1" ShowAtStart REG_DWORD 1
+}
+
+# Copies the program and its assets and writes the installer's registry
+# values; PORT (if given) replaces PopupPort.
 hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   local dir
   dir=$(hush_install_dir "$1")
   mkdir -p "$dir"
   cp "$2/app/PopHush.exe" "$2/assets/HushBlk.js" "$dir/"
+  cp -r "$2/assets/Language" "$2/assets/Flags" "$dir/"
   if [ -n "${3:-}" ]; then
     sed "s/^PopupPort=.*\r\$/PopupPort=$3\r/" "$2/assets/HushINI.ini" >"$dir/HushINI.ini"
   else
     cp "$2/assets/HushINI.ini" "$dir/"
   fi
+  hush_install_registry "$1"
 }

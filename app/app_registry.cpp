@@ -1,0 +1,45 @@
+#include "app/app_registry.h"
+
+#include "app/registry_key.h"
+
+namespace hush {
+
+void ReadStartFlags(AppRegistryValues& values) {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
+  if (!key) return;
+  DWORD number = 0;
+  values.firstRun = key.ReadNumber("FirstRun", number) && number != 0;
+  key.WriteNumber("FirstRun", 0);
+  number = 0;
+  values.showAtStart = key.ReadNumber("ShowAtStart", number) && number != 0;
+}
+
+bool LoadRegistrySettings(AppRegistryValues& values) {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
+  if (!key) return false;
+  if (!key.ReadText("Wizard Message", values.wizardMessage)) values.wizardMessage = "A";
+  if (!key.ReadText("Language", values.language) || !key.ReadText("Path", values.path) ||
+      !key.ReadText("Blocked Popups", values.blockedPopups) ||
+      !key.ReadText("User Wav Path", values.userWavPath))
+    return false;
+  key.ReadNumber("Close To Tray", values.closeToTray);
+  return true;
+}
+
+void SaveRegistrySettings(const AppRegistryValues& values, int startupMode) {
+  if (RegistryKey software = RegistryKey::Open(HKEY_CURRENT_USER, "Software")) {
+    RegistryKey program = RegistryKey::Create(software.get(), "Hushwall");
+    program.WriteText("Blocked Popups", values.blockedPopups);
+    program.WriteText("User Wav Path", values.userWavPath);
+    program.WriteText("Wizard Message", values.wizardMessage);
+    if (values.languageChanged) program.WriteText("Language", values.language);
+    if (values.counterCleared) program.WriteText("Installation Date", values.counterClearedDate);
+  }
+  // The Run value stays in every mode; only mode 2 gives it a program.
+  if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
+    run.WriteText(kRunValue, startupMode == 2 ? values.path + "\\PopHush.exe" : "");
+  if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
+    program.WriteNumber("Close To Tray", values.closeToTray);
+}
+
+}  // namespace hush

@@ -1,0 +1,116 @@
+#include "app/hushwall_app.h"
+
+#include <commctrl.h>
+
+#include "app/language.h"
+#include "app/message_table.h"
+#include "app/proxy_settings.h"
+#include "app/settings_store.h"
+#include "browsers/browser_checks.h"
+#include "browsers/hosts_file.h"
+#include "proxy/blocker_script.h"
+#include "proxy/platform.h"
+#include "ui/startup_windows.h"
+
+namespace hush {
+namespace {
+
+constexpr int kCorruptedFilesMessage = 6001;
+constexpr int kInstanceNameMessage = 9999;
+constexpr int kCaptionMessage = 99990;
+constexpr char kSocketsFailed[] = "Windows sockets initialization failed.";
+
+// Message boxes of start-up without their own caption carry the program's
+// file name without its extension.
+std::string ExecutableName() {
+  char path[MAX_PATH] = {};
+  ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string name = path;
+  name = name.substr(name.find_last_of('\\') + 1);
+  return name.substr(0, name.find_last_of('.'));
+}
+
+CHushwallApp* theApp = nullptr;
+
+}  // namespace
+
+CHushwallApp& TheApp() { return *theApp; }
+
+CHushwallApp::CHushwallApp() {
+  theApp = this;
+  ::InitCommonControls();
+  SetLanguageLocationSource([this] { return LanguageLocation{values_.path, values_.language}; });
+}
+
+CHushwallApp::~CHushwallApp() {
+  SetLanguageLocationSource(nullptr);
+  theApp = nullptr;
+}
+
+bool CHushwallApp::LoadRegistrySettings() {
+  // Looked up before the language is known, as the fatal message must be.
+  const std::string corrupted = GetMessageText(kCorruptedFilesMessage);
+  if (hush::LoadRegistrySettings(values_)) return true;
+  ::MessageBoxA(nullptr, corrupted.c_str(), ExecutableName().c_str(), MB_OK);
+  return false;
+}
+
+void CHushwallApp::SaveRegistrySettings() {
+  hush::SaveRegistrySettings(values_, Settings().startup.load());
+}
+
+void CHushwallApp::ReloadSettings() {
+  LoadSettings();
+  LocateBlockerScript();
+  PrepareBlockerScript();
+  proxyHost_ = Settings().popupIP.Get();
+}
+
+bool CHushwallApp::InitInstance() {
+  instanceName_ = GetMessageText(kInstanceNameMessage);
+  if (!ClaimSingleInstance(instanceName_, instanceMutex_)) return false;
+  ReadStartFlags(values_);
+  caption_ = GetMessageText(kCaptionMessage);
+  RefreshConfigurationState();
+  if (!LoadRegistrySettings()) return false;
+  if (values_.firstRun) {
+    BackupHostsFile();
+    BackupActiveXZoneSettings();
+  }
+  if (values_.wizardMessage == "A") ShowConfigurationWarning(values_.wizardMessage, runWizard_);
+  instanceName_ = GetMessageText(kInstanceNameMessage);
+  proxyHost_ = "Hushwall";
+  values_.counterCleared = false;
+  if (!platform::StartSockets()) {
+    ::MessageBoxA(nullptr, kSocketsFailed, ExecutableName().c_str(), MB_OK);
+    return false;
+  }
+  if (!presence_.Create(instanceName_)) return false;
+  RunSplash();
+  AddHostsEntry("127.0.0.1", proxyHost_);
+  ReloadSettings();
+  if (!values_.firstRun && values_.showAtStart) ShowTrayNotice();
+  RunMainWindow();
+  return false;
+}
+
+int CHushwallApp::RunMainWindow() {
+  // The main window for now: it starts the proxy and lives until it is told
+  // to end quietly; the settings sheet takes its place.
+  MSG message;
+  ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's queue
+  HWND main = CreateMainWindow();
+  presence_.ForwardTo(main);
+  listener_.StartListening();
+  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    if (message.message == kQuietExitMessage) break;
+    ::TranslateMessage(&message);
+    ::DispatchMessageA(&message);
+  }
+  if (main != nullptr) ::DestroyWindow(main);
+  return 0;
+}
+
+void CHushwallApp::ExitInstance() {}
+
+}  // namespace hush

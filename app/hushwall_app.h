@@ -1,0 +1,51 @@
+// The main program's application object: claims the single-instance name,
+// reads its registry values, creates the presence window, loads the settings
+// and the blocker script, and runs the main window until the program ends.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/app_registry.h"
+#include "app/presence_window.h"
+#include "proxy/proxy_listener.h"
+
+namespace hush {
+
+class CHushwallApp {
+ public:
+  CHushwallApp();
+  ~CHushwallApp();
+  CHushwallApp(const CHushwallApp&) = delete;
+  CHushwallApp& operator=(const CHushwallApp&) = delete;
+
+  // Runs the whole start-up and the program's life; always false.
+  bool InitInstance();
+  void ExitInstance();
+
+  bool LoadRegistrySettings();
+  void SaveRegistrySettings();
+  void ReloadSettings();
+
+  AppRegistryValues& values() { return values_; }
+  const std::string& caption() const { return caption_; }
+  ProxyListener& listener() { return listener_; }
+
+ private:
+  int RunMainWindow();
+
+  HANDLE instanceMutex_ = nullptr;
+  std::string instanceName_;
+  std::string caption_;
+  std::string proxyHost_;
+  AppRegistryValues values_;
+  int runWizard_ = 0;
+  PresenceWindow presence_;
+  ProxyListener listener_;
+};
+
+// The one application object of the process.
+CHushwallApp& TheApp();
+
+}  // namespace hush

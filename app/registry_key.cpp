@@ -1,0 +1,72 @@
+#include "app/registry_key.h"
+
+#include <utility>
+#include <vector>
+
+namespace hush {
+
+RegistryKey::~RegistryKey() {
+  if (key_ != nullptr) ::RegCloseKey(key_);
+}
+
+RegistryKey::RegistryKey(RegistryKey&& other) noexcept : key_(std::exchange(other.key_, nullptr)) {}
+
+RegistryKey& RegistryKey::operator=(RegistryKey&& other) noexcept {
+  if (this != &other) {
+    if (key_ != nullptr) ::RegCloseKey(key_);
+    key_ = std::exchange(other.key_, nullptr);
+  }
+  return *this;
+}
+
+RegistryKey RegistryKey::Open(HKEY root, const std::string& path, REGSAM access) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
+  return RegistryKey(key);
+}
+
+RegistryKey RegistryKey::Create(HKEY root, const std::string& path) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExA(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return RegistryKey();
+  return RegistryKey(key);
+}
+
+bool RegistryKey::ReadText(const std::string& name, std::string& value,
+                           std::size_t capacity) const {
+  if (key_ == nullptr || capacity == 0) return false;
+  std::vector<char> buffer(capacity + 1, '\0');
+  DWORD type = 0, size = static_cast<DWORD>(capacity);
+  if (::RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) != ERROR_SUCCESS ||
+      (type != REG_SZ && type != REG_EXPAND_SZ))
+    return false;
+  value.assign(buffer.data());  // up to the terminator, which may be missing
+  return true;
+}
+
+bool RegistryKey::ReadNumber(const std::string& name, DWORD& value) const {
+  if (key_ == nullptr) return false;
+  DWORD type = 0, size = sizeof(DWORD), data = 0;
+  if (::RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data),
+                         &size) != ERROR_SUCCESS ||
+      type != REG_DWORD)
+    return false;
+  value = data;
+  return true;
+}
+
+bool RegistryKey::WriteText(const std::string& name, const std::string& value) const {
+  return key_ != nullptr && ::RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
+                                             reinterpret_cast<const BYTE*>(value.c_str()),
+                                             static_cast<DWORD>(value.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool RegistryKey::WriteNumber(const std::string& name, DWORD value) const {
+  return key_ != nullptr &&
+         ::RegSetValueExA(key_, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof value) == ERROR_SUCCESS;
+}
+
+}  // namespace hush

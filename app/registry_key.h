@@ -1,0 +1,40 @@
+// An open registry key that closes itself.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+namespace hush {
+
+class RegistryKey {
+ public:
+  RegistryKey() = default;
+  ~RegistryKey();
+  RegistryKey(RegistryKey&& other) noexcept;
+  RegistryKey& operator=(RegistryKey&& other) noexcept;
+  RegistryKey(const RegistryKey&) = delete;
+  RegistryKey& operator=(const RegistryKey&) = delete;
+
+  // An existing key; empty (false) when it cannot be opened.
+  static RegistryKey Open(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
+  // The key, created when missing.
+  static RegistryKey Create(HKEY root, const std::string& path);
+
+  explicit operator bool() const { return key_ != nullptr; }
+  HKEY get() const { return key_; }
+
+  // Text values are read into a buffer of `capacity` bytes, terminator included.
+  bool ReadText(const std::string& name, std::string& value, std::size_t capacity = 260) const;
+  bool ReadNumber(const std::string& name, DWORD& value) const;
+  // Texts are written as REG_SZ with their terminating zero counted.
+  bool WriteText(const std::string& name, const std::string& value) const;
+  bool WriteNumber(const std::string& name, DWORD value) const;
+
+ private:
+  explicit RegistryKey(HKEY key) : key_(key) {}
+  HKEY key_ = nullptr;
+};
+
+}  // namespace hush

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# PopHush.exe started under Wine from an installation laid out as the
+# installer leaves it, driven by the robot: single instance, the presence
+# window and its quiet exit, FirstRun, the proxy, the fatal message for a
+# broken installation in English and in French.
+# Usage: pophush_startup.sh BUILD-DIR PREFIX
+. "$(dirname "$0")/../../scripts/lib/common.sh"
+. "$HUSH_ROOT/scripts/lib/wine.sh"
+. "$HUSH_ROOT/scripts/lib/install.sh"
+build=$1 prefix=$2
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null
+}
+trap cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+ok() { echo "ok: $*"; }
+
+wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
+robot() { wine_quiet "$(winepath_of "$build/tests/robot/robot.exe")" "$@"; }
+winepath_of() { echo "Z:$1" | tr / '\\'; }
+program_key='HKCU\Software\Hushwall'
+reg_set() { wine_quiet reg add "$program_key" /v "$1" /t "${3:-REG_SZ}" /d "$2" /f >/dev/null; }
+reg_get() { wine_quiet reg query "$program_key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {print $NF}'; }
+start_program() {  # runs PopHush.exe in the background; its pid in $program
+  wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
+  program=$!
+  pids+=("$program")
+}
+ended_within() {  # PID SECONDS
+  local deadline=$((SECONDS + $2))
+  while kill -0 "$1" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+}
+
+hush_wine_prefix_create "$prefix" null
+port=$(hush_free_port)
+wine_quiet reg delete "$program_key" /f >/dev/null || true
+hush_install_program "$prefix" "$build" "$port"
+site=www.hushwall.example
+
+start_program
+first=$program
+robot wait "$site" 20 || fail "no presence window titled $site"
+ok "the presence window is titled $site"
+[ "$(reg_get FirstRun)" = 0x0 ] || fail "FirstRun is $(reg_get FirstRun) after a start"
+ok "FirstRun reads 0 after a start"
+hush_wait_for_port "$port" 20 || fail "the proxy does not listen on $port"
+ok "the proxy answers on its port"
+
+start_program
+ended_within "$program" 15 || fail "a second copy keeps running"
+kill -0 "$first" 2>/dev/null || fail "the first copy ended too"
+robot wait "$site" 1 || fail "the first copy's presence window is gone"
+ok "a second copy ends silently and leaves the first running"
+
+robot post "$site" 32790 || fail "cannot post the quiet exit"
+ended_within "$first" 15 || fail "32790 did not end the program"
+ok "32790 to the presence window ends the program"
+
+wine_quiet reg delete "$program_key" /v "Blocked Popups" /f >/dev/null
+for language in English French; do
+  reg_set Language "$language"
+  start_program
+  robot wait PopHush 20 || fail "no message box captioned PopHush ($language)"
+  texts=$(robot texts PopHush)
+  case "$language:$texts" in
+    English:*"Sorry, but some files have been corrupted, you have to re-install the program"*) ;;
+    French:*"Sorry, but some files have been corrupted"*) ;;  # looked up before the language is known
+    *) fail "unexpected message box texts ($language): $texts" ;;
+  esac
+  robot click PopHush OK || fail "cannot press OK"
+  ended_within "$program" 15 || fail "the program goes on after message 6001"
+  ok "without \"Blocked Popups\" message 6001 is shown ($language) and the program ends"
+done
+wine_quiet reg delete "$program_key" /f >/dev/null || true

@@ -1,0 +1,100 @@
+// A small robot for black-box tests: finds top-level windows by title,
+// reads their controls, presses buttons and posts messages, each with a time
+// limit, so a test can drive the real program as a user would.
+//
+//   robot wait TITLE [SECONDS]         a window with this title exists
+//   robot gone TITLE [SECONDS]         no window with this title exists
+//   robot texts TITLE [SECONDS]        prints the texts of its controls
+//   robot click TITLE BUTTON [SECONDS] presses the button labelled BUTTON
+//   robot post TITLE MESSAGE           posts MESSAGE (a number)
+// Exit status 0 on success, 1 when the time ran out, 2 on bad arguments.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace {
+
+HWND FindByTitle(const std::string& title) { return ::FindWindowA(nullptr, title.c_str()); }
+
+// Polls `found` every 50 ms until it holds or `seconds` pass.
+template <typename Condition>
+bool Within(double seconds, Condition found) {
+  const DWORD limit = ::GetTickCount() + static_cast<DWORD>(seconds * 1000);
+  for (;;) {
+    if (found()) return true;
+    if (static_cast<LONG>(::GetTickCount() - limit) > 0) return false;
+    ::Sleep(50);
+  }
+}
+
+std::string TextOf(HWND window) {
+  char text[4096] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM list) {
+  reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+  return TRUE;
+}
+
+std::vector<HWND> Children(HWND window) {
+  std::vector<HWND> children;
+  ::EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&children));
+  return children;
+}
+
+// Button labels may carry an accelerator ampersand.
+bool SameLabel(std::string label, const std::string& wanted) {
+  std::string plain;
+  for (char c : label)
+    if (c != '&') plain += c;
+  return plain == wanted || label == wanted;
+}
+
+int Usage() {
+  std::fprintf(stderr, "usage: robot wait|gone|texts|click|post TITLE [...]\n");
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc < 3) return Usage();
+  const std::string command = argv[1], title = argv[2];
+  auto secondsAt = [&](int index) { return argc > index ? std::atof(argv[index]) : 10.0; };
+  HWND window = nullptr;
+  if (command == "wait")
+    return Within(secondsAt(3), [&] { return FindByTitle(title) != nullptr; }) ? 0 : 1;
+  if (command == "gone")
+    return Within(secondsAt(3), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
+  if (command == "texts") {
+    if (!Within(secondsAt(3), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
+    for (HWND child : Children(window)) std::printf("%s\n", TextOf(child).c_str());
+    return 0;
+  }
+  if (command == "click" && argc >= 4) {
+    const std::string label = argv[3];
+    HWND button = nullptr;
+    if (!Within(secondsAt(4), [&] {
+          window = FindByTitle(title);
+          if (window == nullptr) return false;
+          for (HWND child : Children(window))
+            if (SameLabel(TextOf(child), label)) button = child;
+          return button != nullptr;
+        }))
+      return 1;
+    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                   reinterpret_cast<LPARAM>(button));
+    return 0;
+  }
+  if (command == "post" && argc >= 4) {
+    if (!Within(secondsAt(5), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
+    return ::PostMessageA(window, static_cast<UINT>(std::strtoul(argv[3], nullptr, 10)), 0, 0) ? 0
+                                                                                               : 1;
+  }
+  return Usage();
+}

@@ -1,0 +1,101 @@
+// The program's registry values in Wine's real registry: start flags, the
+// values start-up cannot do without, and what a save writes.
+#include "app/app_registry.h"
+
+#include <gtest/gtest.h>
+#include <shlwapi.h>
+#include <windows.h>
+
+#include "app/registry_key.h"
+
+namespace hush {
+namespace {
+
+class AppRegistryTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey); }
+  void TearDown() override {
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
+    if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
+      ::RegDeleteValueA(run.get(), kRunValue);
+  }
+  // What an installer writes.
+  static RegistryKey Install() {
+    RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey);
+    key.WriteText("Path", "C:\\Program Files\\Hushwall");
+    key.WriteText("Language", "English");
+    key.WriteText("Blocked Popups", "17");
+    key.WriteText("User Wav Path", "C:\\Program Files\\Hushwall\\Sounds\\ding.wav");
+    key.WriteNumber("FirstRun", 1);
+    key.WriteNumber("ShowAtStart", 1);
+    return key;
+  }
+  static std::string Text(const char* path, const char* name) {
+    std::string value = "<missing>";
+    RegistryKey::Open(HKEY_CURRENT_USER, path).ReadText(name, value);
+    return value;
+  }
+};
+
+TEST_F(AppRegistryTest, StartFlagsAreReadAndFirstRunIsClearedAtOnce) {
+  Install();
+  AppRegistryValues values;
+  ReadStartFlags(values);
+  EXPECT_TRUE(values.firstRun);
+  EXPECT_TRUE(values.showAtStart);
+  DWORD firstRun = 7;
+  EXPECT_TRUE(RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey).ReadNumber("FirstRun", firstRun));
+  EXPECT_EQ(firstRun, 0u);
+  ReadStartFlags(values);
+  EXPECT_FALSE(values.firstRun);
+}
+
+TEST_F(AppRegistryTest, WithoutTheKeyNothingIsReadOrWritten) {
+  AppRegistryValues values;
+  ReadStartFlags(values);
+  EXPECT_FALSE(values.firstRun);
+  EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey));
+  EXPECT_FALSE(LoadRegistrySettings(values));
+}
+
+TEST_F(AppRegistryTest, LoadNeedsEveryRequiredValue) {
+  RegistryKey key = Install();
+  AppRegistryValues values;
+  ASSERT_TRUE(LoadRegistrySettings(values));
+  EXPECT_EQ(values.wizardMessage, "A");  // missing: the warning is still due
+  EXPECT_EQ(values.path, "C:\\Program Files\\Hushwall");
+  EXPECT_EQ(values.blockedPopups, "17");
+  EXPECT_EQ(values.closeToTray, 0u);
+  ::RegDeleteValueA(key.get(), "Blocked Popups");
+  EXPECT_FALSE(LoadRegistrySettings(values));
+}
+
+TEST_F(AppRegistryTest, SaveWritesTheRunEntryForStartWithWindowsOnly) {
+  Install();
+  AppRegistryValues values;
+  ASSERT_TRUE(LoadRegistrySettings(values));
+  values.blockedPopups = "18";
+  values.wizardMessage = "N";
+  values.closeToTray = 1;
+  values.language = "French";  // not changed by the user: not written
+  SaveRegistrySettings(values, 2);
+  EXPECT_EQ(Text(kRunKey, kRunValue), "C:\\Program Files\\Hushwall\\PopHush.exe");
+  EXPECT_EQ(Text(kProgramKey, "Blocked Popups"), "18");
+  EXPECT_EQ(Text(kProgramKey, "Wizard Message"), "N");
+  EXPECT_EQ(Text(kProgramKey, "Language"), "English");
+  EXPECT_EQ(Text(kProgramKey, "Installation Date"), "<missing>");
+  DWORD closeToTray = 0;
+  RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey).ReadNumber("Close To Tray", closeToTray);
+  EXPECT_EQ(closeToTray, 1u);
+
+  values.languageChanged = true;
+  values.counterCleared = true;
+  values.counterClearedDate = "12/08/2026";
+  SaveRegistrySettings(values, 1);
+  EXPECT_EQ(Text(kRunKey, kRunValue), "");  // kept, with empty data
+  EXPECT_EQ(Text(kProgramKey, "Language"), "French");
+  EXPECT_EQ(Text(kProgramKey, "Installation Date"), "12/08/2026");
+}
+
+}  // namespace
+}  // namespace hush
