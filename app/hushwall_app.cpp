@@ -5,6 +5,7 @@
 #include "app/language.h"
 #include "app/message_table.h"
 #include "app/proxy_settings.h"
+#include "app/resource_ids.h"
 #include "app/settings_store.h"
 #include "browsers/browser_checks.h"
 #include "browsers/hosts_file.h"
@@ -18,7 +19,6 @@ namespace {
 constexpr int kCorruptedFilesMessage = 6001;
 constexpr int kInstanceNameMessage = 9999;
 constexpr int kCaptionMessage = 99990;
-constexpr char kSocketsFailed[] = "Windows sockets initialization failed.";
 
 // Message boxes of start-up without their own caption carry the program's
 // file name without its extension.
@@ -82,7 +82,9 @@ bool CHushwallApp::InitInstance() {
   proxyHost_ = "Hushwall";
   values_.counterCleared = false;
   if (!platform::StartSockets()) {
-    ::MessageBoxA(nullptr, kSocketsFailed, ExecutableName().c_str(), MB_OK);
+    char text[256] = {};  // a resource string, never looked up in the language file
+    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_SOCKETS_FAILED, text, sizeof text);
+    ::MessageBoxA(nullptr, text, ExecutableName().c_str(), MB_OK);
     return false;
   }
   if (!presence_.Create(instanceName_)) return false;
