@@ -1,0 +1,93 @@
+#include "ui/framework/dialog.h"
+
+#include <vector>
+
+namespace hush::ui {
+namespace {
+
+constexpr char kObjectProperty[] = "HushwallDialogObject";
+
+}  // namespace
+
+Dialog::~Dialog() {
+  if (modeless_ && window_ != nullptr) ::DestroyWindow(window_);
+}
+
+INT_PTR Dialog::DoModal(HWND parent) {
+  return ::DialogBoxParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+                           DialogProcedure, reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::Create(HWND parent) {
+  modeless_ = true;
+  return ::CreateDialogParamA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId_), parent,
+                              DialogProcedure, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+void Dialog::EndDialog(INT_PTR result) {
+  if (modeless_) {
+    ::DestroyWindow(window_);
+  } else {
+    ::EndDialog(window_, result);
+  }
+}
+
+std::string Dialog::ItemText(int controlId) const {
+  HWND item = Item(controlId);
+  std::vector<char> text(static_cast<size_t>(::GetWindowTextLengthA(item)) + 1, '\0');
+  ::GetWindowTextA(item, text.data(), static_cast<int>(text.size()));
+  return text.data();
+}
+
+void Dialog::SetItemText(int controlId, const std::string& text) const {
+  ::SetDlgItemTextA(window_, controlId, text.c_str());
+}
+
+bool Dialog::IsChecked(int controlId) const {
+  return ::IsDlgButtonChecked(window_, controlId) == BST_CHECKED;
+}
+
+void Dialog::SetChecked(int controlId, bool checked) const {
+  ::CheckDlgButton(window_, controlId, checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+Dialog* Dialog::FromWindow(HWND window) {
+  return static_cast<Dialog*>(::GetPropA(window, kObjectProperty));
+}
+
+void Dialog::Attach(HWND window) {
+  window_ = window;
+  ::SetPropA(window, kObjectProperty, this);
+}
+
+INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) reinterpret_cast<Dialog*>(lParam)->Attach(window);
+  Dialog* self = FromWindow(window);
+  if (self == nullptr) return FALSE;
+  const INT_PTR result = self->HandleMessage(message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    ::RemovePropA(window, kObjectProperty);
+    self->window_ = nullptr;
+  }
+  return result;
+}
+
+INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return OnInitDialog() ? TRUE : FALSE;
+  LRESULT result = 0;
+  if (handlers_.Dispatch(message, wParam, lParam, result)) {
+    ::SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
+    return TRUE;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
+    OnOK();
+    return TRUE;
+  }
+  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+    OnCancel();
+    return TRUE;
+  }
+  return FALSE;
+}
+
+}  // namespace hush::ui

@@ -1,0 +1,46 @@
+// One page of a property sheet or wizard, made from a dialog template.
+#pragma once
+
+#include <commctrl.h>
+#include <windows.h>
+
+#include "ui/framework/dialog.h"
+
+namespace hush::ui {
+
+class PropertyPage : public Dialog {
+ public:
+  explicit PropertyPage(int templateId) : Dialog(templateId) {}
+
+  // The page as the system's property-sheet functions take it.
+  PROPSHEETPAGEA Describe();
+
+  // Marks the page changed (enables the sheet's Apply) or unchanged.
+  void SetModified(bool modified = true);
+  bool modified() const { return modified_; }
+  HWND sheet() const { return ::GetParent(hwnd()); }
+
+ protected:
+  virtual bool OnSetActive() { return true; }
+  // False keeps the user on the page.
+  virtual bool OnKillActive() { return true; }
+  virtual bool OnApply() {
+    modified_ = false;
+    return true;
+  }
+  virtual void OnReset() {}
+  // 0 goes on as usual, -1 stays, a template id goes to that page.
+  virtual LRESULT OnWizardNext() { return 0; }
+  virtual LRESULT OnWizardBack() { return 0; }
+  // False keeps the wizard open.
+  virtual bool OnWizardFinish() { return true; }
+
+  INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  static INT_PTR CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT OnSheetNotification(UINT code);
+  bool modified_ = false;
+};
+
+}  // namespace hush::ui
