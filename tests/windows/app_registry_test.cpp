@@ -3,8 +3,9 @@
 #include "app/app_registry.h"
 
 #include <gtest/gtest.h>
-#include <shlwapi.h>
 #include <windows.h>
+
+#include <shlwapi.h>
 
 #include "app/registry_key.h"
 

@@ -1,8 +1,9 @@
 // One page of a property sheet or wizard, made from a dialog template.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "ui/framework/dialog.h"
 

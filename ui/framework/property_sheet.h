@@ -3,8 +3,9 @@
 // object can handle as well.
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
