@@ -91,7 +91,7 @@ bool CHushwallApp::InitInstance() {
   RunSplash();
   AddHostsEntry("127.0.0.1", proxyHost_);
   ReloadSettings();
-  if (!values_.firstRun && values_.showAtStart) ShowTrayNotice();
+  if (!values_.firstRun && values_.showAtStart) ShowTrayNotice(values_.showAtStart);
   RunMainWindow();
   return false;
 }

@@ -1,7 +1,7 @@
 // The windows start-up shows before the main window, the first-run backup of
-// the ActiveX zone settings, and the main window itself. Until the window
-// framework lands: no splash, no tray notice, no backup, and a hidden main
-// window that only receives the program's messages.
+// the ActiveX zone settings, and the main window itself. Not built yet: the
+// splash, the backup, and the main window, which for now is a hidden window
+// that only receives the program's messages.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +10,8 @@ namespace hush {
 
 void BackupActiveXZoneSettings();
 void RunSplash();
-void ShowTrayNotice();
+// Runs the tray notice; `showAtStart` takes the user's choice.
+void ShowTrayNotice(bool& showAtStart);
 HWND CreateMainWindow();
 
 }  // namespace hush

@@ -61,6 +61,31 @@ robot post "$site" 32790 || fail "cannot post the quiet exit"
 ended_within "$first" 15 || fail "32790 did not end the program"
 ok "32790 to the presence window ends the program"
 
+# Not the first run and "ShowAtStart" set: the tray notice, in the
+# installation's language; ticking its box turns "ShowAtStart" off.
+reg_set FirstRun 0 REG_DWORD
+for language in French English; do
+  reg_set Language "$language"
+  reg_set ShowAtStart 1 REG_DWORD
+  start_program
+  robot wait Hushwall 20 || fail "no tray notice ($language)"
+  texts=$(robot texts Hushwall | tr -d '\r')
+  case "$language:$texts" in
+    English:*"Hushwall will be minimized to the system tray"*"Don't show this window again ..."*) ;;
+    French:*"zone de notification"*"Ne plus afficher cette"*) ;;
+    *) fail "unexpected tray notice texts ($language): $texts" ;;
+  esac
+  [ "$language" = English ] && { robot check Hushwall "Don't show this window again ..." || fail "no check box"; }
+  robot click Hushwall OK || fail "cannot close the tray notice"
+  robot wait "$site" 20 || fail "the program did not go on after the notice"
+  expected=0x1
+  [ "$language" = English ] && expected=0x0
+  [ "$(reg_get ShowAtStart)" = "$expected" ] || fail "ShowAtStart is $(reg_get ShowAtStart) ($language)"
+  robot post "$site" 32790
+  ended_within "$program" 15 || fail "the program did not end ($language)"
+  ok "the tray notice shows its $language texts and keeps the user's choice"
+done
+
 wine_quiet reg delete "$program_key" /v "Blocked Popups" /f >/dev/null
 for language in English French; do
   reg_set Language "$language"

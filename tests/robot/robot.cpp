@@ -6,6 +6,7 @@
 //   robot gone TITLE [SECONDS]         no window with this title exists
 //   robot texts TITLE [SECONDS]        prints the texts of its controls
 //   robot click TITLE BUTTON [SECONDS] presses the button labelled BUTTON
+//   robot check TITLE BOX [SECONDS]    ticks the check box labelled BOX
 //   robot post TITLE MESSAGE           posts MESSAGE (a number)
 // Exit status 0 on success, 1 when the time ran out, 2 on bad arguments.
 #include <windows.h>
@@ -56,7 +57,7 @@ bool SameLabel(std::string label, const std::string& wanted) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: robot wait|gone|texts|click|post TITLE [...]\n");
+  std::fprintf(stderr, "usage: robot wait|gone|texts|click|check|post TITLE [...]\n");
   return 2;
 }
 
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
     for (HWND child : Children(window)) std::printf("%s\n", TextOf(child).c_str());
     return 0;
   }
-  if (command == "click" && argc >= 4) {
+  if ((command == "click" || command == "check") && argc >= 4) {
     const std::string label = argv[3];
     HWND button = nullptr;
     if (!Within(secondsAt(4), [&] {
@@ -87,6 +88,7 @@ int main(int argc, char** argv) {
           return button != nullptr;
         }))
       return 1;
+    if (command == "check") ::SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
     ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
                    reinterpret_cast<LPARAM>(button));
     return 0;

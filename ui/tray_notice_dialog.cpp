@@ -1,0 +1,27 @@
+#include "ui/tray_notice_dialog.h"
+
+#include "app/app_registry.h"
+#include "app/localized_window.h"
+#include "app/registry_key.h"
+#include "app/resource_ids.h"
+
+namespace hush {
+
+CTrayNoticeDlg::CTrayNoticeDlg() : ui::Dialog(IDD_TRAY_NOTICE) {}
+
+bool CTrayNoticeDlg::OnInitDialog() {
+  LoadDialogTexts(hwnd(), 18001, {IDC_NOTICE_TEXT, IDC_NOTICE_DONT_SHOW, IDOK});
+  HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HUSHWALL));
+  ::SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  return true;
+}
+
+void CTrayNoticeDlg::OnOK() {
+  showAtStart_ = !IsChecked(IDC_NOTICE_DONT_SHOW);
+  RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey)
+      .WriteNumber("ShowAtStart", showAtStart_ ? 1 : 0);
+  ui::Dialog::OnOK();
+}
+
+}  // namespace hush
