@@ -1,0 +1,81 @@
+// The program's own small dialogs on real windows: the About box and the
+// tray notice, with and without a language file.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include <filesystem>
+
+#include "app/app_registry.h"
+#include "app/language.h"
+#include "app/profile.h"
+#include "app/registry_key.h"
+#include "app/resource_ids.h"
+#include "ui/about_dialog.h"
+#include "ui/tray_notice_dialog.h"
+
+namespace hush {
+namespace {
+
+std::string WindowText(HWND window) {
+  char text[1024] = {};
+  ::GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+class ProgramDialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = profile::ExecutableFolder() + "dialog-texts";
+    std::filesystem::create_directories(folder_ + "/Language");
+  }
+  void TearDown() override {
+    SetLanguageLocationSource(nullptr);
+    std::filesystem::remove_all(folder_);
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
+  }
+  void UseLanguage(const std::string& key, const std::string& text) {
+    SetLanguageLocationSource([this] { return LanguageLocation{folder_, "Testish"}; });
+    ASSERT_TRUE(profile::WriteText("Hushwall", key, text, LanguageFilePath()));
+  }
+  std::string folder_;
+};
+
+TEST_F(ProgramDialogsTest, AboutBoxShowsTheVersionResourceAndAnEmptyCaptionWithoutLanguage) {
+  CAboutDlg about;
+  ASSERT_TRUE(about.Create());
+  EXPECT_EQ(WindowText(about.hwnd()), "");  // key 12000 has no default
+  EXPECT_EQ(about.ItemText(IDC_ABOUT_COPYRIGHT),
+            "Copyright (C) 2026 Hushwall, www.hushwall.example");
+  EXPECT_EQ(about.ItemText(IDC_ABOUT_FILE_VERSION), "1.0.0.1");
+  EXPECT_EQ(about.ItemText(IDC_ABOUT_VERSION_LABEL), "Version:");
+  EXPECT_EQ(about.ItemText(IDC_ABOUT_WEB_SITE), "www.hushwall.example");
+}
+
+TEST_F(ProgramDialogsTest, AboutBoxTakesItsTextsFromTheLanguageFile) {
+  UseLanguage("12000", "About Hushwall");
+  UseLanguage("12001", "Version :");
+  CAboutDlg about;
+  ASSERT_TRUE(about.Create());
+  EXPECT_EQ(WindowText(about.hwnd()), "About Hushwall");
+  EXPECT_EQ(about.ItemText(IDC_ABOUT_VERSION_LABEL), "Version :");
+}
+
+TEST_F(ProgramDialogsTest, TrayNoticeKeepsTheChoiceInTheRegistry) {
+  RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteNumber("ShowAtStart", 1);
+  UseLanguage("18002", "Never again");
+  CTrayNoticeDlg notice;
+  ASSERT_TRUE(notice.Create());
+  EXPECT_EQ(notice.ItemText(IDC_NOTICE_DONT_SHOW), "Never again");
+  EXPECT_NE(notice.ItemText(IDC_NOTICE_TEXT).find("system tray"), std::string::npos);
+  notice.SetChecked(IDC_NOTICE_DONT_SHOW, true);
+  ::SendMessageA(notice.hwnd(), WM_COMMAND, IDOK, 0);
+  EXPECT_FALSE(notice.showAtStart());
+  DWORD showAtStart = 1;
+  RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey).ReadNumber("ShowAtStart", showAtStart);
+  EXPECT_EQ(showAtStart, 0u);
+}
+
+}  // namespace
+}  // namespace hush

@@ -1,0 +1,27 @@
+// The About box: the program's legal notice and file version from its own
+// version resource, and a button that opens the product's web site.
+#pragma once
+
+#include <string>
+
+#include "ui/framework/dialog.h"
+
+namespace hush {
+
+class CAboutDlg : public ui::Dialog {
+ public:
+  CAboutDlg();
+
+ protected:
+  bool OnInitDialog() override;
+
+ private:
+  void ShowVersionText(int controlId);
+  void OpenWebSite();
+};
+
+// A value of the "\StringFileInfo\040904b0" block of this program's version
+// resource ("" when there is none).
+std::string ProgramVersionValue(const std::string& name);
+
+}  // namespace hush
