@@ -11,6 +11,7 @@
 #include "browsers/hosts_file.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
+#include "ui/main_page.h"
 #include "ui/startup_windows.h"
 
 namespace hush {
@@ -97,19 +98,8 @@ bool CHushwallApp::InitInstance() {
 }
 
 int CHushwallApp::RunMainWindow() {
-  // The main window for now: it starts the proxy and lives until it is told
-  // to end quietly; the settings sheet takes its place.
-  MSG message;
-  ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE);  // this thread's queue
-  HWND main = CreateMainWindow();
-  presence_.ForwardTo(main);
-  listener_.StartListening();
-  while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
-    if (message.message == kQuietExitMessage) break;
-    ::TranslateMessage(&message);
-    ::DispatchMessageA(&message);
-  }
-  if (main != nullptr) ::DestroyWindow(main);
+  CMainPage mainPage;
+  mainPage.DoModal();
   return 0;
 }
 

@@ -31,6 +31,7 @@ class CHushwallApp {
   AppRegistryValues& values() { return values_; }
   const std::string& caption() const { return caption_; }
   ProxyListener& listener() { return listener_; }
+  PresenceWindow& presence() { return presence_; }
 
  private:
   int RunMainWindow();

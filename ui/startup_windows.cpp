@@ -13,9 +13,4 @@ void ShowTrayNotice(bool& showAtStart) {
   if (notice.DoModal() == IDOK) showAtStart = notice.showAtStart();
 }
 
-HWND CreateMainWindow() {
-  return ::CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                           ::GetModuleHandleA(nullptr), nullptr);
-}
-
 }  // namespace hush

@@ -1,7 +1,6 @@
-// The windows start-up shows before the main window, the first-run backup of
-// the ActiveX zone settings, and the main window itself. Not built yet: the
-// splash, the backup, and the main window, which for now is a hidden window
-// that only receives the program's messages.
+// The windows start-up shows before the main window, and the first-run
+// backup of the ActiveX zone settings. Not built yet: the splash and the
+// backup.
 #pragma once
 
 #include <windows.h>
@@ -12,6 +11,5 @@ void BackupActiveXZoneSettings();
 void RunSplash();
 // Runs the tray notice; `showAtStart` takes the user's choice.
 void ShowTrayNotice(bool& showAtStart);
-HWND CreateMainWindow();
 
 }  // namespace hush

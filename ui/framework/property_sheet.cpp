@@ -41,6 +41,12 @@ int CALLBACK PropertySheet::SheetCallback(HWND window, UINT message, LPARAM) {
   return 0;
 }
 
+LRESULT PropertySheet::CallSystem(UINT message, WPARAM wParam, LPARAM lParam) {
+  return systemProcedure_ != nullptr
+             ? ::CallWindowProcA(systemProcedure_, window_, message, wParam, lParam)
+             : ::DefWindowProcA(window_, message, wParam, lParam);
+}
+
 LRESULT CALLBACK PropertySheet::SheetProcedure(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
   auto* self = static_cast<PropertySheet*>(::GetPropA(window, kSheetProperty));

@@ -34,6 +34,9 @@ class PropertySheet {
   virtual void OnInitialized() {}
   // Messages sent to the sheet window itself.
   MessageHandlers& handlers() { return handlers_; }
+  // What the system's sheet does with a message (for handlers that only
+  // adjust a message before passing it on).
+  LRESULT CallSystem(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);
