@@ -70,6 +70,16 @@ TEST_F(RelayTest, PathOnlyRequestAfterAGoodOneGetsThe400Reply) {
   EXPECT_EQ(browser.ReadToEnd(), kInvalidHeaderReply);
 }
 
+TEST_F(RelayTest, AHeaderLeftEmptyByTheGzipRuleIsRefusedNotSentToTheLastHost) {
+  OriginServer origin(Ok());
+  RawClient browser(ProxyPort());
+  browser.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n");
+  EXPECT_EQ(browser.ReadResponse(), HttpResponse("ok"));
+  browser.Send("Accept-Encoding: gzip\r\n\r\n");
+  EXPECT_EQ(browser.ReadToEnd(), kInvalidHeaderReply);
+  EXPECT_EQ(origin.Received(0), "GET / HTTP/1.1\r\n\r\n");
+}
+
 TEST_F(RelayTest, AHeaderThatNeverEndsIsRefused) {
   RawClient browser(ProxyPort());
   browser.Send("GET http://h/ HTTP/1.1\r\nX-Long: " + std::string(kMaxHeaderBlock, 'x'));
