@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "app/language.h"
-#include "app/message_table.h"
 #include "app/proxy_settings.h"
 #include "app/resource_ids.h"
 #include "app/settings_store.h"
