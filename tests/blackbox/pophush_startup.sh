@@ -19,6 +19,15 @@ ok() { echo "ok: $*"; }
 
 wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
 robot() { wine_quiet "$(winepath_of "$build/tests/robot/robot.exe")" "$@"; }
+# Waits for a window in short rounds, so that one robot start that fails at
+# once (a busy wine server) does not end the wait.
+robot_wait() {  # TITLE SECONDS
+  local deadline=$((SECONDS + $2))
+  until robot wait "$1" 2; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+}
 winepath_of() { echo "Z:$1" | tr / '\\'; }
 program_key='HKCU\Software\Hushwall'
 reg_set() { wine_quiet reg add "$program_key" /v "$1" /t "${3:-REG_SZ}" /d "$2" /f >/dev/null; }
@@ -42,9 +51,11 @@ wine_quiet reg delete "$program_key" /f >/dev/null || true
 hush_install_program "$prefix" "$build" "$port"
 site=www.hushwall.example
 
+# No copy of the program from an earlier test may still be around.
+robot gone "$site" 15 || fail "an earlier copy of the program is still running"
 start_program
 first=$program
-robot wait "$site" 20 || fail "no presence window titled $site"
+robot_wait "$site" 20 || fail "no presence window titled $site"
 ok "the presence window is titled $site"
 [ "$(reg_get FirstRun)" = 0x0 ] || fail "FirstRun is $(reg_get FirstRun) after a start"
 ok "FirstRun reads 0 after a start"
@@ -68,7 +79,7 @@ for language in French English; do
   reg_set Language "$language"
   reg_set ShowAtStart 1 REG_DWORD
   start_program
-  robot wait Hushwall 20 || fail "no tray notice ($language)"
+  robot_wait Hushwall 20 || fail "no tray notice ($language)"
   texts=$(robot texts Hushwall | tr -d '\r')
   case "$language:$texts" in
     English:*"Hushwall will be minimized to the system tray"*"Don't show this window again ..."*) ;;
@@ -77,7 +88,7 @@ for language in French English; do
   esac
   [ "$language" = English ] && { robot check Hushwall "Don't show this window again ..." || fail "no check box"; }
   robot click Hushwall OK || fail "cannot close the tray notice"
-  robot wait "$site" 20 || fail "the program did not go on after the notice"
+  robot_wait "$site" 20 || fail "the program did not go on after the notice"
   expected=0x1
   [ "$language" = English ] && expected=0x0
   [ "$(reg_get ShowAtStart)" = "$expected" ] || fail "ShowAtStart is $(reg_get ShowAtStart) ($language)"
@@ -90,7 +101,7 @@ wine_quiet reg delete "$program_key" /v "Blocked Popups" /f >/dev/null
 for language in English French; do
   reg_set Language "$language"
   start_program
-  robot wait PopHush 20 || fail "no message box captioned PopHush ($language)"
+  robot_wait PopHush 20 || fail "no message box captioned PopHush ($language)"
   texts=$(robot texts PopHush)
   case "$language:$texts" in
     English:*"Sorry, but some files have been corrupted, you have to re-install the program"*) ;;
