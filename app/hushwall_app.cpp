@@ -10,6 +10,8 @@
 #include "browsers/hosts_file.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
+#include "ui/framework/control_host.h"
+#include "ui/framework/dialog_look.h"
 #include "ui/main_page.h"
 #include "ui/startup_windows.h"
 
@@ -87,11 +89,15 @@ bool CHushwallApp::InitInstance() {
     ::MessageBoxA(nullptr, text, ExecutableName().c_str(), MB_OK);
     return false;
   }
+  ui::EnableControlHosting();
   if (!presence_.Create(instanceName_)) return false;
-  RunSplash();
+  ui::EnableThreeDimensionalControls();
+  RunSplash(values_.path);
   AddHostsEntry("127.0.0.1", proxyHost_);
   ReloadSettings();
-  if (!values_.firstRun && values_.showAtStart) ShowTrayNotice(values_.showAtStart);
+  ui::SetDialogColors(RGB(139, 185, 176), RGB(0, 0, 0));
+  if (!values_.firstRun && values_.showAtStart)
+    ShowTrayNotice(skins_, values_.path, values_.showAtStart);
   RunMainWindow();
   return false;
 }
@@ -102,6 +108,6 @@ int CHushwallApp::RunMainWindow() {
   return 0;
 }
 
-void CHushwallApp::ExitInstance() {}
+void CHushwallApp::ExitInstance() { skins_.Release(); }
 
 }  // namespace hush

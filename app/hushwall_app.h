@@ -10,6 +10,7 @@
 #include "app/app_registry.h"
 #include "app/presence_window.h"
 #include "proxy/proxy_listener.h"
+#include "ui/skins.h"
 
 namespace hush {
 
@@ -32,6 +33,7 @@ class CHushwallApp {
   const std::string& caption() const { return caption_; }
   ProxyListener& listener() { return listener_; }
   PresenceWindow& presence() { return presence_; }
+  SkinReferences& skins() { return skins_; }
 
  private:
   int RunMainWindow();
@@ -44,6 +46,7 @@ class CHushwallApp {
   int runWizard_ = 0;
   PresenceWindow presence_;
   ProxyListener listener_;
+  SkinReferences skins_;
 };
 
 // The one application object of the process.

@@ -15,3 +15,9 @@ foreach(language English French)
                  ${HUSH_ASSETS_DIR}/Language/${language}.ini @ONLY NEWLINE_STYLE CRLF)
 endforeach()
 file(COPY ${CMAKE_SOURCE_DIR}/assets/Flags DESTINATION ${HUSH_ASSETS_DIR})
+# The skins and the splash (read through the Windows profile functions).
+foreach(file HushSkn.skn popup.skn splash.spl)
+  configure_file(${CMAKE_SOURCE_DIR}/assets/${file} ${HUSH_ASSETS_DIR}/${file}
+                 @ONLY NEWLINE_STYLE CRLF)
+endforeach()
+configure_file(${CMAKE_SOURCE_DIR}/assets/splash.bmp ${HUSH_ASSETS_DIR}/splash.bmp COPYONLY)

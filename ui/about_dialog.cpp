@@ -28,7 +28,7 @@ std::string ProgramVersionValue(const std::string& name) {
   return static_cast<const char*>(value);
 }
 
-CAboutDlg::CAboutDlg() : ui::Dialog(IDD_ABOUT) {
+CAboutDlg::CAboutDlg(const SkinReferences& skins) : ui::Dialog(IDD_ABOUT), skins_(skins) {
   handlers().OnCommand(IDC_ABOUT_WEB_SITE, [this](WORD) { OpenWebSite(); });
 }
 
@@ -36,6 +36,7 @@ bool CAboutDlg::OnInitDialog() {
   LoadDialogTexts(hwnd(), 12000, {kCaptionControlId, IDC_ABOUT_VERSION_LABEL, IDOK});
   ShowVersionText(IDC_ABOUT_COPYRIGHT);
   ShowVersionText(IDC_ABOUT_FILE_VERSION);
+  SkinWindow(skins_.main, hwnd());
   return true;
 }
 

@@ -5,12 +5,14 @@
 #include <string>
 
 #include "ui/framework/dialog.h"
+#include "ui/skins.h"
 
 namespace hush {
 
 class CAboutDlg : public ui::Dialog {
  public:
-  CAboutDlg();
+  // Drawn with the main look the program holds at the time.
+  explicit CAboutDlg(const SkinReferences& skins);
 
  protected:
   bool OnInitDialog() override;
@@ -18,6 +20,7 @@ class CAboutDlg : public ui::Dialog {
  private:
   void ShowVersionText(int controlId);
   void OpenWebSite();
+  const SkinReferences& skins_;
 };
 
 // A value of the "\StringFileInfo\040904b0" block of this program's version

@@ -4,12 +4,23 @@
 #include "app/language.h"
 #include "app/presence_window.h"
 #include "app/resource_ids.h"
+#include "ui/about_dialog.h"
 
 namespace hush {
+namespace {
+
+std::string ResourceString(UINT id) {
+  char text[256] = {};
+  ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text);
+  return text;
+}
+
+}  // namespace
 
 CMainPage::CMainPage()
-    : ui::PropertySheet(GetMessageText(99990)), placeholder_(IDD_PLACEHOLDER_PAGE) {
-  AddPage(placeholder_);
+    : ui::PropertySheet(ResourceString(IDS_MAIN_CAPTION)),
+      popups_(TheApp().skins(), TheApp().values().path) {
+  AddPage(popups_);
   // Hidden until the user asks for it: the system's sheet shows itself.
   handlers().OnMessage(WM_WINDOWPOSCHANGING, [this](WPARAM wParam, LPARAM lParam) {
     if (!visible_) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
@@ -22,17 +33,64 @@ CMainPage::CMainPage()
     }
     return CallSystem(WM_TIMER, timer, lParam);
   });
+  handlers().OnMessage(WM_SYSCOMMAND, [this](WPARAM command, LPARAM lParam) {
+    if ((command & 0xFFF0) != IDM_ABOUT_BOX) return CallSystem(WM_SYSCOMMAND, command, lParam);
+    RunAboutBox();
+    return LRESULT{0};
+  });
+  handlers().OnCommand(ID_TRAY_ABOUT, [this](WORD) { RunAboutBox(); });
   handlers().OnMessage(kQuietExitMessage, [this](WPARAM, LPARAM) {
     ExitProgram();
     return LRESULT{0};
   });
 }
 
+CMainPage::~CMainPage() {
+  if (trayMenu_ != nullptr) ::DestroyMenu(trayMenu_);
+}
+
 void CMainPage::OnInitialized() {
   CHushwallApp& app = TheApp();
   app.presence().ForwardTo(hwnd());
+  ExtendWindowMenu();
+  SetIcons();
+  LoadTrayMenu();
   ::SetTimer(hwnd(), kTitlePollTimer, 1, nullptr);
+  ::SetWindowTextA(hwnd(), GetMessageText(99990).c_str());
   app.listener().StartListening();
+}
+
+// Restore, Move, Size, Minimize, Maximize, a separator and Close, then the
+// About item when the program has a text for it.
+void CMainPage::ExtendWindowMenu() {
+  HMENU menu = ::GetSystemMenu(hwnd(), FALSE);
+  if (menu == nullptr) return;
+  ::InsertMenuA(menu, 0, MF_BYPOSITION | MF_STRING | MF_GRAYED, SC_RESTORE, "Restore");
+  ::InsertMenuA(menu, 2, MF_BYPOSITION | MF_STRING | MF_GRAYED, SC_SIZE, "Size");
+  ::InsertMenuA(menu, 3, MF_BYPOSITION | MF_STRING, SC_MINIMIZE, "Minimize");
+  ::InsertMenuA(menu, 4, MF_BYPOSITION | MF_STRING | MF_GRAYED, SC_MAXIMIZE, "Maximize");
+  ::InsertMenuA(menu, 5, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
+  const std::string about = ResourceString(IDS_ABOUT_MENU_ITEM);
+  if (about.empty()) return;
+  ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  ::AppendMenuA(menu, MF_STRING, IDM_ABOUT_BOX, about.c_str());
+}
+
+void CMainPage::SetIcons() {
+  HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HUSHWALL));
+  ::SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void CMainPage::LoadTrayMenu() {
+  trayMenu_ = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU));
+  HMENU items = trayMenu_ != nullptr ? ::GetSubMenu(trayMenu_, 0) : nullptr;
+  if (items != nullptr) ::SetMenuDefaultItem(items, 0, TRUE);
+}
+
+void CMainPage::RunAboutBox() {
+  CAboutDlg about(TheApp().skins());
+  about.DoModal(hwnd());
 }
 
 void CMainPage::PollTitles() {

@@ -1,11 +1,12 @@
 // The main window: a property sheet that lives, hidden, for the whole run of
-// the program. It starts the proxy, runs the pop-up title poll and ends the
-// program when the helper object asks for a quiet exit. Its pages, tray icon
-// and menu come with the settings pages.
+// the program. It starts the proxy, runs the pop-up title poll, opens the
+// About box from its window menu and ends the program when the helper object
+// asks for a quiet exit. The tray icon and the other pages come with the
+// settings pages.
 #pragma once
 
-#include "ui/framework/property_page.h"
 #include "ui/framework/property_sheet.h"
+#include "ui/popups_page.h"
 
 namespace hush {
 
@@ -14,6 +15,7 @@ inline constexpr UINT_PTR kTitlePollTimer = 8013;
 class CMainPage : public ui::PropertySheet {
  public:
   CMainPage();
+  ~CMainPage() override;
 
   // Ends the sheet's modal loop (the program ends after it).
   void ExitProgram();
@@ -22,8 +24,13 @@ class CMainPage : public ui::PropertySheet {
   void OnInitialized() override;
 
  private:
+  void ExtendWindowMenu();
+  void SetIcons();
+  void LoadTrayMenu();
+  void RunAboutBox();
   void PollTitles();
-  ui::PropertyPage placeholder_;
+  CPopupDlg popups_;
+  HMENU trayMenu_ = nullptr;
   bool visible_ = false;
 };
 

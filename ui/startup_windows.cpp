@@ -1,15 +1,19 @@
 #include "ui/startup_windows.h"
 
+#include "ui/splash_dialog.h"
 #include "ui/tray_notice_dialog.h"
 
 namespace hush {
 
 void BackupActiveXZoneSettings() {}
 
-void RunSplash() {}
+void RunSplash(const std::string& installFolder) {
+  CSplashDlg splash(installFolder);
+  splash.DoModal();
+}
 
-void ShowTrayNotice(bool& showAtStart) {
-  CTrayNoticeDlg notice;
+void ShowTrayNotice(SkinReferences& skins, const std::string& installFolder, bool& showAtStart) {
+  CTrayNoticeDlg notice(skins, installFolder);
   if (notice.DoModal() == IDOK) showAtStart = notice.showAtStart();
 }
 

@@ -1,15 +1,19 @@
 // The windows start-up shows before the main window, and the first-run
-// backup of the ActiveX zone settings. Not built yet: the splash and the
-// backup.
+// backup of the ActiveX zone settings (not built yet).
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
+#include "ui/skins.h"
+
 namespace hush {
 
 void BackupActiveXZoneSettings();
-void RunSplash();
+// Shows the installed splash until the splash control is done with it.
+void RunSplash(const std::string& installFolder);
 // Runs the tray notice; `showAtStart` takes the user's choice.
-void ShowTrayNotice(bool& showAtStart);
+void ShowTrayNotice(SkinReferences& skins, const std::string& installFolder, bool& showAtStart);
 
 }  // namespace hush

@@ -7,13 +7,17 @@
 
 namespace hush {
 
-CTrayNoticeDlg::CTrayNoticeDlg() : ui::Dialog(IDD_TRAY_NOTICE) {}
+CTrayNoticeDlg::CTrayNoticeDlg(SkinReferences& skins, std::string installFolder)
+    : ui::Dialog(IDD_TRAY_NOTICE), skins_(skins), installFolder_(std::move(installFolder)) {}
 
 bool CTrayNoticeDlg::OnInitDialog() {
   LoadDialogTexts(hwnd(), 18001, {IDC_NOTICE_TEXT, IDC_NOTICE_DONT_SHOW, IDOK});
   HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HUSHWALL));
   ::SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
   ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  TakeSkin(skins_.main, *this, IDC_SKIN_CONTROL);
+  LoadInstalledSkin(skins_.main, installFolder_, kMainSkinFile);
+  SkinWindow(skins_.main, hwnd());
   return true;
 }
 

@@ -2,13 +2,18 @@
 // choice not to see it again.
 #pragma once
 
+#include <string>
+
 #include "ui/framework/dialog.h"
+#include "ui/skins.h"
 
 namespace hush {
 
 class CTrayNoticeDlg : public ui::Dialog {
  public:
-  CTrayNoticeDlg();
+  // The notice takes the main look for the program: it is the first skinned
+  // window of a start.
+  CTrayNoticeDlg(SkinReferences& skins, std::string installFolder);
   // What the user chose: show the notice at the next start.
   bool showAtStart() const { return showAtStart_; }
 
@@ -17,6 +22,8 @@ class CTrayNoticeDlg : public ui::Dialog {
   void OnOK() override;
 
  private:
+  SkinReferences& skins_;
+  std::string installFolder_;
   bool showAtStart_ = true;
 };
 

@@ -17,14 +17,23 @@ hush_install_registry() {  # PREFIX [LANGUAGE]
   _reg "$1" ShowAtStart REG_DWORD 1
 }
 
-# Copies the program and its assets and writes the installer's registry
-# values; PORT (if given) replaces PopupPort.
+# Copies the program, its controls and assets, registers the controls and
+# writes the installer's registry values; PORT (if given) replaces PopupPort.
+# HUSH_SPLASH_DURATION (milliseconds), when set, shortens the splash.
 hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   local dir
   dir=$(hush_install_dir "$1")
   mkdir -p "$dir"
-  cp "$2/app/PopHush.exe" "$2/assets/HushBlk.js" "$dir/"
+  cp "$2/app/PopHush.exe" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
+  cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
   cp -r "$2/assets/Language" "$2/assets/Flags" "$dir/"
+  if [ -n "${HUSH_SPLASH_DURATION:-}" ]; then
+    sed "s/^Duration=.*\r\$/Duration=$HUSH_SPLASH_DURATION\r/" "$2/assets/splash.spl" >"$dir/splash.spl"
+  else
+    cp "$2/assets/splash.spl" "$dir/"
+  fi
+  hush_wine_in_prefix "$1" "$HUSH_WINE" regsvr32 /s "$HUSH_INSTALL_WINDOWS_DIR\\HushSkin.dll" \
+    >/dev/null 2>&1 || { echo "registering HushSkin.dll failed" >&2; return 1; }
   if [ -n "${3:-}" ]; then
     sed "s/^PopupPort=.*\r\$/PopupPort=$3\r/" "$2/assets/HushINI.ini" >"$dir/HushINI.ini"
   else

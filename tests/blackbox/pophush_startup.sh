@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # PopHush.exe started under Wine from an installation laid out as the
 # installer leaves it, driven by the robot: single instance, the presence
-# window and its quiet exit, FirstRun, the proxy, the fatal message for a
-# broken installation in English and in French.
+# window and its quiet exit, FirstRun, the proxy, the splash, the About box
+# from the main window's window menu, the fatal message for a broken
+# installation in English and in French.
 # Usage: pophush_startup.sh BUILD-DIR PREFIX
 . "$(dirname "$0")/../../scripts/lib/common.sh"
 . "$HUSH_ROOT/scripts/lib/wine.sh"
@@ -48,7 +49,8 @@ ended_within() {  # PID SECONDS
 hush_wine_prefix_create "$prefix" null
 port=$(hush_free_port)
 wine_quiet reg delete "$program_key" /f >/dev/null || true
-hush_install_program "$prefix" "$build" "$port"
+# A shorter splash than the installed one, still long enough to be seen.
+HUSH_SPLASH_DURATION=1500 hush_install_program "$prefix" "$build" "$port"
 site=www.hushwall.example
 
 # No copy of the program from an earlier test may still be around.
@@ -57,6 +59,9 @@ start_program
 first=$program
 robot_wait "$site" 20 || fail "no presence window titled $site"
 ok "the presence window is titled $site"
+robot_wait class:HushSplashWindow 20 || fail "no splash"
+robot gone class:HushSplashWindow 10 || fail "the splash stays"
+ok "the splash shows and goes away by itself"
 [ "$(reg_get FirstRun)" = 0x0 ] || fail "FirstRun is $(reg_get FirstRun) after a start"
 ok "FirstRun reads 0 after a start"
 hush_wait_for_port "$port" 20 || fail "the proxy does not listen on $port"
@@ -67,6 +72,18 @@ ended_within "$program" 15 || fail "a second copy keeps running"
 kill -0 "$first" 2>/dev/null || fail "the first copy ended too"
 robot wait "$site" 1 || fail "the first copy's presence window is gone"
 ok "a second copy ends silently and leaves the first running"
+
+# The window menu's About item (command 16) opens the About box.
+robot post Hushwall $((0x112)) 16 || fail "no main window titled Hushwall"
+robot_wait "About Hushwall" 20 || fail "no About box"
+texts=$(robot texts "About Hushwall" | tr -d '\r')
+case "$texts" in
+  *"Copyright (C) 2026 Hushwall, $site"*"Version:"*"1.0.0.1"*"$site"*) ;;
+  *) fail "unexpected About box texts: $texts" ;;
+esac
+robot click "About Hushwall" OK || fail "cannot close the About box"
+robot gone "About Hushwall" 10 || fail "the About box stays"
+ok "the window menu opens the About box with the version texts"
 
 robot post "$site" 32790 || fail "cannot post the quiet exit"
 ended_within "$first" 15 || fail "32790 did not end the program"

@@ -1,13 +1,14 @@
-// A small robot for black-box tests: finds top-level windows by title,
-// reads their controls, presses buttons and posts messages, each with a time
-// limit, so a test can drive the real program as a user would.
+// A small robot for black-box tests: finds top-level windows by title (or by
+// class, written "class:NAME"), reads their controls, presses buttons and
+// posts messages, each with a time limit, so a test can drive the real
+// program as a user would.
 //
 //   robot wait TITLE [SECONDS]         a window with this title exists
 //   robot gone TITLE [SECONDS]         no window with this title exists
 //   robot texts TITLE [SECONDS]        prints the texts of its controls
 //   robot click TITLE BUTTON [SECONDS] presses the button labelled BUTTON
 //   robot check TITLE BOX [SECONDS]    ticks the check box labelled BOX
-//   robot post TITLE MESSAGE           posts MESSAGE (a number)
+//   robot post TITLE MESSAGE [WPARAM]  posts MESSAGE (numbers; within 10 s)
 // Exit status 0 on success, 1 when the time ran out, 2 on bad arguments.
 #include <windows.h>
 
@@ -18,7 +19,12 @@
 
 namespace {
 
-HWND FindByTitle(const std::string& title) { return ::FindWindowA(nullptr, title.c_str()); }
+HWND FindByTitle(const std::string& title) {
+  const std::string classPrefix = "class:";
+  if (title.rfind(classPrefix, 0) == 0)
+    return ::FindWindowA(title.substr(classPrefix.size()).c_str(), nullptr);
+  return ::FindWindowA(nullptr, title.c_str());
+}
 
 // Polls `found` every 50 ms until it holds or `seconds` pass.
 template <typename Condition>
@@ -94,9 +100,10 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (command == "post" && argc >= 4) {
-    if (!Within(secondsAt(5), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
-    return ::PostMessageA(window, static_cast<UINT>(std::strtoul(argv[3], nullptr, 10)), 0, 0) ? 0
-                                                                                               : 1;
+    if (!Within(10, [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
+    const auto message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 10));
+    const WPARAM wParam = argc >= 5 ? std::strtoull(argv[4], nullptr, 10) : 0;
+    return ::PostMessageA(window, message, wParam, 0) ? 0 : 1;
   }
   return Usage();
 }

@@ -14,6 +14,7 @@
 #include "app/resource_ids.h"
 #include "ui/about_dialog.h"
 #include "ui/tray_notice_dialog.h"
+#include "windows/hosting.h"
 
 namespace hush {
 namespace {
@@ -26,6 +27,7 @@ std::string WindowText(HWND window) {
 
 class ProgramDialogsTest : public ::testing::Test {
  protected:
+  static void SetUpTestSuite() { ASSERT_TRUE(PrepareControlHosting()); }
   void SetUp() override {
     folder_ = profile::ExecutableFolder() + "dialog-texts";
     std::filesystem::create_directories(folder_ + "/Language");
@@ -40,10 +42,11 @@ class ProgramDialogsTest : public ::testing::Test {
     ASSERT_TRUE(profile::WriteText("Hushwall", key, text, LanguageFilePath()));
   }
   std::string folder_;
+  SkinReferences skins_;
 };
 
 TEST_F(ProgramDialogsTest, AboutBoxShowsTheVersionResourceAndAnEmptyCaptionWithoutLanguage) {
-  CAboutDlg about;
+  CAboutDlg about(skins_);
   ASSERT_TRUE(about.Create());
   EXPECT_EQ(WindowText(about.hwnd()), "");  // key 12000 has no default
   EXPECT_EQ(about.ItemText(IDC_ABOUT_COPYRIGHT),
@@ -56,7 +59,7 @@ TEST_F(ProgramDialogsTest, AboutBoxShowsTheVersionResourceAndAnEmptyCaptionWitho
 TEST_F(ProgramDialogsTest, AboutBoxTakesItsTextsFromTheLanguageFile) {
   UseLanguage("12000", "About Hushwall");
   UseLanguage("12001", "Version :");
-  CAboutDlg about;
+  CAboutDlg about(skins_);
   ASSERT_TRUE(about.Create());
   EXPECT_EQ(WindowText(about.hwnd()), "About Hushwall");
   EXPECT_EQ(about.ItemText(IDC_ABOUT_VERSION_LABEL), "Version :");
@@ -65,7 +68,7 @@ TEST_F(ProgramDialogsTest, AboutBoxTakesItsTextsFromTheLanguageFile) {
 TEST_F(ProgramDialogsTest, TrayNoticeKeepsTheChoiceInTheRegistry) {
   RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteNumber("ShowAtStart", 1);
   UseLanguage("18002", "Never again");
-  CTrayNoticeDlg notice;
+  CTrayNoticeDlg notice(skins_, folder_);
   ASSERT_TRUE(notice.Create());
   EXPECT_EQ(notice.ItemText(IDC_NOTICE_DONT_SHOW), "Never again");
   EXPECT_NE(notice.ItemText(IDC_NOTICE_TEXT).find("system tray"), std::string::npos);
@@ -75,6 +78,27 @@ TEST_F(ProgramDialogsTest, TrayNoticeKeepsTheChoiceInTheRegistry) {
   DWORD showAtStart = 1;
   RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey).ReadNumber("ShowAtStart", showAtStart);
   EXPECT_EQ(showAtStart, 0u);
+}
+
+// The notice is the first skinned window of a start: it takes the main look
+// from its own control, and windows opened later are drawn with it.
+TEST_F(ProgramDialogsTest, TrayNoticeTakesTheMainSkinThatTheAboutBoxThenWears) {
+  WriteMainSkin(folder_);
+  CTrayNoticeDlg notice(skins_, folder_);
+  ASSERT_TRUE(notice.Create());
+  ASSERT_TRUE(skins_.main);
+  EXPECT_EQ(ErasedColorAt(notice.hwnd(), 20, 20), kMainBackground);
+
+  CAboutDlg about(skins_);
+  ASSERT_TRUE(about.Create());
+  EXPECT_EQ(ErasedColorAt(about.hwnd(), 20, 20), kMainBackground);
+  EXPECT_EQ(ErasedColorAt(about.hwnd(), 0, 0), kMainFrame);
+}
+
+TEST_F(ProgramDialogsTest, AboutBoxWithoutAMainSkinKeepsThePlainLook) {
+  CAboutDlg about(skins_);
+  ASSERT_TRUE(about.Create());
+  EXPECT_NE(ErasedColorAt(about.hwnd(), 20, 20), kMainBackground);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "ui/framework/control_host.h"
+#include "ui/framework/dialog_look.h"
+
 namespace hush::ui {
 namespace {
 
@@ -73,11 +76,19 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wPara
 }
 
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) return OnInitDialog() ? TRUE : FALSE;
+  if (message == WM_INITDIALOG) {
+    CreateHostedControls(window_, templateId_);
+    return OnInitDialog() ? TRUE : FALSE;
+  }
   LRESULT result = 0;
   if (handlers_.Dispatch(message, wParam, lParam, result)) {
     ::SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
     return TRUE;
+  }
+  if (message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
+    // A colour message's answer is the brush itself, not DWLP_MSGRESULT.
+    if (HBRUSH brush = DialogColorBrush(reinterpret_cast<HDC>(wParam)))
+      return reinterpret_cast<INT_PTR>(brush);
   }
   if (message == WM_COMMAND && LOWORD(wParam) == IDOK) {
     OnOK();

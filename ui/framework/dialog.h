@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "ui/framework/control_host.h"
 #include "ui/framework/message_handlers.h"
 
 namespace hush::ui {
@@ -31,6 +32,11 @@ class Dialog {
   std::string ItemText(int controlId) const;
   void SetItemText(int controlId, const std::string& text) const;
   bool IsChecked(int controlId) const;
+  // The interface `id` of the COM control hosted as `controlId`, if any.
+  template <typename Interface>
+  ComPtr<Interface> HostedInterface(int controlId, REFIID id) const {
+    return ComPtr<Interface>::Query(HostedControl(window_, controlId).Get(), id);
+  }
   void SetChecked(int controlId, bool checked) const;
 
  protected:

@@ -1,0 +1,71 @@
+// The shared plumbing of the controls' objects: reference counting, the
+// interface query and an IDispatch that offers no names (callers use the
+// tables directly).
+#pragma once
+
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include <atomic>
+
+namespace hush::skin {
+
+// Objects alive in this module, for DllCanUnloadNow.
+std::atomic<long>& LiveObjects();
+
+template <typename Interface>
+class ComObject : public Interface {
+ public:
+  explicit ComObject(const GUID& interfaceId) : interfaceId_(interfaceId) { ++LiveObjects(); }
+  virtual ~ComObject() { --LiveObjects(); }
+  ComObject(const ComObject&) = delete;
+  ComObject& operator=(const ComObject&) = delete;
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    if (IsEqualGUID(id, IID_IUnknown) || IsEqualGUID(id, IID_IDispatch) ||
+        IsEqualGUID(id, interfaceId_)) {
+      *object = static_cast<Interface*>(this);
+      AddRef();
+      return S_OK;
+    }
+    *object = QueryOther(id);
+    if (*object == nullptr) return E_NOINTERFACE;
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    if (count == nullptr) return E_POINTER;
+    *count = 0;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override {
+    if (info != nullptr) *info = nullptr;
+    return E_NOTIMPL;
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+    return DISP_E_UNKNOWNNAME;
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                   UINT*) override {
+    return DISP_E_MEMBERNOTFOUND;
+  }
+
+ protected:
+  // Further interfaces of the object (not counted yet), or nullptr.
+  virtual void* QueryOther(REFIID) { return nullptr; }
+
+ private:
+  const GUID interfaceId_;
+  std::atomic<ULONG> references_{1};
+};
+
+}  // namespace hush::skin
