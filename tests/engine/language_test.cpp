@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <vector>
 
 #include "app/message_table.h"
 #include "app/profile.h"
@@ -89,6 +90,32 @@ TEST(ShippedLanguages, TheSecondLanguageTranslatesEveryMessage) {
   EXPECT_GT(translated, 80);
   EXPECT_EQ(profile::ReadText("Hushwall", "7008", "", french, 1000), "Quitter");
   EXPECT_EQ(profile::ReadText("Hushwall", "9999", "", french, 1000), "www.hushwall.example");
+}
+
+// The windows' own key blocks: every slot has its line in both shipped
+// languages, so no label falls back to the dialog template's English.
+TEST(ShippedLanguages, BothHoldEveryKeyOfTheWindowsKeyBlocks) {
+  std::vector<int> keys;
+  auto block = [&keys](int first, int last) {
+    for (int key = first; key <= last; ++key) keys.push_back(key);
+  };
+  block(1001, 1009);
+  block(2001, 2002);
+  block(8001, 8023);
+  block(9001, 9012);
+  block(11000, 11002);
+  block(12000, 12002);
+  block(18001, 18003);
+  for (const char* language : {"English", "French"}) {
+    const std::string file = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/" + language + ".ini";
+    for (int key : keys)
+      EXPECT_NE(profile::ReadText("Hushwall", std::to_string(key), "<missing>", file, 1000),
+                "<missing>")
+          << language << " " << key;
+  }
+  const std::string french = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/French.ini";
+  EXPECT_EQ(profile::ReadText("Hushwall", "11002", "", french, 1000), "Options");
+  EXPECT_EQ(profile::ReadText("Hushwall", "9010", "", french, 1000), "Essayer");
 }
 
 }  // namespace
