@@ -2,6 +2,7 @@
 
 #include "app/hushwall_app.h"
 #include "app/language.h"
+#include "app/localized_window.h"
 #include "app/presence_window.h"
 #include "app/resource_ids.h"
 #include "ui/about_dialog.h"
@@ -56,7 +57,7 @@ void CMainPage::OnInitialized() {
   SetIcons();
   LoadTrayMenu();
   ::SetTimer(hwnd(), kTitlePollTimer, 1, nullptr);
-  ::SetWindowTextA(hwnd(), GetMessageText(99990).c_str());
+  LocalizeSheet();
   app.listener().StartListening();
 }
 
@@ -74,6 +75,26 @@ void CMainPage::ExtendWindowMenu() {
   if (about.empty()) return;
   ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuA(menu, MF_STRING, IDM_ABOUT_BOX, about.c_str());
+}
+
+// The title, the four buttons and a label for every tab ("Error" when the
+// language file has none).
+void CMainPage::LocalizeSheet() {
+  ::SetWindowTextA(hwnd(), GetMessageText(99990).c_str());
+  constexpr int kApplyButton = 12321;
+  const std::pair<int, int> buttons[] = {
+      {IDOK, 10001}, {IDCANCEL, 10002}, {kApplyButton, 10003}, {IDHELP, 10004}};
+  for (const auto& [control, key] : buttons)
+    ::SetDlgItemTextA(hwnd(), control, GetMessageText(key).c_str());
+  HWND tabs = PropSheet_GetTabControl(hwnd());
+  const int count = tabs != nullptr ? TabCtrl_GetItemCount(tabs) : 0;
+  for (int tab = 0; tab < count; ++tab) {
+    std::string label = GetMessageText(std::to_string(11000 + tab), "Error");
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = label.data();
+    ::SendMessageA(tabs, TCM_SETITEMA, tab, reinterpret_cast<LPARAM>(&item));
+  }
 }
 
 void CMainPage::SetIcons() {

@@ -25,6 +25,7 @@ class CMainPage : public ui::PropertySheet {
 
  private:
   void ExtendWindowMenu();
+  void LocalizeSheet();
   void SetIcons();
   void LoadTrayMenu();
   void RunAboutBox();

@@ -106,12 +106,19 @@ for language in French English; do
   [ "$language" = English ] && { robot check Hushwall "Don't show this window again ..." || fail "no check box"; }
   robot click Hushwall OK || fail "cannot close the tray notice"
   robot_wait "$site" 20 || fail "the program did not go on after the notice"
+  robot_wait Hushwall 20 || fail "no main window ($language)"
+  texts=$(robot texts Hushwall | tr -d '\r' | tr '\n' ' ')
+  case "$language:$texts" in
+    English:*"OK Cancel Apply Help"*) ;;
+    French:*"OK Annuler Appliquer Aide"*) ;;
+    *) fail "unexpected main window buttons ($language): $texts" ;;
+  esac
   expected=0x1
   [ "$language" = English ] && expected=0x0
   [ "$(reg_get ShowAtStart)" = "$expected" ] || fail "ShowAtStart is $(reg_get ShowAtStart) ($language)"
   robot post "$site" 32790
   ended_within "$program" 15 || fail "the program did not end ($language)"
-  ok "the tray notice shows its $language texts and keeps the user's choice"
+  ok "the tray notice and the main window show their $language texts; the notice keeps the user's choice"
 done
 
 wine_quiet reg delete "$program_key" /v "Blocked Popups" /f >/dev/null
