@@ -94,6 +94,7 @@ bool CHushwallApp::InitInstance() {
   ui::EnableThreeDimensionalControls();
   RunSplash(values_.path);
   AddHostsEntry("127.0.0.1", proxyHost_);
+  counter_ = std::make_unique<CCounterDlg>(values_, skins_);
   ReloadSettings();
   ui::SetDialogColors(RGB(139, 185, 176), RGB(0, 0, 0));
   if (!values_.firstRun && values_.showAtStart)

@@ -5,11 +5,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "app/app_registry.h"
 #include "app/presence_window.h"
 #include "proxy/proxy_listener.h"
+#include "ui/counter_dialog.h"
 #include "ui/skins.h"
 
 namespace hush {
@@ -34,6 +36,8 @@ class CHushwallApp {
   ProxyListener& listener() { return listener_; }
   PresenceWindow& presence() { return presence_; }
   SkinReferences& skins() { return skins_; }
+  // Created during start-up; its window belongs to the main window.
+  CCounterDlg* counter() { return counter_.get(); }
 
  private:
   int RunMainWindow();
@@ -47,6 +51,7 @@ class CHushwallApp {
   PresenceWindow presence_;
   ProxyListener listener_;
   SkinReferences skins_;
+  std::unique_ptr<CCounterDlg> counter_;
 };
 
 // The one application object of the process.

@@ -4,11 +4,17 @@
 #include "app/language.h"
 #include "app/localized_window.h"
 #include "app/presence_window.h"
+#include "app/proxy_settings.h"
 #include "app/resource_ids.h"
+#include "app/settings_store.h"
+#include "proxy/blocker_script.h"
 #include "ui/about_dialog.h"
 
 namespace hush {
 namespace {
+
+// The one main window of the thread, for its message-queue hook.
+thread_local CMainPage* mainPage = nullptr;
 
 std::string ResourceString(UINT id) {
   char text[256] = {};
@@ -40,24 +46,47 @@ CMainPage::CMainPage()
     return LRESULT{0};
   });
   handlers().OnCommand(ID_TRAY_ABOUT, [this](WORD) { RunAboutBox(); });
+  handlers().OnCommand(ID_TRAY_EXIT, [this](WORD) { ExitProgram(); });
+  handlers().OnCommand(ID_TRAY_COUNTER_WINDOW, [](WORD) {
+    if (CCounterDlg* counter = TheApp().counter()) counter->ShowCounter();
+  });
   handlers().OnMessage(kQuietExitMessage, [this](WPARAM, LPARAM) {
+    exitQuietly_ = true;
     ExitProgram();
     return LRESULT{0};
   });
 }
 
 CMainPage::~CMainPage() {
+  if (queueHook_ != nullptr) ::UnhookWindowsHookEx(queueHook_);
+  if (mainPage == this) mainPage = nullptr;
   if (trayMenu_ != nullptr) ::DestroyMenu(trayMenu_);
+}
+
+// A system command taken from the queue (posted to the window, not sent by
+// the window's own frame) saves everything before it is handled.
+LRESULT CALLBACK CMainPage::QueuedMessageHook(int code, WPARAM removal, LPARAM message) {
+  const auto* queued = reinterpret_cast<const MSG*>(message);
+  if (code == HC_ACTION && removal == PM_REMOVE && mainPage != nullptr &&
+      queued->message == WM_SYSCOMMAND && queued->hwnd == mainPage->hwnd())
+    mainPage->SaveAllSettings();
+  return ::CallNextHookEx(nullptr, code, removal, message);
 }
 
 void CMainPage::OnInitialized() {
   CHushwallApp& app = TheApp();
   app.presence().ForwardTo(hwnd());
+  mainPage = this;
+  queueHook_ =
+      ::SetWindowsHookExA(WH_GETMESSAGE, QueuedMessageHook, nullptr, ::GetCurrentThreadId());
   ExtendWindowMenu();
   SetIcons();
   LoadTrayMenu();
   ::SetTimer(hwnd(), kTitlePollTimer, 1, nullptr);
+  CreateCounterWindow();
+  savedLanguage_ = app.values().language;
   LocalizeSheet();
+  exitQuietly_ = false;
   app.listener().StartListening();
 }
 
@@ -109,6 +138,17 @@ void CMainPage::LoadTrayMenu() {
   if (items != nullptr) ::SetMenuDefaultItem(items, 0, TRUE);
 }
 
+// Hidden until a pop-up is caught; at start-up it shows the count kept from
+// earlier runs when catching is on.
+void CMainPage::CreateCounterWindow() {
+  CHushwallApp& app = TheApp();
+  CCounterDlg* counter = app.counter();
+  if (counter == nullptr || !counter->Create()) return;
+  const bool catching = Settings().popupCheckEnabled.load() != 0;
+  if (catching && app.values().blockedPopups != "0" && !app.values().firstRun)
+    counter->ShowCounter();
+}
+
 void CMainPage::RunAboutBox() {
   CAboutDlg about(TheApp().skins());
   about.DoModal(hwnd());
@@ -119,7 +159,26 @@ void CMainPage::PollTitles() {
   // window.
 }
 
+void CMainPage::SaveAllSettings() {
+  CHushwallApp& app = TheApp();
+  app.SaveRegistrySettings();
+  SaveSettings();
+  PrepareBlockerScript();
+  popups_.SetModified(false);
+  savedLanguage_ = app.values().language;
+}
+
 void CMainPage::ExitProgram() {
+  SaveAllSettings();
+  if (!exitQuietly_) {
+    const std::string question = GetMessageText(6003), caption = GetMessageText(6004);
+    // The browsers stay pointed at the proxy: the user must agree to that.
+    if (::MessageBoxA(hwnd(), question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) !=
+        IDYES)
+      return;
+  }
+  if (CCounterDlg* counter = TheApp().counter(); counter != nullptr && counter->hwnd() != nullptr)
+    ::DestroyWindow(counter->hwnd());
   ::KillTimer(hwnd(), kTitlePollTimer);
   ::PostMessageA(hwnd(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }

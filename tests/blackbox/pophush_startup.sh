@@ -2,8 +2,9 @@
 # PopHush.exe started under Wine from an installation laid out as the
 # installer leaves it, driven by the robot: single instance, the presence
 # window and its quiet exit, FirstRun, the proxy, the splash, the About box
-# from the main window's window menu, the fatal message for a broken
-# installation in English and in French.
+# from the main window's window menu, saving (the Run value for each start-up
+# mode), Exit with its question, the fatal message for a broken installation
+# in English and in French.
 # Usage: pophush_startup.sh BUILD-DIR PREFIX
 . "$(dirname "$0")/../../scripts/lib/common.sh"
 . "$HUSH_ROOT/scripts/lib/wine.sh"
@@ -32,6 +33,10 @@ robot_wait() {  # TITLE SECONDS
 winepath_of() { echo "Z:$1" | tr / '\\'; }
 program_key='HKCU\Software\Hushwall'
 reg_set() { wine_quiet reg add "$program_key" /v "$1" /t "${3:-REG_SZ}" /d "$2" /f >/dev/null; }
+run_value() {  # the data of the Run entry, "<empty>" when it is empty
+  wine_quiet reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Hushwall |
+    tr -d '\r' | awk '$1 == "Hushwall" {print ($3 == "" ? "<empty>" : $3)}'
+}
 reg_get() { wine_quiet reg query "$program_key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {print $NF}'; }
 start_program() {  # runs PopHush.exe in the background; its pid in $program
   wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
@@ -53,6 +58,7 @@ wine_quiet reg delete "$program_key" /f >/dev/null || true
 HUSH_SPLASH_DURATION=1500 hush_install_program "$prefix" "$build" "$port"
 site=www.hushwall.example
 
+wine_quiet reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Hushwall /f >/dev/null || true
 # No copy of the program from an earlier test may still be around.
 robot gone "$site" 15 || fail "an earlier copy of the program is still running"
 start_program
@@ -84,6 +90,17 @@ esac
 robot click "About Hushwall" OK || fail "cannot close the About box"
 robot gone "About Hushwall" 10 || fail "the About box stays"
 ok "the window menu opens the About box with the version texts"
+# A system command posted to the main window saves first: with "Startup"=2
+# the Run entry starts the installed program.
+[ "$(run_value)" = 'C:\Hushwall\PopHush.exe' ] || fail "Run value after a save: $(run_value)"
+ok "after a save with Startup=2 the Run value is the installed program's path"
+
+robot post Hushwall 273 32775 || fail "cannot send Exit"  # WM_COMMAND from the tray menu
+robot click Hushwall No 20 || fail "no Exit question"
+sleep 1
+kill -0 "$first" 2>/dev/null || fail "the program ended although the user said No"
+robot wait "$site" 1 || fail "the presence window went away after No"
+ok "Exit answered No keeps the program running"
 
 robot post "$site" 32790 || fail "cannot post the quiet exit"
 ended_within "$first" 15 || fail "32790 did not end the program"
@@ -120,6 +137,35 @@ for language in French English; do
   ended_within "$program" 15 || fail "the program did not end ($language)"
   ok "the tray notice and the main window show their $language texts; the notice keeps the user's choice"
 done
+
+# Another start-up mode, then Exit answered Yes: the Run entry stays, empty.
+# The question's text has a "#", which message boxes show as a line break;
+# dialog texts keep theirs.
+installed=$(hush_install_dir "$prefix")
+sed -i 's/^Startup=.*\r$/Startup=1\r/' "$installed/HushINI.ini"
+sed -i -e 's/^6003=.*\r$/6003=Leave now?#The browsers keep the proxy.\r/' \
+       -e 's/^18002=.*\r$/18002=Never#again\r/' "$installed/Language/English.ini"
+reg_set ShowAtStart 1 REG_DWORD
+start_program
+robot_wait Hushwall 20 || fail "no tray notice"
+texts=$(robot texts Hushwall | tr -d '\r')
+[[ "$texts" == *"Never#again"* ]] || fail "a dialog text lost its #: $texts"
+robot click Hushwall OK || fail "cannot close the tray notice"
+robot_wait Hushwall 20 || fail "no main window"
+robot post Hushwall 273 32775 || fail "cannot send Exit"
+robot_wait Hushwall 20
+for _ in $(seq 50); do  # until the question is up
+  texts=$(robot texts Hushwall | tr -d '\r')
+  [[ "$texts" == *"Leave now?"* ]] && break
+  sleep 0.2
+done
+[[ "$texts" == *$'Leave now?\nThe browsers keep the proxy.'* ]] ||
+  fail "the Exit question does not break its line at #: $texts"
+ok "a # becomes a line break in a message and stays in a dialog text"
+robot click Hushwall Yes 20 || fail "no Exit question"
+ended_within "$program" 15 || fail "Exit answered Yes did not end the program"
+[ "$(run_value)" = "<empty>" ] || fail "Run value with Startup=1: $(run_value)"
+ok "Exit answered Yes ends the program; with Startup=1 the Run value is empty"
 
 wine_quiet reg delete "$program_key" /v "Blocked Popups" /f >/dev/null
 for language in English French; do

@@ -19,11 +19,38 @@
 
 namespace {
 
-HWND FindByTitle(const std::string& title) {
+// Every top-level window with this title (or class), hidden ones too: a
+// message box may share its caption with the program's main window.
+std::vector<HWND> WindowsTitled(const std::string& title) {
+  struct Search {
+    std::string className, title;
+    std::vector<HWND> found;
+  } search;
   const std::string classPrefix = "class:";
   if (title.rfind(classPrefix, 0) == 0)
-    return ::FindWindowA(title.substr(classPrefix.size()).c_str(), nullptr);
-  return ::FindWindowA(nullptr, title.c_str());
+    search.className = title.substr(classPrefix.size());
+  else
+    search.title = title;
+  ::EnumWindows(
+      [](HWND window, LPARAM context) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(context);
+        char text[1024] = {};
+        if (search->className.empty()) {
+          ::GetWindowTextA(window, text, sizeof text);
+          if (search->title == text) search->found.push_back(window);
+        } else {
+          ::GetClassNameA(window, text, sizeof text);
+          if (search->className == text) search->found.push_back(window);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindByTitle(const std::string& title) {
+  const std::vector<HWND> windows = WindowsTitled(title);
+  return windows.empty() ? nullptr : windows.front();
 }
 
 // Polls `found` every 50 ms until it holds or `seconds` pass.
@@ -79,18 +106,22 @@ int main(int argc, char** argv) {
   if (command == "gone")
     return Within(secondsAt(3), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
   if (command == "texts") {
-    if (!Within(secondsAt(3), [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
-    for (HWND child : Children(window)) std::printf("%s\n", TextOf(child).c_str());
+    std::vector<HWND> windows;
+    if (!Within(secondsAt(3), [&] { return !(windows = WindowsTitled(title)).empty(); })) return 1;
+    for (HWND found : windows)
+      for (HWND child : Children(found)) std::printf("%s\n", TextOf(child).c_str());
     return 0;
   }
   if ((command == "click" || command == "check") && argc >= 4) {
     const std::string label = argv[3];
     HWND button = nullptr;
     if (!Within(secondsAt(4), [&] {
-          window = FindByTitle(title);
-          if (window == nullptr) return false;
-          for (HWND child : Children(window))
-            if (SameLabel(TextOf(child), label)) button = child;
+          for (HWND found : WindowsTitled(title))
+            for (HWND child : Children(found))
+              if (SameLabel(TextOf(child), label)) {
+                window = found;
+                button = child;
+              }
           return button != nullptr;
         }))
       return 1;

@@ -13,6 +13,7 @@
 #include "app/registry_key.h"
 #include "app/resource_ids.h"
 #include "ui/about_dialog.h"
+#include "ui/counter_dialog.h"
 #include "ui/tray_notice_dialog.h"
 #include "windows/hosting.h"
 
@@ -99,6 +100,56 @@ TEST_F(ProgramDialogsTest, AboutBoxWithoutAMainSkinKeepsThePlainLook) {
   CAboutDlg about(skins_);
   ASSERT_TRUE(about.Create());
   EXPECT_NE(ErasedColorAt(about.hwnd(), 20, 20), kMainBackground);
+}
+
+bool BecomesHidden(HWND window) {
+  const DWORD limit = ::GetTickCount() + 20000;
+  while (::IsWindowVisible(window) && static_cast<LONG>(::GetTickCount() - limit) < 0) {
+    MSG message;
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+    ::Sleep(10);
+  }
+  return !::IsWindowVisible(window);
+}
+
+// The counter keeps the counter look while the rest of the program wears the
+// main one, rests at the screen's bottom-right corner and slides away.
+TEST_F(ProgramDialogsTest, CounterWindowRestsInTheCornerInItsOwnLookAndSlidesAway) {
+  WriteMainSkin(folder_);
+  WriteFile(folder_ + "/popup.skn", "[Skin]\r\nBackground=250,200,40\r\n");
+  UseLanguage("2001", "pop-ups stopped");
+  AppRegistryValues values;
+  values.path = folder_;
+  values.blockedPopups = "17";
+  CTrayNoticeDlg notice(skins_, folder_);
+  ASSERT_TRUE(notice.Create());
+  CCounterDlg counter(values, skins_);
+  ASSERT_TRUE(counter.Create());
+
+  EXPECT_FALSE(::IsWindowVisible(counter.hwnd()));
+  EXPECT_EQ(counter.ItemText(IDC_COUNTER_COUNT), "17");
+  EXPECT_EQ(counter.ItemText(IDC_COUNTER_LABEL), "pop-ups stopped");
+  RECT frame = {};
+  ::GetWindowRect(counter.hwnd(), &frame);
+  EXPECT_EQ(frame.right, ::GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(frame.bottom, ::GetSystemMetrics(SM_CYSCREEN));
+  ASSERT_TRUE(skins_.counter);
+  EXPECT_EQ(ErasedColorAt(counter.hwnd(), 50, 50), RGB(250, 200, 40));
+  EXPECT_EQ(ErasedColorAt(notice.hwnd(), 20, 20), kMainBackground);
+
+  values.blockedPopups = "18";
+  counter.ShowCounter();
+  EXPECT_TRUE(::IsWindowVisible(counter.hwnd()));
+  EXPECT_EQ(counter.ItemText(IDC_COUNTER_COUNT), "18");
+  ::SendMessageA(counter.hwnd(), WM_TIMER, 8005, 0);  // the five seconds are up
+  EXPECT_TRUE(BecomesHidden(counter.hwnd()));
+  ::GetWindowRect(counter.hwnd(), &frame);
+  EXPECT_GE(frame.left, ::GetSystemMetrics(SM_CXSCREEN));
+
+  // Shown again, it is back at its resting place.
+  counter.ShowCounter();
+  ::GetWindowRect(counter.hwnd(), &frame);
+  EXPECT_EQ(frame.right, ::GetSystemMetrics(SM_CXSCREEN));
 }
 
 }  // namespace

@@ -1,0 +1,87 @@
+#include "ui/counter_dialog.h"
+
+#include "app/localized_window.h"
+#include "app/resource_ids.h"
+
+namespace hush {
+namespace {
+
+constexpr UINT_PTR kSlideOutTimer = 8005;
+constexpr UINT kShownMilliseconds = 5000;
+
+// Runs on its own thread: moves the window right one pixel every 10 ms until
+// it has left the screen, then hides it. Asynchronous calls only, so the
+// user-interface thread never waits for it, nor it for that thread.
+void SlideOut(HWND window, const std::atomic<bool>& stop) {
+  RECT frame = {};
+  if (!::GetWindowRect(window, &frame)) return;
+  const int screenRight = ::GetSystemMetrics(SM_CXSCREEN);
+  for (int left = frame.left; left < screenRight && !stop; ++left) {
+    ::SetWindowPos(window, HWND_TOPMOST, left + 1, frame.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
+    ::Sleep(10);
+  }
+  ::ShowWindowAsync(window, SW_HIDE);
+}
+
+}  // namespace
+
+CCounterDlg::CCounterDlg(const AppRegistryValues& values, SkinReferences& skins)
+    : ui::Dialog(IDD_COUNTER), values_(values), skins_(skins) {
+  handlers().OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM) {
+    if (timer == kSlideOutTimer) StartSlideOut();
+    return LRESULT{0};
+  });
+}
+
+CCounterDlg::~CCounterDlg() {
+  stopSliding_ = true;
+  if (slide_.joinable()) slide_.join();
+}
+
+bool CCounterDlg::OnInitDialog() {
+  Localize();
+  // Resting place: the window's bottom-right corner on the screen's (the
+  // taskbar is not taken into account).
+  RECT frame = {};
+  ::GetWindowRect(hwnd(), &frame);
+  resting_ = {::GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left),
+              ::GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)};
+  MoveToRestingPosition();
+  SetCounterTexts();
+  TakeSkin(skins_.counter, *this, IDC_SKIN_CONTROL);
+  LoadInstalledSkin(skins_.counter, values_.path, kCounterSkinFile);
+  SkinWindow(skins_.counter, hwnd());
+  return false;
+}
+
+void CCounterDlg::Localize() {
+  SetLocalizedItemText(hwnd(), IDC_COUNTER_LABEL, "2001", ItemText(IDC_COUNTER_LABEL));
+  SetLocalizedItemText(hwnd(), IDC_COUNTER_FRAME, "2002", ItemText(IDC_COUNTER_FRAME));
+}
+
+void CCounterDlg::MoveToRestingPosition() {
+  ::SetWindowPos(hwnd(), HWND_TOPMOST, resting_.x, resting_.y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CCounterDlg::SetCounterTexts() {
+  SetItemText(IDC_COUNTER_COUNT, values_.blockedPopups);
+  SetItemText(IDC_COUNTER_DATE, values_.counterClearedDate);
+}
+
+void CCounterDlg::ShowCounter() {
+  if (hwnd() == nullptr || ::IsWindowVisible(hwnd())) return;
+  if (values_.languageChanged) Localize();
+  MoveToRestingPosition();
+  SetCounterTexts();
+  ::ShowWindow(hwnd(), SW_SHOWNOACTIVATE);
+  ::SetTimer(hwnd(), kSlideOutTimer, kShownMilliseconds, nullptr);
+}
+
+void CCounterDlg::StartSlideOut() {
+  ::KillTimer(hwnd(), kSlideOutTimer);
+  if (slide_.joinable()) slide_.join();  // the previous slide has hidden the window already
+  slide_ = std::thread(SlideOut, hwnd(), std::cref(stopSliding_));
+}
+
+}  // namespace hush
