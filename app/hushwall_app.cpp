@@ -1,7 +1,5 @@
 #include "app/hushwall_app.h"
 
-#include <commctrl.h>
-
 #include "app/language.h"
 #include "app/proxy_settings.h"
 #include "app/resource_ids.h"
@@ -40,7 +38,6 @@ CHushwallApp& TheApp() { return *theApp; }
 
 CHushwallApp::CHushwallApp() {
   theApp = this;
-  ::InitCommonControls();
   SetLanguageLocationSource([this] { return LanguageLocation{values_.path, values_.language}; });
 }
 
@@ -100,6 +97,7 @@ bool CHushwallApp::InitInstance() {
   if (!values_.firstRun && values_.showAtStart)
     ShowTrayNotice(skins_, values_.path, values_.showAtStart);
   RunMainWindow();
+  presence_.Destroy();
   return false;
 }
 
@@ -109,6 +107,9 @@ int CHushwallApp::RunMainWindow() {
   return 0;
 }
 
-void CHushwallApp::ExitInstance() { skins_.Release(); }
+int CHushwallApp::ExitInstance() {
+  skins_.Release();
+  return ui::Application::ExitInstance();
+}
 
 }  // namespace hush

@@ -12,20 +12,23 @@
 #include "app/presence_window.h"
 #include "proxy/proxy_listener.h"
 #include "ui/counter_dialog.h"
+#include "ui/framework/application.h"
 #include "ui/skins.h"
 
 namespace hush {
 
-class CHushwallApp {
+class CHushwallApp : public ui::Application {
  public:
   CHushwallApp();
-  ~CHushwallApp();
+  ~CHushwallApp() override;
   CHushwallApp(const CHushwallApp&) = delete;
   CHushwallApp& operator=(const CHushwallApp&) = delete;
 
-  // Runs the whole start-up and the program's life; always false.
-  bool InitInstance();
-  void ExitInstance();
+  // Runs the whole start-up and the program's life; always false, so no
+  // message loop follows.
+  bool InitInstance() override;
+  // Releases the skin interfaces.
+  int ExitInstance() override;
 
   bool LoadRegistrySettings();
   void SaveRegistrySettings();

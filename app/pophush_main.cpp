@@ -6,7 +6,5 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   hush::CHushwallApp app;
-  app.InitInstance();
-  app.ExitInstance();
-  return 0;
+  return app.Run();
 }

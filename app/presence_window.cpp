@@ -1,5 +1,7 @@
 #include "app/presence_window.h"
 
+#include <utility>
+
 namespace hush {
 namespace {
 
@@ -15,8 +17,11 @@ bool RegisterPresenceClass(WNDPROC procedure) {
 
 }  // namespace
 
-PresenceWindow::~PresenceWindow() {
-  if (window_ != nullptr) ::DestroyWindow(window_);
+PresenceWindow::~PresenceWindow() { Destroy(); }
+
+void PresenceWindow::Destroy() {
+  if (window_ != nullptr) ::DestroyWindow(std::exchange(window_, nullptr));
+  forwardTo_ = nullptr;
 }
 
 bool PresenceWindow::Create(const std::string& title) {

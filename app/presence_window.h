@@ -19,6 +19,7 @@ class PresenceWindow {
   PresenceWindow& operator=(const PresenceWindow&) = delete;
 
   bool Create(const std::string& title);
+  void Destroy();
   // Where the quiet-exit message goes (the main window, once it exists).
   void ForwardTo(HWND mainWindow);
   HWND handle() const { return window_; }

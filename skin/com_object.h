@@ -11,7 +11,8 @@
 
 namespace hush::skin {
 
-// Objects alive in this module, for DllCanUnloadNow.
+// Objects alive in this module and windows still drawn by it, for
+// DllCanUnloadNow.
 std::atomic<long>& LiveObjects();
 
 template <typename Interface>

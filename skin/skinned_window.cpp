@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "skin/com_object.h"
+
 namespace hush::skin {
 namespace {
 
@@ -74,6 +76,7 @@ LRESULT CALLBACK SkinProcedure(HWND window, UINT message, WPARAM wParam, LPARAM 
       ::RemoveWindowSubclass(window, SkinProcedure, kSubclassId);
       ::RemovePropW(window, kRecordProperty);
       delete record;
+      --LiveObjects();
       break;
     default:
       break;
@@ -96,6 +99,9 @@ bool DrawWithSkin(HWND window, std::shared_ptr<const Skin> skin, bool clientArea
       return false;
     }
     ::SetPropW(window, kRecordProperty, fresh);
+    // The window runs this library's code until it is destroyed: the library
+    // must stay loaded that long, even with no control object left.
+    ++LiveObjects();
   }
   RedrawSkinned(window);
   return true;

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include "ui/framework/application.h"
 #include "ui/framework/dialog.h"
 #include "ui/framework/property_sheet.h"
 
@@ -131,6 +132,34 @@ TEST(PropertySheetTest, WizardGoesNextThenFinishes) {
   EXPECT_EQ(second.activated, 1);
   EXPECT_TRUE(second.finished);
   EXPECT_FALSE(first.finished);
+}
+
+class ScriptedApplication : public Application {
+ public:
+  explicit ScriptedApplication(bool wantsLoop) : wantsLoop_(wantsLoop) {}
+  bool InitInstance() override {
+    if (wantsLoop_) ::PostQuitMessage(7);
+    return wantsLoop_;
+  }
+  int ExitInstance() override {
+    exited = true;
+    return Application::ExitInstance();
+  }
+  bool exited = false;
+
+ private:
+  bool wantsLoop_;
+};
+
+// The main program does everything in its initialisation and asks for no
+// loop; the exit hook runs either way and gives the exit code.
+TEST(ApplicationTest, ExitHookRunsWithOrWithoutAMessageLoop) {
+  ScriptedApplication withoutLoop(false);
+  EXPECT_EQ(withoutLoop.Run(), 0);
+  EXPECT_TRUE(withoutLoop.exited);
+  ScriptedApplication withLoop(true);
+  EXPECT_EQ(withLoop.Run(), 7);
+  EXPECT_TRUE(withLoop.exited);
 }
 
 }  // namespace

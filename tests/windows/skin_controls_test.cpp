@@ -132,6 +132,19 @@ TEST_F(SkinControlsTest, AControlNobodyRegisteredIsNotThereToCall) {
   RefreshSkinnedWindow(none, other_.hwnd());
 }
 
+// A skinned window runs the library's code until it is destroyed, whether or
+// not any control object is left.
+TEST_F(SkinControlsTest, TheLibraryStaysLoadedWhileAWindowWearsItsSkin) {
+  SkinWindow(SkinOf(1034), other_.hwnd());
+  ::DestroyWindow(host_.hwnd());  // its hosts release their controls
+  auto canUnloadNow = reinterpret_cast<HRESULT(STDAPICALLTYPE*)()>(reinterpret_cast<void*>(
+      ::GetProcAddress(::GetModuleHandleA("HushSkin.dll"), "DllCanUnloadNow")));
+  ASSERT_NE(canUnloadNow, nullptr);
+  EXPECT_EQ(canUnloadNow(), S_FALSE);
+  ::DestroyWindow(other_.hwnd());
+  EXPECT_EQ(canUnloadNow(), S_OK);
+}
+
 class SplashTest : public SkinControlsTest {
  protected:
   void WriteSplash(const std::string& duration) {
