@@ -8,6 +8,7 @@
 #include <oaidl.h>
 
 #include <atomic>
+#include <type_traits>
 
 namespace hush::skin {
 
@@ -15,17 +16,20 @@ namespace hush::skin {
 // DllCanUnloadNow.
 std::atomic<long>& LiveObjects();
 
+// Reference counting and the interface query for one interface (and
+// IDispatch when the interface derives from it).
 template <typename Interface>
-class ComObject : public Interface {
+class CountedObject : public Interface {
  public:
-  explicit ComObject(const GUID& interfaceId) : interfaceId_(interfaceId) { ++LiveObjects(); }
-  virtual ~ComObject() { --LiveObjects(); }
-  ComObject(const ComObject&) = delete;
-  ComObject& operator=(const ComObject&) = delete;
+  explicit CountedObject(const GUID& interfaceId) : interfaceId_(interfaceId) { ++LiveObjects(); }
+  virtual ~CountedObject() { --LiveObjects(); }
+  CountedObject(const CountedObject&) = delete;
+  CountedObject& operator=(const CountedObject&) = delete;
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
     if (object == nullptr) return E_POINTER;
-    if (IsEqualGUID(id, IID_IUnknown) || IsEqualGUID(id, IID_IDispatch) ||
+    constexpr bool dispatch = std::is_base_of_v<IDispatch, Interface>;
+    if (IsEqualGUID(id, IID_IUnknown) || (dispatch && IsEqualGUID(id, IID_IDispatch)) ||
         IsEqualGUID(id, interfaceId_)) {
       *object = static_cast<Interface*>(this);
       AddRef();
@@ -43,6 +47,21 @@ class ComObject : public Interface {
     return left;
   }
 
+ protected:
+  // Further interfaces of the object (not counted yet), or nullptr.
+  virtual void* QueryOther(REFIID) { return nullptr; }
+
+ private:
+  const GUID interfaceId_;
+  std::atomic<ULONG> references_{1};
+};
+
+// A control's object: counted, with an IDispatch that offers no names.
+template <typename Interface>
+class ComObject : public CountedObject<Interface> {
+ public:
+  using CountedObject<Interface>::CountedObject;
+
   HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
     if (count == nullptr) return E_POINTER;
     *count = 0;
@@ -59,14 +78,6 @@ class ComObject : public Interface {
                                    UINT*) override {
     return DISP_E_MEMBERNOTFOUND;
   }
-
- protected:
-  // Further interfaces of the object (not counted yet), or nullptr.
-  virtual void* QueryOther(REFIID) { return nullptr; }
-
- private:
-  const GUID interfaceId_;
-  std::atomic<ULONG> references_{1};
 };
 
 }  // namespace hush::skin

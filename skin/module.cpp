@@ -43,27 +43,11 @@ const ControlClass kClasses[] = {
     {kBadgeControlClass, L"Hushwall badge control", Create<BadgeControl>},
 };
 
-class ClassFactory : public IClassFactory {
+class ClassFactory : public CountedObject<IClassFactory> {
  public:
-  explicit ClassFactory(Creator create) : create_(create) { ++LiveObjects(); }
-  virtual ~ClassFactory() { --LiveObjects(); }
+  explicit ClassFactory(Creator create)
+      : CountedObject<IClassFactory>(IID_IClassFactory), create_(create) {}
 
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    if (!IsEqualGUID(id, IID_IUnknown) && !IsEqualGUID(id, IID_IClassFactory)) {
-      *object = nullptr;
-      return E_NOINTERFACE;
-    }
-    *object = static_cast<IClassFactory*>(this);
-    AddRef();
-    return S_OK;
-  }
-  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
-  ULONG STDMETHODCALLTYPE Release() override {
-    const ULONG left = --references_;
-    if (left == 0) delete this;
-    return left;
-  }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID id, void** object) override {
     if (object == nullptr) return E_POINTER;
     *object = nullptr;
@@ -80,7 +64,6 @@ class ClassFactory : public IClassFactory {
 
  private:
   Creator create_;
-  std::atomic<ULONG> references_{1};
 };
 
 std::wstring GuidText(const GUID& id) {
