@@ -9,6 +9,7 @@
 #include "app/settings_store.h"
 #include "proxy/blocker_script.h"
 #include "ui/about_dialog.h"
+#include "ui/title_poll.h"
 
 namespace hush {
 namespace {
@@ -155,8 +156,8 @@ void CMainPage::RunAboutBox() {
 }
 
 void CMainPage::PollTitles() {
-  // Counting caught pop-ups by their window titles comes with the counter
-  // window.
+  CHushwallApp& app = TheApp();
+  PollPopupTitles(app.values(), app.counter(), Settings().playWave.load() != 0);
 }
 
 void CMainPage::SaveAllSettings() {

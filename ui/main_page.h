@@ -1,5 +1,5 @@
 // The main window: a property sheet that lives, hidden, for the whole run of
-// the program. It starts the proxy, runs the pop-up title poll, saves the
+// the program. It starts the proxy, counts caught pop-ups, saves the
 // settings, opens the About box from its window menu and ends the program on
 // Exit (after asking) or when the helper object asks for a quiet exit. The
 // tray icon and the other pages come with the settings pages.

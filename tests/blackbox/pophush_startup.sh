@@ -37,7 +37,9 @@ run_value() {  # the data of the Run entry, "<empty>" when it is empty
   wine_quiet reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Hushwall |
     tr -d '\r' | awk '$1 == "Hushwall" {print ($3 == "" ? "<empty>" : $3)}'
 }
-reg_get() { wine_quiet reg query "$program_key" /v "$1" | tr -d '\r' | awk -v n="$1" '$1 == n {print $NF}'; }
+reg_get() {  # NAME (may hold spaces)
+  wine_quiet reg query "$program_key" /v "$1" | tr -d '\r' | grep -F "    $1    " | awk '{print $NF}'
+}
 start_program() {  # runs PopHush.exe in the background; its pid in $program
   wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
   program=$!
@@ -107,9 +109,16 @@ kill -0 "$first" 2>/dev/null || fail "the program ended although the user said N
 robot wait "$site" 1 || fail "the presence window went away after No"
 ok "Exit answered No keeps the program running"
 
+# A browser window whose title carries the blocker script's mark: counted,
+# unmarked, and the count saved by the quiet exit.
+title=$(robot show "$site Catch Another PopupOffers" 3 | tr -d '\r')
+[ "$title" = Offers ] || fail "the marked title reads \"$title\" after 3 s"
+ok "a marked window title is counted and loses its mark"
+
 robot post "$site" 32790 || fail "cannot post the quiet exit"
 ended_within "$first" 15 || fail "32790 did not end the program"
-ok "32790 to the presence window ends the program"
+[ "$(reg_get 'Blocked Popups')" = 1 ] || fail "Blocked Popups is $(reg_get 'Blocked Popups') after one pop-up"
+ok "32790 to the presence window ends the program after saving the count"
 
 # Not the first run and "ShowAtStart" set: the tray notice, in the
 # installation's language; ticking its box turns "ShowAtStart" off.

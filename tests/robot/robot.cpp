@@ -9,6 +9,8 @@
 //   robot click TITLE BUTTON [SECONDS] presses the button labelled BUTTON
 //   robot check TITLE BOX [SECONDS]    ticks the check box labelled BOX
 //   robot post TITLE MESSAGE [WPARAM]  posts MESSAGE (numbers; within 10 s)
+//   robot show TITLE SECONDS           shows a window with this title for
+//                                      SECONDS, then prints its title
 // Exit status 0 on success, 1 when the time ran out, 2 on bad arguments.
 #include <windows.h>
 
@@ -128,6 +130,20 @@ int main(int argc, char** argv) {
     if (command == "check") ::SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
     ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
                    reinterpret_cast<LPARAM>(button));
+    return 0;
+  }
+  if (command == "show" && argc >= 4) {
+    window = ::CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+    if (window == nullptr) return 1;
+    // Answers messages meanwhile: other programs read and set its title.
+    Within(secondsAt(3), [] {
+      MSG message;
+      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+      return false;
+    });
+    std::printf("%s\n", TextOf(window).c_str());
+    ::DestroyWindow(window);
     return 0;
   }
   if (command == "post" && argc >= 4) {
