@@ -81,9 +81,8 @@ bool CHushwallApp::InitInstance() {
   proxyHost_ = "Hushwall";
   values_.counterCleared = false;
   if (!platform::StartSockets()) {
-    char text[256] = {};  // a resource string, never looked up in the language file
-    ::LoadStringA(::GetModuleHandleA(nullptr), IDS_SOCKETS_FAILED, text, sizeof text);
-    ::MessageBoxA(nullptr, text, ExecutableName().c_str(), MB_OK);
+    ::MessageBoxA(nullptr, ui::ResourceString(IDS_SOCKETS_FAILED).c_str(), ExecutableName().c_str(),
+                  MB_OK);
     return false;
   }
   ui::EnableControlHosting();

@@ -17,16 +17,7 @@ std::shared_ptr<const Skin>& CurrentSkin() {
 
 }  // namespace
 
-SkinControl::SkinControl()
-    : ComObject<ISkin>(kSkinInterface),
-      persistence_(*this, kSkinControlClass,
-                   [this](const PropertyBlock& properties) { ApplyProperties(properties); }) {}
-
-void* SkinControl::QueryOther(REFIID id) {
-  if (IsEqualGUID(id, IID_IPersistStreamInit) || IsEqualGUID(id, IID_IPersist))
-    return static_cast<IPersistStreamInit*>(&persistence_);
-  return nullptr;
-}
+SkinControl::SkinControl() : ControlObject<ISkin>(kSkinInterface, kSkinControlClass) {}
 
 void SkinControl::ApplyProperties(const PropertyBlock& properties) {
   skinClientArea_ = PropertyNumber(properties, "m_bSkinClientArea", 1) != 0;

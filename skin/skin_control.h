@@ -2,13 +2,12 @@
 // skins windows with it.
 #pragma once
 
-#include "skin/com_object.h"
-#include "skin/property_block.h"
+#include "skin/control_object.h"
 #include "skin/skin_interfaces.h"
 
 namespace hush::skin {
 
-class SkinControl : public ComObject<ISkin> {
+class SkinControl : public ControlObject<ISkin> {
  public:
   SkinControl();
 
@@ -17,11 +16,9 @@ class SkinControl : public ComObject<ISkin> {
   HRESULT STDMETHODCALLTYPE GetWindowSkin(LONG window, IDispatch** skin) override;
 
  protected:
-  void* QueryOther(REFIID id) override;
+  void ApplyProperties(const PropertyBlock& properties) override;
 
  private:
-  void ApplyProperties(const PropertyBlock& properties);
-  PropertyPersistence persistence_;
   bool skinClientArea_ = true;
 };
 

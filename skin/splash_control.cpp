@@ -23,19 +23,10 @@ std::wstring BesideFile(const std::wstring& file, const std::wstring& name) {
 
 }  // namespace
 
-SplashControl::SplashControl()
-    : ComObject<ISplash>(kSplashInterface),
-      persistence_(*this, kSplashControlClass,
-                   [this](const PropertyBlock& properties) { ApplyProperties(properties); }) {}
+SplashControl::SplashControl() : ControlObject<ISplash>(kSplashInterface, kSplashControlClass) {}
 
 SplashControl::~SplashControl() {
   if (::IsWindow(window_)) ::DestroyWindow(window_);
-}
-
-void* SplashControl::QueryOther(REFIID id) {
-  if (IsEqualGUID(id, IID_IPersistStreamInit) || IsEqualGUID(id, IID_IPersist))
-    return static_cast<IPersistStreamInit*>(&persistence_);
-  return nullptr;
 }
 
 void SplashControl::ApplyProperties(const PropertyBlock& properties) {

@@ -8,13 +8,12 @@
 
 #include <string>
 
-#include "skin/com_object.h"
-#include "skin/property_block.h"
+#include "skin/control_object.h"
 #include "skin/skin_interfaces.h"
 
 namespace hush::skin {
 
-class SplashControl : public ComObject<ISplash> {
+class SplashControl : public ControlObject<ISplash> {
  public:
   SplashControl();
   ~SplashControl() override;
@@ -24,11 +23,9 @@ class SplashControl : public ComObject<ISplash> {
   HRESULT STDMETHODCALLTYPE Show(LONG returnAtOnce) override;
 
  protected:
-  void* QueryOther(REFIID id) override;
+  void ApplyProperties(const PropertyBlock& properties) override;
 
  private:
-  void ApplyProperties(const PropertyBlock& properties);
-  PropertyPersistence persistence_;
   std::wstring picture_;
   long displayTime_ = 2000;
   long timeLimit_ = 2000;

@@ -9,6 +9,7 @@
 #include "app/settings_store.h"
 #include "proxy/blocker_script.h"
 #include "ui/about_dialog.h"
+#include "ui/framework/application.h"
 #include "ui/title_poll.h"
 
 namespace hush {
@@ -17,16 +18,10 @@ namespace {
 // The one main window of the thread, for its message-queue hook.
 thread_local CMainPage* mainPage = nullptr;
 
-std::string ResourceString(UINT id) {
-  char text[256] = {};
-  ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text);
-  return text;
-}
-
 }  // namespace
 
 CMainPage::CMainPage()
-    : ui::PropertySheet(ResourceString(IDS_MAIN_CAPTION)),
+    : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION)),
       popups_(TheApp().skins(), TheApp().values().path) {
   AddPage(popups_);
   // Hidden until the user asks for it: the system's sheet shows itself.
@@ -81,7 +76,7 @@ void CMainPage::OnInitialized() {
   queueHook_ =
       ::SetWindowsHookExA(WH_GETMESSAGE, QueuedMessageHook, nullptr, ::GetCurrentThreadId());
   ExtendWindowMenu();
-  SetIcons();
+  ui::SetWindowIcons(hwnd(), IDI_HUSHWALL);
   LoadTrayMenu();
   ::SetTimer(hwnd(), kTitlePollTimer, 1, nullptr);
   CreateCounterWindow();
@@ -101,7 +96,7 @@ void CMainPage::ExtendWindowMenu() {
   ::InsertMenuA(menu, 3, MF_BYPOSITION | MF_STRING, SC_MINIMIZE, "Minimize");
   ::InsertMenuA(menu, 4, MF_BYPOSITION | MF_STRING | MF_GRAYED, SC_MAXIMIZE, "Maximize");
   ::InsertMenuA(menu, 5, MF_BYPOSITION | MF_SEPARATOR, 0, nullptr);
-  const std::string about = ResourceString(IDS_ABOUT_MENU_ITEM);
+  const std::string about = ui::ResourceString(IDS_ABOUT_MENU_ITEM);
   if (about.empty()) return;
   ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
   ::AppendMenuA(menu, MF_STRING, IDM_ABOUT_BOX, about.c_str());
@@ -125,12 +120,6 @@ void CMainPage::LocalizeSheet() {
     item.pszText = label.data();
     ::SendMessageA(tabs, TCM_SETITEMA, tab, reinterpret_cast<LPARAM>(&item));
   }
-}
-
-void CMainPage::SetIcons() {
-  HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HUSHWALL));
-  ::SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 void CMainPage::LoadTrayMenu() {

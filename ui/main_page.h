@@ -32,7 +32,6 @@ class CMainPage : public ui::PropertySheet {
   void ExtendWindowMenu();
   void LocalizeSheet();
   void CreateCounterWindow();
-  void SetIcons();
   void LoadTrayMenu();
   void RunAboutBox();
   void PollTitles();

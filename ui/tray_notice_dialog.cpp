@@ -4,6 +4,7 @@
 #include "app/localized_window.h"
 #include "app/registry_key.h"
 #include "app/resource_ids.h"
+#include "ui/framework/application.h"
 
 namespace hush {
 
@@ -12,9 +13,7 @@ CTrayNoticeDlg::CTrayNoticeDlg(SkinReferences& skins, std::string installFolder)
 
 bool CTrayNoticeDlg::OnInitDialog() {
   LoadDialogTexts(hwnd(), 18001, {IDC_NOTICE_TEXT, IDC_NOTICE_DONT_SHOW, IDOK});
-  HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_HUSHWALL));
-  ::SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  ::SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  ui::SetWindowIcons(hwnd(), IDI_HUSHWALL);
   TakeSkin(skins_.main, *this, IDC_SKIN_CONTROL);
   LoadInstalledSkin(skins_.main, installFolder_, kMainSkinFile);
   SkinWindow(skins_.main, hwnd());

@@ -4,6 +4,18 @@
 
 namespace hush::ui {
 
+std::string ResourceString(UINT id) {
+  char text[256] = {};
+  ::LoadStringA(::GetModuleHandleA(nullptr), id, text, sizeof text);
+  return text;
+}
+
+void SetWindowIcons(HWND window, int iconId) {
+  HICON icon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(iconId));
+  ::SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+  ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
 Application::Application() { ::InitCommonControls(); }
 
 int Application::Run() {

@@ -5,7 +5,15 @@
 
 #include <windows.h>
 
+#include <string>
+
 namespace hush::ui {
+
+// A string resource of the program ("" when there is none); never looked up
+// in a language file.
+std::string ResourceString(UINT id);
+// The program's icon resource as a window's large and small icon.
+void SetWindowIcons(HWND window, int iconId);
 
 class Application {
  public:
