@@ -70,13 +70,15 @@ bool CHushwallApp::InitInstance() {
   if (!ClaimSingleInstance(instanceName_, instanceMutex_)) return false;
   ReadStartFlags(values_);
   caption_ = GetMessageText(kCaptionMessage);
-  RefreshConfigurationState();
+  browsers::RefreshConfigurationState(configuration_, browserContext());
   if (!LoadRegistrySettings()) return false;
   if (values_.firstRun) {
-    BackupHostsFile();
+    browsers::BackupHostsFile(browserContext());
     BackupActiveXZoneSettings();
   }
-  if (values_.wizardMessage == "A") ShowConfigurationWarning(values_.wizardMessage, runWizard_);
+  if (values_.wizardMessage == "A")
+    browsers::ShowConfigurationWarning(configuration_, values_.wizardMessage, runWizard_,
+                                       browserContext());
   instanceName_ = GetMessageText(kInstanceNameMessage);
   proxyHost_ = "Hushwall";
   values_.counterCleared = false;
@@ -89,15 +91,33 @@ bool CHushwallApp::InitInstance() {
   if (!presence_.Create(instanceName_)) return false;
   ui::EnableThreeDimensionalControls();
   RunSplash(values_.path);
-  AddHostsEntry("127.0.0.1", proxyHost_);
+  EnsureHostsEntry();
   counter_ = std::make_unique<CCounterDlg>(values_, skins_);
   ReloadSettings();
+  // The settings file cannot switch catching on for browsers that do not
+  // send their pages through the proxy.
+  if (!configuration_.AnyBrowserConfigured()) Settings().popupCheckEnabled = 0;
   ui::SetDialogColors(RGB(139, 185, 176), RGB(0, 0, 0));
   if (!values_.firstRun && values_.showAtStart)
     ShowTrayNotice(skins_, values_.path, values_.showAtStart);
   RunMainWindow();
   presence_.Destroy();
   return false;
+}
+
+browsers::BrowserContext CHushwallApp::browserContext() const {
+  browsers::BrowserContext context;
+  context.installationDirectory = values_.path;
+  return context;
+}
+
+// Without the entry no browser reaches the proxy: the user is told how to
+// add it by hand, and the program goes on.
+void CHushwallApp::EnsureHostsEntry() {
+  if (browsers::AddHostsEntry("127.0.0.1", proxyHost_, browserContext())) return;
+  std::string text;
+  for (int message : {6005, 6006, 6007, 6008, 6009}) text += GetMessageText(message);
+  ::MessageBoxA(nullptr, text.c_str(), ExecutableName().c_str(), MB_OK | MB_ICONINFORMATION);
 }
 
 int CHushwallApp::RunMainWindow() {

@@ -10,6 +10,8 @@
 
 #include "app/app_registry.h"
 #include "app/presence_window.h"
+#include "browsers/browser_context.h"
+#include "browsers/configuration_state.h"
 #include "proxy/proxy_listener.h"
 #include "ui/counter_dialog.h"
 #include "ui/framework/application.h"
@@ -39,11 +41,18 @@ class CHushwallApp : public ui::Application {
   ProxyListener& listener() { return listener_; }
   PresenceWindow& presence() { return presence_; }
   SkinReferences& skins() { return skins_; }
+  // Which browsers are installed and use the proxy; the pages and the
+  // wizard read and refresh it.
+  browsers::ConfigurationState& configuration() { return configuration_; }
+  // The browser operations' view of this program: its folder and boxes.
+  browsers::BrowserContext browserContext() const;
+  int runWizard() const { return runWizard_; }
   // Created during start-up; its window belongs to the main window.
   CCounterDlg* counter() { return counter_.get(); }
 
  private:
   int RunMainWindow();
+  void EnsureHostsEntry();
 
   HANDLE instanceMutex_ = nullptr;
   std::string instanceName_;
@@ -51,6 +60,7 @@ class CHushwallApp : public ui::Application {
   std::string proxyHost_;
   AppRegistryValues values_;
   int runWizard_ = 0;
+  browsers::ConfigurationState configuration_;
   PresenceWindow presence_;
   ProxyListener listener_;
   SkinReferences skins_;

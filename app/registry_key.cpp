@@ -57,6 +57,44 @@ bool RegistryKey::ReadNumber(const std::string& name, DWORD& value) const {
   return true;
 }
 
+bool RegistryKey::ReadBytes(const std::string& name, std::string& bytes, std::size_t limit) const {
+  bytes.assign(limit, '\0');
+  DWORD size = static_cast<DWORD>(limit);
+  if (key_ == nullptr ||
+      ::RegQueryValueExA(key_, name.c_str(), nullptr, nullptr,
+                         reinterpret_cast<BYTE*>(bytes.data()), &size) != ERROR_SUCCESS) {
+    bytes.clear();
+    return false;
+  }
+  bytes.resize(size);
+  return true;
+}
+
+std::vector<std::string> RegistryKey::ValueNames() const {
+  std::vector<std::string> names;
+  DWORD count = 0, longest = 0;
+  if (key_ == nullptr ||
+      ::RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                         &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS)
+    return names;
+  std::vector<char> name(longest + 1);
+  for (DWORD index = 0; index < count; ++index) {
+    DWORD length = static_cast<DWORD>(name.size());
+    if (::RegEnumValueA(key_, index, name.data(), &length, nullptr, nullptr, nullptr, nullptr) ==
+        ERROR_SUCCESS)
+      names.emplace_back(name.data(), length);
+  }
+  return names;
+}
+
+bool RegistryKey::HasSubkeys() const {
+  DWORD subkeys = 0;
+  return key_ != nullptr &&
+         ::RegQueryInfoKeyA(key_, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
+                            nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS &&
+         subkeys > 0;
+}
+
 bool RegistryKey::WriteText(const std::string& name, const std::string& value) const {
   return key_ != nullptr && ::RegSetValueExA(key_, name.c_str(), 0, REG_SZ,
                                              reinterpret_cast<const BYTE*>(value.c_str()),

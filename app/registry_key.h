@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
 namespace hush {
 
@@ -28,6 +29,11 @@ class RegistryKey {
   // Text values are read into a buffer of `capacity` bytes, terminator included.
   bool ReadText(const std::string& name, std::string& value, std::size_t capacity = 260) const;
   bool ReadNumber(const std::string& name, DWORD& value) const;
+  // Any value's bytes; false when it is missing or larger than `limit`.
+  bool ReadBytes(const std::string& name, std::string& bytes, std::size_t limit) const;
+  // The names of the key's values, in the registry's order.
+  std::vector<std::string> ValueNames() const;
+  bool HasSubkeys() const;
   // Texts are written as REG_SZ with their terminating zero counted.
   bool WriteText(const std::string& name, const std::string& value) const;
   bool WriteNumber(const std::string& name, DWORD value) const;

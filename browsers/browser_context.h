@@ -1,0 +1,58 @@
+// What the browser operations need from the program that calls them: the
+// installation folder, how it shows its message boxes, and the few ways in
+// which the uninstaller's use of the same operations differs from the main
+// program's. One library serves both; the differences are these settings.
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace hush::browsers {
+
+// The wizard points browsers at the proxy or takes them off it; lists show
+// what the chosen mode can still change.
+enum class WizardMode { kSet, kReset };
+
+struct BrowserPolicy {
+  // Detection writes "not configured" for browsers that are not installed.
+  bool writeFlagsOfMissingBrowsers = true;
+  // Detection finds Opera 7 through "Last CommandLine v2" as well.
+  bool detectOpera7ByCommandLine = true;
+  // The Opera 7 check falls back to the program's "OperaDef6.ini".
+  bool checkOpera7DefaultFile = true;
+  // Reset takes the proxy out of "OperaDef6.ini" too (when it names it).
+  bool resetOpera7DefaultFile = true;
+  // Resetting the last configured profile clears "Netscape Is Configured".
+  bool countDownNetscapeFlag = true;
+  // A missing hosts file is created (from the sample when there is one).
+  bool createHostsFile = true;
+};
+
+inline constexpr BrowserPolicy kMainProgramPolicy{};
+inline constexpr BrowserPolicy kUninstallerPolicy{false, false, false, false, false, false};
+
+// Shows a message box: returns the button pressed (IDOK, IDYES...), 0 when
+// the box could not be shown.
+using ShowBoxFunction =
+    std::function<int(const std::string& text, const std::string& caption, unsigned type)>;
+
+struct BrowserContext {
+  // Where the program is installed ("Path"): its hosts files, backups and
+  // the record of replaced proxies. May be empty before it is known.
+  std::string installationDirectory;
+  BrowserPolicy policy = kMainProgramPolicy;
+  // The message whose text captions the browser error boxes.
+  int captionMessage = 99990;
+  // Message boxes without an owner; tests answer them instead.
+  ShowBoxFunction showBox;
+
+  int ShowBox(const std::string& text, const std::string& caption, unsigned type) const;
+  // A message by number, "%s", "%s1" and "%s2" replaced, in a box with the
+  // browser caption.
+  int ShowMessage(int key, unsigned type, const std::string& first = {},
+                  const std::string& second = {}) const;
+  // A file of the installation folder.
+  std::string InstalledFile(const std::string& name) const;
+};
+
+}  // namespace hush::browsers

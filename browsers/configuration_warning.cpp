@@ -1,0 +1,60 @@
+#include <windows.h>
+
+#include "app/language.h"
+#include "browsers/browser_checks.h"
+
+namespace hush::browsers {
+namespace {
+
+constexpr int kNoteMessage = 19012;
+constexpr int kChoiceMessage = 19013;
+constexpr int kNotConfiguredWarning = 19014;
+
+// Message per mask; 19019 names Internet Explorer, Opera 6 and Opera 7
+// together, which would otherwise never be warned about.
+constexpr int kMessageOfMask[16] = {0,     19000, 19001, 19004, 19002, 19005, 19007, 19019,
+                                    19003, 19006, 19008, 19015, 19009, 19016, 19010, 19011};
+
+}  // namespace
+
+int ConfigurationWarningMask(const ConfigurationState& state) {
+  int mask = 0;
+  if (!state.lanConfigured && !state.dialUpConfigured) mask |= 1;
+  if (state.opera6Installed && !state.opera6Configured) mask |= 2;
+  if (state.opera7Installed && !state.opera7Configured) mask |= 4;
+  if (state.netscapeInstalled && !state.netscapeConfigured) mask |= 8;
+  return mask;
+}
+
+int ConfigurationWarningMessage(int mask) {
+  return mask >= 0 && mask < 16 ? kMessageOfMask[mask] : 0;
+}
+
+void ShowConfigurationWarning(const ConfigurationState& state, std::string& wizardMessage,
+                              int& runWizard, const BrowserContext& context) {
+  if (wizardMessage != "A") return;
+  const int message = ConfigurationWarningMessage(ConfigurationWarningMask(state));
+  if (message == 0) {
+    runWizard = 0;
+    wizardMessage = "N";
+    return;
+  }
+  const std::string text =
+      GetMessageText(message) + GetMessageText(kNoteMessage) + GetMessageText(kChoiceMessage);
+  const std::string caption = GetMessageText(99990);
+  switch (context.ShowBox(text, caption, MB_YESNO | MB_ICONINFORMATION)) {
+    case IDYES:
+      runWizard = 1;
+      wizardMessage = "N";
+      break;
+    case IDNO:
+      runWizard = 0;
+      context.ShowBox(GetMessageText(kNotConfiguredWarning), caption, MB_OK | MB_ICONEXCLAMATION);
+      wizardMessage = "N";
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace hush::browsers

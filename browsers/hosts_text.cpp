@@ -1,0 +1,144 @@
+#include "browsers/hosts_text.h"
+
+#include <algorithm>
+#include <cctype>
+#include <set>
+
+#include "browsers/text_lines.h"
+
+namespace hush::browsers {
+namespace {
+
+constexpr std::string_view kAdBlockBegin =
+    "# Hushwall: ad servers blocked while Block Ads is on (begin)";
+constexpr std::string_view kAdBlockEnd = "# Hushwall: ad servers (end)";
+constexpr std::string_view kDefaultsBegin = "# Hushwall: default entries (begin)";
+constexpr std::string_view kDefaultsEnd = "# Hushwall: default entries (end)";
+
+std::string Lower(std::string_view text) {
+  std::string lower(text);
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return lower;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
+
+// Splits a line into its fields up to a comment.
+std::vector<std::string> Fields(std::string_view line) {
+  std::vector<std::string> fields;
+  std::size_t at = 0;
+  while (at < line.size()) {
+    while (at < line.size() && IsBlank(line[at])) ++at;
+    if (at >= line.size() || line[at] == '#') break;
+    const std::size_t start = at;
+    while (at < line.size() && !IsBlank(line[at]) && line[at] != '#') ++at;
+    fields.emplace_back(line.substr(start, at - start));
+  }
+  return fields;
+}
+
+bool IsLoopback(std::string_view address) {
+  return address.substr(0, 4) == "127." || address == "::1" || address == "0:0:0:0:0:0:0:1";
+}
+
+std::set<std::string> HostNames(const std::vector<HostsEntry>& entries) {
+  std::set<std::string> names;
+  for (const HostsEntry& entry : entries)
+    for (const std::string& host : entry.hosts) names.insert(Lower(host));
+  return names;
+}
+
+// Removes a marked block and its markers; an unfinished block loses only
+// its opening marker, so nothing of the user's is taken with it.
+void RemoveBlock(TextLines& file, std::string_view begin, std::string_view end) {
+  auto& lines = file.lines();
+  for (std::size_t first = 0; first < lines.size(); ++first) {
+    if (Trimmed(lines[first].text) != begin) continue;
+    std::size_t last = first + 1;
+    while (last < lines.size() && Trimmed(lines[last].text) != end) ++last;
+    const std::size_t stop = last < lines.size() ? last + 1 : first + 1;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(first),
+                lines.begin() + static_cast<std::ptrdiff_t>(stop));
+    --first;
+  }
+}
+
+void AppendBlock(TextLines& file, std::string_view begin, const std::vector<std::string>& lines,
+                 std::string_view end) {
+  if (lines.empty()) return;
+  const std::string lineEnd = file.LineEnd();
+  file.Append(std::string(begin), lineEnd);
+  for (const std::string& line : lines) file.Append(line, lineEnd);
+  file.Append(std::string(end), lineEnd);
+}
+
+// The lines of `entries` that map a name `present` does not have.
+std::vector<std::string> Missing(const std::vector<HostsEntry>& entries,
+                                 const std::set<std::string>& present) {
+  std::vector<std::string> lines;
+  for (const HostsEntry& entry : entries) {
+    const bool lacking =
+        std::any_of(entry.hosts.begin(), entry.hosts.end(),
+                    [&](const std::string& h) { return !present.count(Lower(h)); });
+    if (lacking) lines.push_back(std::string(Trimmed(entry.line)));
+  }
+  return lines;
+}
+
+}  // namespace
+
+std::vector<HostsEntry> HostsEntries(std::string_view fileText) {
+  std::vector<HostsEntry> entries;
+  const TextLines file = TextLines::Parse(fileText);
+  for (const TextLine& line : file.lines()) {
+    std::vector<std::string> fields = Fields(line.text);
+    if (fields.size() < 2) continue;
+    HostsEntry entry{fields.front(), {fields.begin() + 1, fields.end()}, line.text};
+    entries.push_back(std::move(entry));
+  }
+  return entries;
+}
+
+bool HostsTextHasLoopbackEntry(std::string_view fileText, std::string_view host) {
+  const std::string wanted = Lower(host);
+  for (const HostsEntry& entry : HostsEntries(fileText)) {
+    if (!IsLoopback(entry.address)) continue;
+    for (const std::string& name : entry.hosts)
+      if (Lower(name) == wanted) return true;
+  }
+  return false;
+}
+
+std::string WithHostsEntry(std::string_view fileText, const std::string& address,
+                           const std::string& host) {
+  TextLines file = TextLines::Parse(fileText);
+  file.Append(address + "\t" + host, file.LineEnd());
+  return file.Bytes();
+}
+
+std::string WithBannerBlocking(std::string_view fileText, std::string_view blockingFile,
+                               std::string_view defaultFile, bool on) {
+  TextLines file = TextLines::Parse(fileText);
+  RemoveBlock(file, kAdBlockBegin, kAdBlockEnd);
+  RemoveBlock(file, kDefaultsBegin, kDefaultsEnd);
+  const std::vector<HostsEntry> defaults = HostsEntries(defaultFile);
+  std::set<std::string> present = HostNames(HostsEntries(file.Bytes()));
+  AppendBlock(file, kDefaultsBegin, Missing(defaults, present), kDefaultsEnd);
+  if (on) {
+    present = HostNames(HostsEntries(file.Bytes()));
+    // Ad servers are what the blocking file maps beyond the default file.
+    const std::set<std::string> defaultNames = HostNames(defaults);
+    std::vector<HostsEntry> adServers;
+    for (const HostsEntry& entry : HostsEntries(blockingFile)) {
+      const bool isDefault = std::all_of(entry.hosts.begin(), entry.hosts.end(), [&](auto& h) {
+        return defaultNames.count(Lower(h)) != 0;
+      });
+      if (!isDefault) adServers.push_back(entry);
+    }
+    AppendBlock(file, kAdBlockBegin, Missing(adServers, present), kAdBlockEnd);
+  }
+  return file.Bytes();
+}
+
+}  // namespace hush::browsers

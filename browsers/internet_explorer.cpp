@@ -1,0 +1,221 @@
+#include "browsers/internet_explorer.h"
+
+#include <windows.h>
+
+#include <wininet.h>
+
+#include <optional>
+
+#include "app/registry_key.h"
+#include "browsers/connection_value.h"
+#include "browsers/file_io.h"
+#include "browsers/replaced_store.h"
+
+namespace hush::browsers {
+namespace {
+
+constexpr char kLanValue[] = "DefaultConnectionSettings";
+constexpr char kLegacyValue[] = "SavedLegacySettings";
+constexpr char kBypassList[] = "local";
+constexpr int kSetFailedMessage = 2241;
+constexpr int kResetFailedMessage = 2244;
+
+std::string RecordId(const std::string& connection) {
+  return connection.empty() ? "Internet Explorer|LAN"
+                            : "Internet Explorer connection|" + connection;
+}
+
+// Hands the options to WinINet; the list carries its real size, which a
+// 64-bit program's pointers make larger than the old 32-bit one.
+bool ApplyOptions(const std::string& connection, INTERNET_PER_CONN_OPTIONA* options, DWORD count) {
+  INTERNET_PER_CONN_OPTION_LISTA list{};
+  list.dwSize = sizeof list;
+  list.pszConnection = connection.empty() ? nullptr : const_cast<char*>(connection.c_str());
+  list.dwOptionCount = count;
+  list.pOptions = options;
+  return ::InternetSetOptionA(nullptr, INTERNET_OPTION_PER_CONNECTION_OPTION, &list, sizeof list) !=
+         FALSE;
+}
+
+bool ApplyProxy(const std::string& connection, DWORD flags, const std::string& server,
+                const std::string& bypass) {
+  INTERNET_PER_CONN_OPTIONA options[3]{};
+  options[0].dwOption = INTERNET_PER_CONN_FLAGS;
+  options[0].Value.dwValue = flags;
+  options[1].dwOption = INTERNET_PER_CONN_PROXY_SERVER;
+  options[1].Value.pszValue = const_cast<char*>(server.c_str());
+  options[2].dwOption = INTERNET_PER_CONN_PROXY_BYPASS;
+  options[2].Value.pszValue = const_cast<char*>(bypass.c_str());
+  return ApplyOptions(connection, options, 3);
+}
+
+// What WinINet reports for the LAN, for a LAN that has no stored value yet.
+std::optional<ConnectionProxy> QueryLanProxy() {
+  INTERNET_PER_CONN_OPTIONA options[3]{};
+  options[0].dwOption = INTERNET_PER_CONN_FLAGS;
+  options[1].dwOption = INTERNET_PER_CONN_PROXY_SERVER;
+  options[2].dwOption = INTERNET_PER_CONN_PROXY_BYPASS;
+  INTERNET_PER_CONN_OPTION_LISTA list{};
+  list.dwSize = sizeof list;
+  list.dwOptionCount = 3;
+  list.pOptions = options;
+  DWORD size = sizeof list;
+  if (!::InternetQueryOptionA(nullptr, INTERNET_OPTION_PER_CONNECTION_OPTION, &list, &size))
+    return std::nullopt;
+  ConnectionProxy proxy;
+  proxy.flags = options[0].Value.dwValue;
+  for (auto [text, target] : {std::pair{options[1].Value.pszValue, &proxy.server},
+                              std::pair{options[2].Value.pszValue, &proxy.bypass}}) {
+    if (text == nullptr) continue;
+    *target = text;
+    ::GlobalFree(text);
+  }
+  return proxy;
+}
+
+// The connection's settings as they are now: its stored value (the whole
+// of it, whatever its size), or WinINet's answer for the LAN.
+std::optional<ConnectionProxy> CurrentProxy(const std::string& connection) {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+  std::string bytes;
+  if (key.ReadBytes(connection.empty() ? kLanValue : connection, bytes, 64 * 1024))
+    if (auto proxy = ParseConnectionValue(bytes)) return proxy;
+  return connection.empty() ? QueryLanProxy() : std::nullopt;
+}
+
+// Keeps the connection's own proxy before Hushwall takes its place; a
+// connection already pointing at Hushwall keeps what was kept before.
+void RememberConnection(const std::string& connection, const ReplacedStore& store) {
+  const auto current = CurrentProxy(connection);
+  if (!current) return;
+  const bool proxyOn = (current->flags & PROXY_TYPE_PROXY) != 0;
+  if (proxyOn && current->server == kHushwallServerList) return;
+  store.Remember(RecordId(connection), {{"Flags", std::to_string(current->flags)},
+                                        {"Server", current->server},
+                                        {"Bypass", current->bypass}});
+  if (proxyOn) AdoptUpstreamProxy(HttpProxyOfServerList(current->server));
+}
+
+// Puts back what the set replaced, or switches the connection to direct.
+bool RestoreConnection(const std::string& connection, const BrowserContext& context) {
+  const ReplacedStore store(context);
+  const auto remembered = store.Recall(RecordId(connection));
+  if (!remembered) return DisableConnectionProxy(connection, context);
+  const auto field = [&](const char* name) {
+    const auto found = remembered->find(name);
+    return found == remembered->end() ? std::string() : found->second;
+  };
+  const DWORD flags = static_cast<DWORD>(std::strtoul(field("Flags").c_str(), nullptr, 10));
+  if (!ApplyProxy(connection, flags == 0 ? PROXY_TYPE_DIRECT : flags, field("Server"),
+                  field("Bypass"))) {
+    context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
+    return false;
+  }
+  store.Forget(RecordId(connection));
+  return true;
+}
+
+void NotifySettingsChanged() {
+  ::InternetSetOptionA(nullptr, INTERNET_OPTION_SETTINGS_CHANGED, nullptr, 0);
+  ::InternetSetOptionA(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
+}
+
+bool WriteHttp11(DWORD value) {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+  if (!key) return false;
+  key.WriteNumber("ProxyHttp1.1", value);
+  return true;
+}
+
+}  // namespace
+
+void ConnectionSet::SelectAllEnabled() {
+  for (ConnectionRecord& record : records) record.selected = !record.disabled;
+}
+
+bool IsConnectionConfigured(const std::string& valueName) {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+  std::string bytes;
+  return key.ReadBytes(valueName, bytes, kConnectionValueLimit) && ConnectionValueUsesProxy(bytes);
+}
+
+ConnectionSet EnumerateConnections(WizardMode mode) {
+  ConnectionSet set;
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+  for (const std::string& name : key.ValueNames()) {
+    if (name == kLanValue || name == kLegacyValue) continue;
+    const bool configured = IsConnectionConfigured(name);
+    const bool disabled = mode == WizardMode::kSet ? configured : !configured;
+    set.records.push_back({name, disabled, false});
+    if (disabled) ++set.disabledCount;
+    if (mode == WizardMode::kReset && !disabled) ++set.stillUsingProxy;
+  }
+  return set;
+}
+
+bool IsInternetExplorerConfigured() {
+  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ);
+  DWORD enabled = 0;
+  std::string server;
+  if (!settings.ReadNumber("ProxyEnable", enabled) || enabled == 0 ||
+      !settings.ReadText("ProxyServer", server))
+    return false;
+  if (server == kHushwallServerList) return true;
+  RegistryKey connections = RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+  for (const std::string& name : connections.ValueNames())
+    if (IsConnectionConfigured(name)) return true;
+  return false;
+}
+
+bool SetConnectionOptions(const std::string& connection, const std::string& server,
+                          const BrowserContext& context) {
+  if (ApplyProxy(connection, PROXY_TYPE_DIRECT | PROXY_TYPE_PROXY, server, kBypassList))
+    return true;
+  context.ShowMessage(kSetFailedMessage, MB_OK | MB_ICONERROR);
+  return false;
+}
+
+bool DisableConnectionProxy(const std::string& connection, const BrowserContext& context) {
+  INTERNET_PER_CONN_OPTIONA option{};
+  option.dwOption = INTERNET_PER_CONN_FLAGS;
+  option.Value.dwValue = PROXY_TYPE_DIRECT;
+  if (ApplyOptions(connection, &option, 1)) return true;
+  context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
+  return false;
+}
+
+void SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& connections,
+                              InternetExplorerChoice choice, const BrowserContext& context) {
+  if (!WriteHttp11(1)) return;
+  const ReplacedStore store(context);
+  if (choice.lan) {
+    RememberConnection("", store);
+    if (SetConnectionOptions("", kHushwallServerList, context))
+      state.SetConfigured(ConfiguredFlag::kLan, true);
+  }
+  if (choice.dialUp) {
+    for (const ConnectionRecord& record : connections.records) {
+      if (!record.selected) continue;
+      RememberConnection(record.name, store);
+      if (SetConnectionOptions(record.name, kHushwallServerList, context))
+        state.SetConfigured(ConfiguredFlag::kDialUp, true);
+    }
+  }
+  NotifySettingsChanged();
+}
+
+void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
+                                InternetExplorerChoice choice, const BrowserContext& context) {
+  if (!WriteHttp11(0)) return;
+  if (choice.lan && RestoreConnection("", context))
+    state.SetConfigured(ConfiguredFlag::kLan, false);
+  if (choice.dialUp) {
+    for (const ConnectionRecord& record : connections.records) {
+      if (!record.selected || !RestoreConnection(record.name, context)) continue;
+      if (connections.stillUsingProxy-- == 1) state.SetConfigured(ConfiguredFlag::kDialUp, false);
+    }
+  }
+  NotifySettingsChanged();
+}
+
+}  // namespace hush::browsers

@@ -1,0 +1,66 @@
+// Internet Explorer's proxy, for the LAN settings and each dial-up
+// connection: which of them use Hushwall, and pointing them at it or
+// taking them off again through WinINet's per-connection options. What a
+// set replaces is remembered and put back by the reset.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "browsers/browser_context.h"
+#include "browsers/configuration_state.h"
+
+namespace hush::browsers {
+
+inline constexpr char kInternetSettingsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings";
+inline constexpr char kConnectionsKey[] =
+    "Software\\Microsoft\\Windows\\CurrentVersion\\Internet Settings\\Connections";
+
+struct ConnectionRecord {
+  std::string name;
+  // Set mode: it already uses the proxy; reset mode: it does not.
+  bool disabled = false;
+  bool selected = false;
+};
+
+// The dial-up connections of one wizard run (or of the uninstaller).
+struct ConnectionSet {
+  std::vector<ConnectionRecord> records;
+  int disabledCount = 0;
+  // Reset mode: connections still using the proxy, counted down by reset.
+  int stillUsingProxy = 0;
+
+  // Selects every connection the mode can change (the uninstaller's choice).
+  void SelectAllEnabled();
+};
+
+struct InternetExplorerChoice {
+  bool lan = false;
+  bool dialUp = false;
+};
+
+// Whether the stored value of that name points its connection at Hushwall.
+bool IsConnectionConfigured(const std::string& valueName);
+
+// The dial-up connections (the LAN's own values are not among them).
+ConnectionSet EnumerateConnections(WizardMode mode);
+
+// The LAN settings use the proxy, or the LAN proxy is on and some stored
+// connection value names it.
+bool IsInternetExplorerConfigured();
+
+// Points a connection ("" for the LAN) at `server` with the bypass list
+// "local"; a refusal is shown (message 2241).
+bool SetConnectionOptions(const std::string& connection, const std::string& server,
+                          const BrowserContext& context);
+// Switches a connection ("" for the LAN) to direct; a refusal is shown
+// (message 2244).
+bool DisableConnectionProxy(const std::string& connection, const BrowserContext& context);
+
+void SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& connections,
+                              InternetExplorerChoice choice, const BrowserContext& context);
+void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
+                                InternetExplorerChoice choice, const BrowserContext& context);
+
+}  // namespace hush::browsers

@@ -1,0 +1,78 @@
+// The Netscape 7 / Mozilla profiles of the current user (from the standard
+// profiles folder and "registry.dat") and today's Firefox profiles (from
+// "profiles.ini"): which of them use the proxy, and pointing them at it or
+// taking them off through their "user.js".
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "browsers/browser_context.h"
+#include "browsers/configuration_state.h"
+#include "browsers/file_io.h"
+
+namespace hush::browsers {
+
+// A profile whose folder is worked out from the Windows version.
+inline constexpr char kEmptyDirectory[] = "Empty";
+
+struct ProfileRecord {
+  std::string name;
+  // Set mode: it already uses the proxy; reset mode: it does not.
+  bool disabled = false;
+  bool selected = false;
+  // The folder holding "user.js" and "prefs.js", or kEmptyDirectory.
+  std::string directory = kEmptyDirectory;
+};
+
+// The profiles of one wizard run (or one check, or the uninstaller).
+struct ProfileSet {
+  std::string userJsPath;   // of the profile in hand
+  std::string prefsJsPath;  // of the profile in hand
+  std::vector<ProfileRecord> records;
+  int disabledCount = 0;
+  // Reset mode: profiles still using the proxy, counted down by reset.
+  int stillUsingProxy = 0;
+  // Some profile was set or reset.
+  bool processed = false;
+
+  // Selects every profile the mode can change (the uninstaller's choice).
+  void SelectAllEnabled();
+};
+
+// Fills the set's "user.js" and "prefs.js" paths for the profile; true when
+// "prefs.js" exists.
+bool GetProfileFiles(ProfileSet& set, const ProfileRecord& profile);
+
+// The profile points the browser at Hushwall.
+bool ProfileUsesProxy(ProfileSet& set, const ProfileRecord& profile);
+
+// Profiles kept outside the standard folder, listed in "registry.dat".
+// Check-only: true at the first one using the proxy; otherwise they are
+// appended to the set.
+bool ReadProfileRegistry(ProfileSet& set, bool checkOnly, WizardMode mode);
+
+// Every profile of the user, each folder once.
+void EnumerateProfiles(ProfileSet& set, WizardMode mode);
+
+bool IsNetscapeConfigured();
+// Mozilla's registry key has a subkey, or Firefox has a profile list.
+bool IsNetscapeInstalled();
+
+// Points one profile at host:port: keeps its "user.js" except the three
+// proxy lines, takes the first proxy line out of "prefs.js" and remembers
+// what it replaced. A profile without "prefs.js" is reported (2242).
+FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
+                           const std::string& port, const ProfileRecord& profile,
+                           const BrowserContext& context);
+// Puts back what the set replaced, or writes the lines that switch the
+// proxy off. A profile without "prefs.js" is reported (2243).
+FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
+                             const ProfileRecord& profile, const BrowserContext& context);
+
+// Every selected profile, in list order.
+void SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
+                      const std::string& port, const BrowserContext& context);
+void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context);
+
+}  // namespace hush::browsers

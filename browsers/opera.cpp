@@ -1,0 +1,192 @@
+#include "browsers/opera.h"
+
+#include <windows.h>
+
+#include "app/registry_key.h"
+#include "browsers/opera_ini.h"
+#include "browsers/profile_paths.h"
+#include "browsers/replaced_store.h"
+
+namespace hush::browsers {
+namespace {
+
+constexpr char kRecordKind[] = "Opera file";
+constexpr char kUseField[] = "Use HTTP";
+constexpr char kServerField[] = "HTTP Server";
+
+struct LocationMessages {
+  int opera6, opera7, both, key;
+};
+constexpr LocationMessages kSetMessages{2245, 2246, 2247, 2251};
+constexpr LocationMessages kResetMessages{2248, 2249, 2250, 2251};
+
+std::string DefaultFileOf(const std::string& folder) { return folder + "\\OperaDef6.ini"; }
+
+// "0": single-user; anything else multi-user; "2" also means "not set".
+char MultiUserSetting(const std::string& defaultFile) {
+  char value[2] = {};
+  ::GetPrivateProfileStringA("System", "Multi User", "2", value, sizeof value, defaultFile.c_str());
+  return value[0];
+}
+
+std::string Opera7SettingsFile(const std::string& folder, const std::string& defaultFile) {
+  const std::string singleUser = folder + "\\profile\\opera6.ini";
+  const char multiUser = MultiUserSetting(defaultFile);
+  if (multiUser == '0') return singleUser;
+  const std::string file = OperaMultiUserFile(CurrentSystem(), folder);
+  if (!FileExists(file) && multiUser == '2' && FileExists(singleUser)) return singleUser;
+  return file;
+}
+
+bool ShowLocationFailure(OperaLocation where, const OperaSettings& opera,
+                         const LocationMessages& messages, const BrowserContext& context) {
+  const unsigned type = MB_OK | MB_ICONERROR;
+  switch (where) {
+    case kOperaFilesFound:
+      return false;
+    case kOpera6FileMissing:
+      context.ShowMessage(messages.opera6, type, opera.opera6File);
+      break;
+    case kOpera7FileMissing:
+      context.ShowMessage(messages.opera7, type, opera.opera7File);
+      break;
+    case kBothOperaFilesMissing:
+      context.ShowMessage(messages.both, type, opera.opera6File, opera.opera7File);
+      break;
+    case kOperaKeyMissing:
+      context.ShowMessage(messages.key, type);
+      break;
+  }
+  return true;
+}
+
+FileResult ReadForEdit(const std::string& path, std::string& text) {
+  const FileResult result = ReadWholeFile(path, text);
+  if (result != FileResult::kDone) Trace(path + ": " + Describe(result));
+  return result;
+}
+
+FileResult WriteEdited(const std::string& path, const std::string& before,
+                       const std::string& after) {
+  if (before == after) return FileResult::kDone;
+  const FileResult result = ReplaceWholeFile(path, after);
+  if (result != FileResult::kDone) Trace(path + ": " + Describe(result));
+  return result;
+}
+
+}  // namespace
+
+std::string Opera7Folder() {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kOperaKey, KEY_READ);
+  std::string value;
+  if (key.ReadText("Last Directory2", value)) return WithoutTrailingBackslashes(value);
+  if (key.ReadText("Last CommandLine v2", value)) return FolderOf(value);
+  return {};
+}
+
+OperaLocation LocateOperaFiles(OperaSettings& opera) {
+  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kOperaKey, KEY_READ);
+  if (!key) return kOperaKeyMissing;
+  bool opera6Missing = false, opera7Missing = false;
+  if (opera.opera7Wanted) {
+    const std::string folder = Opera7Folder();
+    if (folder.empty()) return kOperaKeyMissing;
+    opera.opera7DefaultFile = DefaultFileOf(folder);
+    opera.opera7File = Opera7SettingsFile(folder, opera.opera7DefaultFile);
+    opera7Missing = !FileExists(opera.opera7File);
+  }
+  if (opera.opera6Wanted) {
+    std::string commandLine;
+    if (!key.ReadText("Last CommandLine", commandLine)) return kOperaKeyMissing;
+    opera.opera6File = FolderOf(commandLine) + "\\opera6.ini";
+    opera6Missing = !FileExists(opera.opera6File);
+  }
+  if (opera6Missing && opera7Missing) return kBothOperaFilesMissing;
+  if (opera6Missing) return kOpera6FileMissing;
+  return opera7Missing ? kOpera7FileMissing : kOperaFilesFound;
+}
+
+bool OperaFileUsesProxy(const std::string& path) {
+  std::string text;
+  return ReadWholeFile(path, text) == FileResult::kDone && OperaTextUsesProxy(text);
+}
+
+FileResult EditOperaFileSet(const std::string& path, const std::string& host,
+                            const std::string& port, const BrowserContext& context) {
+  std::string text;
+  if (FileResult read = ReadForEdit(path, text); read != FileResult::kDone) return read;
+  if (!OperaTextUsesProxy(text)) {
+    const OperaProxyLines before = FindOperaProxyLines(text);
+    ReplacedSettings::Fields fields;
+    if (before.useHttp) fields[kUseField] = *before.useHttp;
+    if (before.httpServer) fields[kServerField] = *before.httpServer;
+    ReplacedStore(context).Remember(FileRecordId(kRecordKind, path), std::move(fields));
+    AdoptUpstreamProxy(OperaHttpProxy(before));
+  }
+  return WriteEdited(path, text, WithOperaProxySet(text, host, port));
+}
+
+FileResult EditOperaFileReset(const std::string& path, const BrowserContext& context) {
+  std::string text;
+  if (FileResult read = ReadForEdit(path, text); read != FileResult::kDone) return read;
+  const ReplacedStore store(context);
+  const auto remembered = store.Recall(FileRecordId(kRecordKind, path));
+  OperaProxyLines before;
+  if (remembered) {
+    if (auto use = remembered->find(kUseField); use != remembered->end())
+      before.useHttp = use->second;
+    if (auto server = remembered->find(kServerField); server != remembered->end())
+      before.httpServer = server->second;
+  }
+  const FileResult result =
+      WriteEdited(path, text, WithOperaProxyReset(text, remembered ? &before : nullptr));
+  if (result == FileResult::kDone) store.Forget(FileRecordId(kRecordKind, path));
+  return result;
+}
+
+bool SetOperaProxy(OperaSettings& opera, ConfigurationState& state, const std::string& host,
+                   const std::string& port, const BrowserContext& context) {
+  if (ShowLocationFailure(LocateOperaFiles(opera), opera, kSetMessages, context)) return false;
+  // A version counts as configured only when its file says so afterwards.
+  if (opera.opera6Wanted &&
+      EditOperaFileSet(opera.opera6File, host, port, context) == FileResult::kDone &&
+      OperaFileUsesProxy(opera.opera6File))
+    state.SetConfigured(ConfiguredFlag::kOpera6, true);
+  if (opera.opera7Wanted &&
+      EditOperaFileSet(opera.opera7File, host, port, context) == FileResult::kDone &&
+      OperaFileUsesProxy(opera.opera7File))
+    state.SetConfigured(ConfiguredFlag::kOpera7, true);
+  return true;
+}
+
+bool ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
+                     const BrowserContext& context) {
+  if (ShowLocationFailure(LocateOperaFiles(opera), opera, kResetMessages, context)) return false;
+  if (opera.opera6Wanted && EditOperaFileReset(opera.opera6File, context) == FileResult::kDone)
+    state.SetConfigured(ConfiguredFlag::kOpera6, false);
+  if (opera.opera7Wanted) {
+    const FileResult result = EditOperaFileReset(opera.opera7File, context);
+    // Opera's own defaults are touched only when they name the proxy.
+    const std::string defaults = DefaultFileOf(Opera7Folder());
+    if (context.policy.resetOpera7DefaultFile && OperaFileUsesProxy(defaults))
+      EditOperaFileReset(defaults, context);
+    if (result == FileResult::kDone) state.SetConfigured(ConfiguredFlag::kOpera7, false);
+  }
+  return true;
+}
+
+void IsOperaConfigured(ConfigurationState& state, bool opera6Wanted, bool opera7Wanted,
+                       const BrowserContext& context) {
+  OperaSettings opera;
+  opera.opera6Wanted = opera6Wanted;
+  opera.opera7Wanted = opera7Wanted;
+  if (LocateOperaFiles(opera) != kOperaFilesFound) return;
+  if (opera6Wanted) state.opera6Configured = OperaFileUsesProxy(opera.opera6File);
+  if (opera7Wanted) {
+    state.opera7Configured = OperaFileUsesProxy(opera.opera7File);
+    if (!state.opera7Configured && context.policy.checkOpera7DefaultFile)
+      state.opera7Configured = OperaFileUsesProxy(DefaultFileOf(Opera7Folder()));
+  }
+}
+
+}  // namespace hush::browsers

@@ -1,0 +1,70 @@
+#include "browsers/replaced_store.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "app/profile.h"
+#include "app/proxy_settings.h"
+#include "app/settings_store.h"
+#include "browsers/file_io.h"
+
+namespace hush::browsers {
+
+ReplacedStore::ReplacedStore(const BrowserContext& context)
+    : path_(context.InstalledFile(kReplacedSettingsFile)) {}
+
+ReplacedSettings ReplacedStore::Load() const {
+  std::string text;
+  if (path_.empty() || ReadWholeFile(path_, text) != FileResult::kDone) return {};
+  return ReplacedSettings::Parse(text);
+}
+
+bool ReplacedStore::Store(const ReplacedSettings& settings) const {
+  const FileResult result = ReplaceWholeFile(path_, settings.Text());
+  if (result != FileResult::kDone) Trace(path_ + ": " + Describe(result));
+  return result == FileResult::kDone;
+}
+
+std::optional<ReplacedSettings::Fields> ReplacedStore::Recall(const std::string& id) const {
+  const ReplacedSettings settings = Load();
+  if (const ReplacedSettings::Fields* fields = settings.Find(id)) return *fields;
+  return std::nullopt;
+}
+
+bool ReplacedStore::Remember(const std::string& id, ReplacedSettings::Fields fields) const {
+  if (path_.empty()) return false;
+  ReplacedSettings settings = Load();
+  settings.Put(id, std::move(fields));
+  return Store(settings);
+}
+
+void ReplacedStore::Forget(const std::string& id) const {
+  if (path_.empty()) return;
+  ReplacedSettings settings = Load();
+  if (!settings.Find(id)) return;
+  settings.Erase(id);
+  Store(settings);
+}
+
+std::string FileRecordId(const std::string& kind, const std::string& path) {
+  std::string lower = path;
+  std::transform(lower.begin(), lower.end(), lower.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return kind + "|" + lower;
+}
+
+void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
+  ProxySettings& settings = Settings();
+  if (!proxy || IsHushwallProxy(*proxy) || settings.gatewayEnable.load() != 0) return;
+  settings.gatewayIP.Set(proxy->host);
+  settings.gatewayPort = std::stoi(proxy->port);
+  settings.gatewayEnable = 1;
+  const std::string file = SettingsFilePath();
+  profile::WriteText("Hushwall", "GatewayIP", proxy->host, file);
+  profile::WriteText("Hushwall", "GatewayPort", proxy->port, file);
+  profile::WriteText("Hushwall", "GatewayEnable", "1", file);
+  Trace("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
+        ", is now the upstream gateway");
+}
+
+}  // namespace hush::browsers

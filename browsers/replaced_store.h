@@ -1,0 +1,40 @@
+// The file of the installation folder that remembers what pointing each
+// browser setting at Hushwall replaced ("ProxyBak.ini"); the uninstaller
+// reads it too. Without an installation folder nothing is remembered.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "browsers/browser_context.h"
+#include "browsers/http_proxy.h"
+#include "browsers/replaced_settings.h"
+
+namespace hush::browsers {
+
+inline constexpr char kReplacedSettingsFile[] = "ProxyBak.ini";
+
+class ReplacedStore {
+ public:
+  explicit ReplacedStore(const BrowserContext& context);
+
+  std::optional<ReplacedSettings::Fields> Recall(const std::string& id) const;
+  // Keeps what a set is about to replace; false when it could not be kept.
+  bool Remember(const std::string& id, ReplacedSettings::Fields fields) const;
+  void Forget(const std::string& id) const;
+
+ private:
+  ReplacedSettings Load() const;
+  bool Store(const ReplacedSettings& settings) const;
+  std::string path_;
+};
+
+// The record name of a file-backed setting: its path in lower case, so that
+// one file spelled two ways is one record.
+std::string FileRecordId(const std::string& kind, const std::string& path);
+
+// Makes the proxy the user had Hushwall's upstream gateway, when no gateway
+// is set yet, and writes it to the settings file at once.
+void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy);
+
+}  // namespace hush::browsers

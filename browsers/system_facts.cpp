@@ -1,0 +1,60 @@
+#include "browsers/system_facts.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <memory>
+
+namespace hush::browsers {
+namespace {
+
+std::unique_ptr<SystemFacts> overridden;
+
+std::string WithoutTrailingBackslash(std::string path) {
+  while (path.size() > 3 && path.back() == '\\') path.pop_back();
+  return path;
+}
+
+}  // namespace
+
+WindowsClass ClassifyWindows(unsigned long platform, unsigned long major, unsigned long minor) {
+  if (platform == VER_PLATFORM_WIN32_WINDOWS) {
+    if (minor == 0) return WindowsClass::kWindows95;
+    if (minor == 10) return WindowsClass::kWindows98;
+    if (minor == 90) return WindowsClass::kWindowsMe;
+  } else if (platform == VER_PLATFORM_WIN32_NT) {
+    if (major == 4) return WindowsClass::kWindowsNT4;
+    if (major == 5) return minor == 0 ? WindowsClass::kWindows2000 : WindowsClass::kWindowsXP;
+    if (major >= 6) return WindowsClass::kWindowsVistaOrLater;
+  }
+  return WindowsClass::kOther;
+}
+
+SystemFacts CurrentSystem() {
+  if (overridden) return *overridden;
+  SystemFacts facts;
+  OSVERSIONINFOA version{};
+  version.dwOSVersionInfoSize = sizeof version;
+  if (::GetVersionExA(&version)) {
+    facts.windows =
+        ClassifyWindows(version.dwPlatformId, version.dwMajorVersion, version.dwMinorVersion);
+    facts.ntFamily = version.dwPlatformId == VER_PLATFORM_WIN32_NT;
+  }
+  char buffer[MAX_PATH] = {};
+  if (::GetWindowsDirectoryA(buffer, MAX_PATH) != 0)
+    facts.windowsDirectory = WithoutTrailingBackslash(buffer);
+  char user[200] = {};
+  DWORD size = sizeof user;
+  if (::GetUserNameA(user, &size)) facts.userName = user;
+  char appData[MAX_PATH] = {};
+  if (SUCCEEDED(::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, 0, appData)))
+    facts.applicationData = WithoutTrailingBackslash(appData);
+  return facts;
+}
+
+void OverrideSystemFactsForTesting(const SystemFacts* facts) {
+  overridden = facts ? std::make_unique<SystemFacts>(*facts) : nullptr;
+}
+
+}  // namespace hush::browsers

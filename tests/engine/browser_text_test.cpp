@@ -1,0 +1,228 @@
+// The edits made to browsers' settings files and the hosts file, on their
+// text: only the lines meant change, every other byte (line ends included)
+// comes back exactly, and what the checks accept is exactly the proxy.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "browsers/connection_value.h"
+#include "browsers/hosts_text.h"
+#include "browsers/http_proxy.h"
+#include "browsers/mozilla_prefs.h"
+#include "browsers/opera_ini.h"
+#include "browsers/registry_dat.h"
+#include "browsers/replaced_settings.h"
+
+namespace hush::browsers {
+namespace {
+
+// The same text with bare line feeds or with CR LF.
+std::string Ends(std::string text, const char* end) {
+  std::string out;
+  for (char c : text) c == '\n' ? out += end : out += c;
+  return out;
+}
+
+constexpr const char* kLineEnds[] = {"\n", "\r\n"};
+
+const std::string kSetLines =
+    "user_pref(\"network.proxy.http\", \"Hushwall\");\n"
+    "user_pref(\"network.proxy.http_port\", 8100);\n"
+    "user_pref(\"network.proxy.type\", 1);";
+
+TEST(UserJsEdit, OnlyTheThreeProxyLinesChangeInEitherLineEndStyle) {
+  for (const char* end : kLineEnds) {
+    SCOPED_TRACE(end[0] == '\r' ? "CR LF" : "LF");
+    const std::string before = Ends(
+        "// mine\nuser_pref(\"browser.startup.homepage\", \"x\");\n"
+        "user_pref(\"network.proxy.type\", 0);\nuser_pref(\"network.proxy.http\", \"corp\");\n"
+        "user_pref(\"network.proxy.http\", \"later\");\nuser_pref(\"a.b\", 1);",
+        end);
+    const std::string after = WithProxyPrefLines(before, SetPrefLines("Hushwall", "8100"));
+    EXPECT_EQ(after, Ends("// mine\nuser_pref(\"browser.startup.homepage\", \"x\");\n"
+                          "user_pref(\"network.proxy.type\", 1);\n"
+                          "user_pref(\"network.proxy.http\", \"Hushwall\");\n"
+                          "user_pref(\"a.b\", 1);\n"
+                          "user_pref(\"network.proxy.http_port\", 8100);",
+                          end));
+    // Put back, the user's lines read as before (the later duplicate, which
+    // could only undo ours, stays gone).
+    const ProxyPrefLines previous = FindProxyPrefLines(before);
+    EXPECT_EQ(WithProxyPrefLines(
+                  after, {*previous[kProxyHttpHost], "user_pref(\"network.proxy.http_port\", 0);",
+                          *previous[kProxyType]}),
+              Ends("// mine\nuser_pref(\"browser.startup.homepage\", \"x\");\n"
+                   "user_pref(\"network.proxy.type\", 0);\n"
+                   "user_pref(\"network.proxy.http\", \"later\");\nuser_pref(\"a.b\", 1);\n"
+                   "user_pref(\"network.proxy.http_port\", 0);",
+                   end));
+  }
+  // A new file is exactly the three lines, the last without a line end.
+  EXPECT_EQ(WithProxyPrefLines("", SetPrefLines("Hushwall", "8100")), Ends(kSetLines, "\r\n"));
+}
+
+TEST(ProfileCheck, UserJsWinsOverPrefsJs) {
+  const std::string proxyPrefs = kSetLines + "\n";
+  struct Case {
+    std::string prefs, user;
+    bool usesProxy;
+  } cases[] = {
+      {proxyPrefs, "", true},
+      {"user_pref(\"network.proxy.type\", 1);\nuser_pref(\"network.proxy.http\", \"Hushwall\");\n",
+       "", false},
+      {"", kSetLines, true},  // set, browser not started since
+      {proxyPrefs, WithProxyPrefLines("", ResetPrefLines()), false},
+      {"user_pref(\"network.proxy.http\", \"hushwall\");\n" +
+           proxyPrefs.substr(proxyPrefs.find('\n') + 1),
+       "", false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ProfileTextsUseProxy(c.prefs, c.user), c.usesProxy) << c.prefs << "|" << c.user;
+}
+
+TEST(PrefsJsEdit, TheFirstProxyLineGoesAndComesBack) {
+  const std::string prefs =
+      "user_pref(\"a\", 1);\r\nuser_pref(\"network.proxy.http_port\", 3128);\r\n"
+      "user_pref(\"network.proxy.http\", \"corp\");\r\n";
+  std::string removed;
+  const std::string without = WithoutFirstProxyHttpLine(prefs, &removed);
+  EXPECT_EQ(removed, "user_pref(\"network.proxy.http_port\", 3128);");
+  EXPECT_EQ(without, "user_pref(\"a\", 1);\r\nuser_pref(\"network.proxy.http\", \"corp\");\r\n");
+  // The browser may have written our port meanwhile: the user's line wins.
+  EXPECT_EQ(
+      WithRestoredPrefLine(without + "user_pref(\"network.proxy.http_port\", 8100);\r\n", removed),
+      "user_pref(\"a\", 1);\r\nuser_pref(\"network.proxy.http\", \"corp\");\r\n" + removed +
+          "\r\n");
+  const auto proxy =
+      ManualHttpProxy(EffectivePrefLines(prefs, "user_pref(\"network.proxy.type\", 1);"));
+  ASSERT_TRUE(proxy);
+  EXPECT_EQ(proxy->host + ":" + proxy->port, "corp:3128");
+}
+
+TEST(OperaEdit, SetWorksInsideTheProxySectionOnly) {
+  struct Case {
+    const char* before;
+    const char* after;
+  } cases[] = {
+      {"[User]\nName=x\n", "[User]\nName=x\n\n[Proxy]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n"},
+      {"[User]\nName=x", "[User]\nName=x\n[Proxy]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n"},
+      {"[Proxy]\nUse HTTP=0\nHTTP Server=corp:3128\n\n[Other]\nUse HTTP=0\n",
+       "[Proxy]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n\n[Other]\nUse HTTP=0\n"},
+      {"[Other]\nHTTP Server=elsewhere\n[Proxy]\nFTP Server=f\n\n[Last]\n",
+       "[Other]\nHTTP Server=elsewhere\n[Proxy]\nFTP Server=f\nUse HTTP=1\n"
+       "HTTP Server=Hushwall:8100\n\n[Last]\n"},
+  };
+  for (const char* end : kLineEnds) {
+    for (const Case& c : cases) {
+      const std::string after = WithOperaProxySet(Ends(c.before, end), "Hushwall", "8100");
+      EXPECT_EQ(after, Ends(c.after, end)) << c.before;
+      EXPECT_TRUE(OperaTextUsesProxy(after));
+    }
+  }
+  // An empty file has no style of its own: Windows line ends.
+  EXPECT_EQ(WithOperaProxySet("", "Hushwall", "8100"),
+            "\r\n[Proxy]\r\nUse HTTP=1\r\nHTTP Server=Hushwall:8100\r\n");
+}
+
+TEST(OperaEdit, ResetPutsBackWhatWasThereOrSwitchesOff) {
+  const std::string before = "[Proxy]\r\nHTTP Server=corp:3128\r\nUse HTTP=1\r\n";
+  const OperaProxyLines previous = FindOperaProxyLines(before);
+  const std::string set = WithOperaProxySet(before, "Hushwall", "8100");
+  EXPECT_EQ(WithOperaProxyReset(set, &previous), before);
+  EXPECT_EQ(WithOperaProxyReset(set, nullptr), "[Proxy]\r\nHTTP Server\r\nUse HTTP=0\r\n");
+  EXPECT_EQ(OperaHttpProxy(previous)->host, "corp");
+  EXPECT_FALSE(OperaTextUsesProxy("[Other]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n"));
+}
+
+TEST(HostsText, OnlyALoopbackLineNamingTheHostExactlyIsTheEntry) {
+  struct Case {
+    std::string text;
+    bool present;
+  } cases[] = {
+      {"127.0.0.1\tHushwall\n", true},
+      {"127.0.0.1 localhost HUSHWALL", true},
+      {"  ::1   hushwall # mine", true},
+      {"127.0.0.1 myhushwallbox\n", false},
+      {"10.1.2.3 Hushwall\n", false},
+      {"# 127.0.0.1 Hushwall\n127.0.0.1 # Hushwall\n", false},
+      {"127.0.0.1 " + std::string(2000, 'a') + " Hushwall\n", true},
+  };
+  for (const Case& c : cases) EXPECT_EQ(HostsTextHasLoopbackEntry(c.text, "Hushwall"), c.present);
+  EXPECT_EQ(WithHostsEntry("a b", "127.0.0.1", "Hushwall"), "a b\r\n127.0.0.1\tHushwall\r\n");
+  EXPECT_EQ(WithHostsEntry("a b\n", "127.0.0.1", "Hushwall"), "a b\n127.0.0.1\tHushwall\n");
+}
+
+TEST(HostsText, BannerBlockingAddsAndRemovesOnlyItsOwnBlock) {
+  const std::string defaults = "# default\r\n127.0.0.1 localhost\r\n127.0.0.1\tHushwall\r\n";
+  const std::string blocking = defaults + "127.0.0.1 ads.example\r\n127.0.0.1 mine.example\r\n";
+  const std::string user = "# mine\n127.0.0.1 localhost\n10.0.0.5 nas\n0.0.0.0 mine.example\n";
+  const std::string on = WithBannerBlocking(user, blocking, defaults, true);
+  EXPECT_EQ(on.substr(0, user.size()), user);
+  EXPECT_TRUE(HostsTextHasLoopbackEntry(on, "Hushwall"));
+  EXPECT_TRUE(HostsTextHasLoopbackEntry(on, "ads.example"));
+  EXPECT_EQ(on.find("127.0.0.1 mine.example"), std::string::npos);  // the user maps it already
+  EXPECT_EQ(WithBannerBlocking(on, blocking, defaults, true), on);
+  const std::string off = WithBannerBlocking(on, blocking, defaults, false);
+  EXPECT_FALSE(HostsTextHasLoopbackEntry(off, "ads.example"));
+  EXPECT_TRUE(HostsTextHasLoopbackEntry(off, "Hushwall"));
+  EXPECT_EQ(off.substr(0, user.size()), user);
+  EXPECT_EQ(WithBannerBlocking(off, blocking, defaults, false), off);
+}
+
+TEST(ConnectionValue, OnlyAWholeValueNamingTheProxyExactlyCounts) {
+  auto value = [](std::uint8_t flags, std::string server, std::size_t claimed) {
+    std::string bytes(16, '\0');
+    bytes[0] = 0x46;
+    bytes[8] = static_cast<char>(flags);
+    for (int i = 0; i < 4; ++i) bytes[12 + i] = static_cast<char>((claimed >> (8 * i)) & 0xFF);
+    return bytes + server + std::string(4, '\0') + std::string(4, '\0');
+  };
+  const std::string ours = kHushwallServerList;
+  EXPECT_TRUE(ConnectionValueUsesProxy(value(3, ours, ours.size())));
+  EXPECT_FALSE(ConnectionValueUsesProxy(value(11, ours, ours.size())));
+  EXPECT_FALSE(ConnectionValueUsesProxy(value(3, "http=hushwall:8100", ours.size())));
+  EXPECT_FALSE(ConnectionValueUsesProxy(value(3, ours, 200)));  // runs past the value
+  EXPECT_FALSE(ConnectionValueUsesProxy(value(3, ours, ours.size()).substr(0, 20)));
+  EXPECT_FALSE(ConnectionValueUsesProxy(value(3, ours, ours.size()) + std::string(300, '\0')));
+  EXPECT_FALSE(ConnectionValueUsesProxy(""));
+  const auto parsed = ParseConnectionValue(value(11, "corp:3128", 9));
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->flags, 11u);
+  EXPECT_EQ(parsed->server, "corp:3128");
+}
+
+TEST(HttpProxy, ServerListsNameTheirHttpProxy) {
+  EXPECT_EQ(HttpProxyOfServerList("corp:3128")->host, "corp");
+  EXPECT_EQ(HttpProxyOfServerList("ftp=f:21;http=web:8080")->port, "8080");
+  EXPECT_FALSE(HttpProxyOfServerList("ftp=f:21"));
+  EXPECT_FALSE(ParseHostPort("corp:99999"));
+  EXPECT_TRUE(IsHushwallProxy(*HttpProxyOfServerList(kHushwallServerList)));
+  EXPECT_TRUE(IsHushwallProxy({"127.0.0.1", "8100"}));
+}
+
+TEST(RegistryDat, ProfilesOutsideTheStandardFolderAreFound) {
+  using namespace std::string_literals;
+  const std::string bytes =
+      "junk directory\0D:\\Moz\\Work\\ab12.slt\0x"s +
+      "directory\0C:\\Std\\Profiles\\p\\cd.slt\0directory\0D:\\Moz\\no-salt\0"s;
+  const auto folders = ProfileFoldersOfRegistryDat(bytes, "C:\\Std\\Profiles\\");
+  ASSERT_EQ(folders.size(), 1u);
+  EXPECT_EQ(folders[0], "D:\\Moz\\Work\\ab12.slt");
+  EXPECT_EQ(ProfileNameOfFolder(folders[0]), "Work");
+}
+
+TEST(ReplacedSettings, AnyTextReadsBackExactly) {
+  ReplacedSettings settings;
+  const std::string awkward = " lead=%[x]\r\n;tail\t";
+  settings.Put("Opera file|c:\\a]b", {{"Use HTTP", awkward}, {"empty", ""}});
+  settings.Put("other", {{"k", "v"}});
+  settings.Erase("other");
+  const ReplacedSettings read = ReplacedSettings::Parse(settings.Text());
+  ASSERT_NE(read.Find("Opera file|c:\\a]b"), nullptr);
+  EXPECT_EQ(read.Find("Opera file|c:\\a]b")->at("Use HTTP"), awkward);
+  EXPECT_EQ(read.Find("Opera file|c:\\a]b")->at("empty"), "");
+  EXPECT_EQ(read.Find("other"), nullptr);
+}
+
+}  // namespace
+}  // namespace hush::browsers
