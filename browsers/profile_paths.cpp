@@ -3,6 +3,10 @@
 namespace hush::browsers {
 namespace {
 
+// The platform numbers GetVersionEx reports.
+constexpr unsigned long kWindows9x = 1;
+constexpr unsigned long kWindowsNT = 2;
+
 // "X:\Documents and Settings\<user>\Application Data\" of Windows 2000 and XP.
 std::string DocumentsAndSettings(const SystemFacts& facts) {
   const char drive = facts.windowsDirectory.empty() ? 'C' : facts.windowsDirectory[0];
@@ -32,6 +36,19 @@ std::string ApplicationData(const SystemFacts& facts) {
 }
 
 }  // namespace
+
+WindowsClass ClassifyWindows(unsigned long platform, unsigned long major, unsigned long minor) {
+  if (platform == kWindows9x) {
+    if (minor == 0) return WindowsClass::kWindows95;
+    if (minor == 10) return WindowsClass::kWindows98;
+    if (minor == 90) return WindowsClass::kWindowsMe;
+  } else if (platform == kWindowsNT) {
+    if (major == 4) return WindowsClass::kWindowsNT4;
+    if (major == 5) return minor == 0 ? WindowsClass::kWindows2000 : WindowsClass::kWindowsXP;
+    if (major >= 6) return WindowsClass::kWindowsVistaOrLater;
+  }
+  return WindowsClass::kOther;
+}
 
 std::string MozillaFolder(const SystemFacts& facts) {
   const std::string base = ApplicationData(facts);

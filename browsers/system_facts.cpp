@@ -18,19 +18,6 @@ std::string WithoutTrailingBackslash(std::string path) {
 
 }  // namespace
 
-WindowsClass ClassifyWindows(unsigned long platform, unsigned long major, unsigned long minor) {
-  if (platform == VER_PLATFORM_WIN32_WINDOWS) {
-    if (minor == 0) return WindowsClass::kWindows95;
-    if (minor == 10) return WindowsClass::kWindows98;
-    if (minor == 90) return WindowsClass::kWindowsMe;
-  } else if (platform == VER_PLATFORM_WIN32_NT) {
-    if (major == 4) return WindowsClass::kWindowsNT4;
-    if (major == 5) return minor == 0 ? WindowsClass::kWindows2000 : WindowsClass::kWindowsXP;
-    if (major >= 6) return WindowsClass::kWindowsVistaOrLater;
-  }
-  return WindowsClass::kOther;
-}
-
 SystemFacts CurrentSystem() {
   if (overridden) return *overridden;
   SystemFacts facts;

@@ -10,6 +10,7 @@
 #include "browsers/http_proxy.h"
 #include "browsers/mozilla_prefs.h"
 #include "browsers/opera_ini.h"
+#include "browsers/profile_paths.h"
 #include "browsers/registry_dat.h"
 #include "browsers/replaced_settings.h"
 
@@ -209,6 +210,37 @@ TEST(RegistryDat, ProfilesOutsideTheStandardFolderAreFound) {
   ASSERT_EQ(folders.size(), 1u);
   EXPECT_EQ(folders[0], "D:\\Moz\\Work\\ab12.slt");
   EXPECT_EQ(ProfileNameOfFolder(folders[0]), "Work");
+}
+
+TEST(ProfilePaths, EveryWindowsVersionHasItsFolders) {
+  struct Case {
+    unsigned long platform, major, minor;
+    const char* mozilla;
+    const char* opera;
+  } cases[] = {
+      {1, 4, 0, "C:\\WIN\\Application Data\\Mozilla\\", "C:\\WIN\\Application Data\\Opera"},
+      {1, 4, 90, "C:\\WIN\\Application Data\\Mozilla\\", "C:\\WIN\\Application Data\\Opera"},
+      {2, 4, 0, "C:\\WIN\\Profiles\\ann\\Application Data\\Mozilla\\",
+       "C:\\Documents and Settings\\ann\\Application Data\\Opera"},
+      {2, 5, 1, "D:\\Documents and Settings\\ann\\Application Data\\Mozilla\\",
+       "D:\\Documents and Settings\\ann\\Application Data\\Opera"},
+      {2, 10, 0, "E:\\Users\\ann\\AppData\\Roaming\\Mozilla\\",
+       "E:\\Users\\ann\\AppData\\Roaming\\Opera"},
+      {2, 3, 51, "", ""},
+  };
+  for (const Case& c : cases) {
+    SystemFacts facts;
+    facts.windows = ClassifyWindows(c.platform, c.major, c.minor);
+    facts.windowsDirectory = c.platform == 2 && c.major == 5 ? "D:\\WINDOWS" : "C:\\WIN";
+    facts.userName = "ann";
+    facts.applicationData = "E:\\Users\\ann\\AppData\\Roaming";
+    EXPECT_EQ(MozillaFolder(facts), c.mozilla) << c.major << "." << c.minor;
+    const std::string opera = OperaMultiUserFile(facts, "C:\\Program Files\\Opera7\\");
+    EXPECT_EQ(opera, *c.opera ? std::string(c.opera) + "\\Opera7\\profile\\opera6.ini" : "");
+  }
+  SystemFacts nine;
+  nine.windowsDirectory = "C:\\WINDOWS";
+  EXPECT_EQ(HostsFilePath(nine), "C:\\WINDOWS\\hosts");
 }
 
 TEST(ReplacedSettings, AnyTextReadsBackExactly) {

@@ -1,0 +1,173 @@
+// Internet Explorer's connections, browser detection and the start-up
+// warning, in Wine's real registry.
+#include <gtest/gtest.h>
+
+#include "app/language.h"
+#include "app/proxy_settings.h"
+#include "app/registry_key.h"
+#include "browsers/browser_checks.h"
+#include "browsers/internet_explorer.h"
+#include "browsers/opera.h"
+#include "windows/browser_fixture.h"
+
+namespace hush::browsers {
+namespace {
+
+using Flag = ConfiguredFlag;
+
+class InternetExplorerTest : public test::BrowserFixture {};
+
+TEST_F(InternetExplorerTest, LanSetRemembersTheUsersProxyAndResetPutsItBack) {
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  SetText(kInternetSettingsKey, "ProxyServer", "corp:3128");
+  ConfigurationState state;
+  ConnectionSet none;
+  SetInternetExplorerProxy(state, none, {true, false}, context_);
+  EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "http=Hushwall:8100");
+  EXPECT_TRUE(IsInternetExplorerConfigured());
+  EXPECT_TRUE(state.lanConfigured);
+  EXPECT_EQ(StoredFlag(Flag::kLan), 1);
+  EXPECT_EQ(StoredFlag(Flag::kDialUp), -1);  // dial-up was not chosen
+  // The company proxy the browser used becomes the way out.
+  EXPECT_EQ(Settings().gatewayIP.Get(), "corp");
+  EXPECT_EQ(Settings().gatewayPort.load(), 3128);
+  EXPECT_EQ(Read(At("install\\HushINI.ini")).find("GatewayEnable=1") != std::string::npos, true);
+
+  ResetInternetExplorerProxy(state, none, {true, false}, context_);
+  EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "corp:3128");
+  DWORD enabled = 0;
+  RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey).ReadNumber("ProxyEnable", enabled);
+  EXPECT_EQ(enabled, 1u);
+  EXPECT_FALSE(IsInternetExplorerConfigured());
+  EXPECT_EQ(StoredFlag(Flag::kLan), 0);
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(InternetExplorerTest, ConnectionsAreListedCheckedAndCountedDown) {
+  const std::string ours = ConnectionValue(3, "http=Hushwall:8100");
+  SetBytes(kConnectionsKey, "DefaultConnectionSettings", ours);
+  SetBytes(kConnectionsKey, "SavedLegacySettings", ours);
+  SetBytes(kConnectionsKey, "Office", ours);
+  SetBytes(kConnectionsKey, "Home", ConnectionValue(3, "http=hushwall:8100"));
+  SetBytes(kConnectionsKey, "Short", ours.substr(0, 20));
+  SetBytes(kConnectionsKey, "Long", ours + std::string(300, '\0'));
+  SetBytes(kConnectionsKey, "Travel", ours);
+  SetBytes(kConnectionsKey, "Spare", ours);
+
+  const ConnectionSet set = EnumerateConnections(WizardMode::kSet);
+  ASSERT_EQ(set.records.size(), 6u);
+  int disabled = 0;
+  for (const ConnectionRecord& record : set.records) {
+    const bool configured =
+        record.name == "Office" || record.name == "Travel" || record.name == "Spare";
+    EXPECT_EQ(record.disabled, configured) << record.name;
+    disabled += record.disabled;
+  }
+  EXPECT_EQ(set.disabledCount, disabled);
+
+  // The dial-up flag goes only with the last connection still on the proxy.
+  ConfigurationState state;
+  state.SetConfigured(Flag::kDialUp, true);
+  ConnectionSet reset = EnumerateConnections(WizardMode::kReset);
+  EXPECT_EQ(reset.stillUsingProxy, 3);
+  for (ConnectionRecord& record : reset.records)
+    record.selected = record.name != "Spare" && !record.disabled;
+  ResetInternetExplorerProxy(state, reset, {false, true}, context_);
+  EXPECT_EQ(StoredFlag(Flag::kDialUp), 1);
+  for (ConnectionRecord& record : reset.records) record.selected = record.name == "Spare";
+  ResetInternetExplorerProxy(state, reset, {false, true}, context_);
+  EXPECT_EQ(StoredFlag(Flag::kDialUp), 0);
+  EXPECT_EQ(StoredFlag(Flag::kLan), -1);
+}
+
+TEST_F(InternetExplorerTest, ADialUpCountsOnlyWhileTheLanProxyIsOn) {
+  SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=Hushwall:8100"));
+  SetText(kInternetSettingsKey, "ProxyServer", "corp:3128");
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 0);
+  EXPECT_FALSE(IsInternetExplorerConfigured());
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  EXPECT_TRUE(IsInternetExplorerConfigured());
+}
+
+class ConfigurationTest : public test::BrowserFixture {};
+
+TEST_F(ConfigurationTest, DetectionClearsTheFlagsOfBrowsersNotInstalled) {
+  for (Flag flag : {Flag::kNetscape, Flag::kOpera6, Flag::kOpera7, Flag::kLan})
+    WriteConfiguredFlag(flag, true);
+  Write(At("Opera6\\Opera.exe"), "");
+  // Quotes make the command line name no file: Opera 6 is not there.
+  SetText(kOperaKey, "Last CommandLine", "\"" + At("Opera6\\Opera.exe") + "\"");
+  // Opera 7 known only by its command line.
+  Write(At("Opera7\\Opera.exe"), "");
+  SetText(kOperaKey, "Last CommandLine v2", At("Opera7\\Opera.exe"));
+  ConfigurationState state;
+  DetectBrowsers(state, context_);
+  EXPECT_FALSE(state.opera6Installed);
+  EXPECT_TRUE(state.opera7Installed);
+  EXPECT_FALSE(state.netscapeInstalled);
+  EXPECT_EQ(StoredFlag(Flag::kOpera6), 0);
+  EXPECT_EQ(StoredFlag(Flag::kOpera7), 1);
+  EXPECT_EQ(StoredFlag(Flag::kNetscape), 0);
+  EXPECT_EQ(StoredFlag(Flag::kLan), 1);
+
+  // The uninstaller's detection writes nothing and knows no command line.
+  WriteConfiguredFlag(Flag::kNetscape, true);
+  BrowserContext uninstaller = context_;
+  uninstaller.policy = kUninstallerPolicy;
+  ConfigurationState other;
+  DetectBrowsers(other, uninstaller);
+  EXPECT_FALSE(other.opera7Installed);
+  EXPECT_EQ(StoredFlag(Flag::kNetscape), 1);
+}
+
+TEST_F(ConfigurationTest, RefreshBelievesTheBrowsersOverStoredFlags) {
+  WriteConfiguredFlag(Flag::kLan, true);
+  WriteConfiguredFlag(Flag::kDialUp, true);
+  ConfigurationState state;
+  RefreshConfigurationState(state, context_);
+  EXPECT_FALSE(state.lanConfigured);
+  EXPECT_FALSE(state.dialUpConfigured);
+  EXPECT_EQ(StoredFlag(Flag::kLan), 1);  // memory only
+  EXPECT_FALSE(state.AnyBrowserConfigured());
+  EXPECT_EQ(Settings().popupCheckEnabled.load(), 0);
+  EXPECT_EQ(ConfigurationWarningMask(state), 1);
+}
+
+TEST_F(ConfigurationTest, TheWarningNamesTheUnconfiguredBrowsersOnce) {
+  // Internet Explorer, Opera 6 and Opera 7 unconfigured: warned about too.
+  ConfigurationState state;
+  state.opera6Installed = state.opera7Installed = true;
+  ASSERT_EQ(ConfigurationWarningMask(state), 7);
+  const std::string expected =
+      GetMessageText(19019) + GetMessageText(19012) + GetMessageText(19013);
+  struct Case {
+    int answer, runWizard;
+    const char* wizardMessage;
+    std::size_t boxes;
+  } cases[] = {{IDYES, 1, "N", 1}, {IDNO, 0, "N", 2}, {0, -1, "A", 1}};
+  for (const Case& c : cases) {
+    boxes_.clear();
+    answer_ = c.answer;
+    std::string wizardMessage = "A";
+    int runWizard = -1;
+    ShowConfigurationWarning(state, wizardMessage, runWizard, context_);
+    EXPECT_EQ(runWizard, c.runWizard);
+    EXPECT_EQ(wizardMessage, c.wizardMessage);
+    ASSERT_EQ(boxes_.size(), c.boxes);
+    EXPECT_EQ(boxes_[0].text, expected);
+    EXPECT_EQ(boxes_[0].type, unsigned(MB_YESNO | MB_ICONINFORMATION));
+    if (c.boxes == 2) EXPECT_EQ(boxes_[1].text, GetMessageText(19014));
+  }
+  // Everything configured: nothing shown, never asked again.
+  state.lanConfigured = state.opera6Configured = state.opera7Configured = true;
+  boxes_.clear();
+  std::string wizardMessage = "A";
+  int runWizard = 1;
+  ShowConfigurationWarning(state, wizardMessage, runWizard, context_);
+  EXPECT_TRUE(boxes_.empty());
+  EXPECT_EQ(wizardMessage, "N");
+  EXPECT_EQ(runWizard, 0);
+}
+
+}  // namespace
+}  // namespace hush::browsers

@@ -1,0 +1,289 @@
+// Mozilla and Firefox profiles, Opera's files and the hosts file, edited on
+// real files in the prefix: found where each Windows version keeps them,
+// written byte for byte, and put back as they were.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include <algorithm>
+#include <filesystem>
+
+#include "app/language.h"
+#include "app/proxy_settings.h"
+#include "app/unique_handle.h"
+#include "browsers/browser_checks.h"
+#include "browsers/file_io.h"
+#include "browsers/hosts_file.h"
+#include "browsers/hosts_text.h"
+#include "browsers/mozilla_profiles.h"
+#include "browsers/opera.h"
+#include "windows/browser_fixture.h"
+
+namespace hush::browsers {
+namespace {
+
+using Flag = ConfiguredFlag;
+
+const std::string kUserJsSet =
+    "user_pref(\"network.proxy.http\", \"Hushwall\");\r\n"
+    "user_pref(\"network.proxy.http_port\", 8100);\r\n"
+    "user_pref(\"network.proxy.type\", 1);";
+
+std::string WithoutCarriageReturns(std::string text) {
+  text.erase(std::remove(text.begin(), text.end(), '\r'), text.end());
+  return text;
+}
+
+class MozillaProfilesTest : public test::BrowserFixture {
+ protected:
+  // A standard profile, one kept elsewhere (listed twice in other cases),
+  // and today's Firefox profile.
+  void LayOut() {
+    const std::string mozilla = UserAppData() + "Mozilla\\";
+    standard_ = mozilla + "Profiles\\default\\ab12.slt\\";
+    Write(standard_ + "prefs.js",
+          "user_pref(\"network.proxy.http\", \"corp\");\n"
+          "user_pref(\"network.proxy.http_port\", 3128);\n");
+    elsewhere_ = At("Moz\\Work\\ef56.slt\\");
+    Write(elsewhere_ + "prefs.js", "// prefs\r\n");
+    Write(elsewhere_ + "user.js", "user_pref(\"mine\", true);\n");
+    std::string upper = elsewhere_.substr(0, elsewhere_.size() - 1);
+    for (char& c : upper) c = static_cast<char>(toupper(c));
+    using namespace std::string_literals;
+    Write(mozilla + "registry.dat", "x directory\0"s + elsewhere_.substr(0, elsewhere_.size() - 1) +
+                                        "\0 directory\0"s + upper + "\0"s);
+    firefox_ = At("appdata\\Mozilla\\Firefox\\Profiles\\q1.default-release\\");
+    Write(firefox_ + "prefs.js", "user_pref(\"browser.x\", 1);\n");
+    Write(At("appdata\\Mozilla\\Firefox\\profiles.ini"),
+          "[General]\nStartWithLastProfile=1\n\n[Profile0]\nName=default-release\n"
+          "IsRelative=1\nPath=Profiles/q1.default-release\n");
+    SetText("Software\\Mozilla\\Mozilla Firefox", "CurrentVersion", "140.0");
+  }
+  std::string standard_, elsewhere_, firefox_;
+};
+
+TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
+  LayOut();
+  ProfileSet set;
+  EnumerateProfiles(set, WizardMode::kSet);
+  std::vector<std::string> names;
+  for (const ProfileRecord& record : set.records) names.push_back(record.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"default", "Work", "default-release"}));
+  EXPECT_EQ(set.disabledCount, 0);
+  EXPECT_TRUE(IsNetscapeInstalled());
+  EXPECT_FALSE(IsNetscapeConfigured());
+
+  const std::string before[] = {Read(standard_ + "prefs.js"), Read(elsewhere_ + "user.js"),
+                                Read(elsewhere_ + "prefs.js")};
+  ConfigurationState state;
+  set.SelectAllEnabled();
+  SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
+  EXPECT_TRUE(set.processed);
+  EXPECT_EQ(StoredFlag(Flag::kNetscape), 1);
+  EXPECT_EQ(Read(standard_ + "user.js"), kUserJsSet);
+  EXPECT_EQ(Read(standard_ + "prefs.js"), "user_pref(\"network.proxy.http_port\", 3128);\n");
+  EXPECT_EQ(Read(elsewhere_ + "user.js"),
+            "user_pref(\"mine\", true);\n" + WithoutCarriageReturns(kUserJsSet));
+  EXPECT_EQ(Read(firefox_ + "user.js"), kUserJsSet);
+  // Configured right after the set, before any browser has run.
+  EXPECT_TRUE(IsNetscapeConfigured());
+  EXPECT_EQ(Settings().gatewayIP.Get(), "");  // the user's proxy was not switched on
+
+  ProfileSet reset;
+  EnumerateProfiles(reset, WizardMode::kReset);
+  EXPECT_EQ(reset.stillUsingProxy, 3);
+  reset.SelectAllEnabled();
+  ResetNetscapeProxy(reset, state, context_);
+  EXPECT_EQ(StoredFlag(Flag::kNetscape), 0);
+  EXPECT_FALSE(IsNetscapeConfigured());
+  EXPECT_EQ(Read(standard_ + "user.js"),
+            "user_pref(\"network.proxy.http\", \"corp\");\r\n"
+            "user_pref(\"network.proxy.http_port\", 3128);\r\n"
+            "user_pref(\"network.proxy.type\", 0);");
+  EXPECT_EQ(Read(standard_ + "prefs.js"), before[0].substr(before[0].find('\n') + 1) +
+                                              before[0].substr(0, before[0].find('\n') + 1));
+  EXPECT_EQ(Read(elsewhere_ + "prefs.js"), before[2]);
+  EXPECT_EQ(Read(elsewhere_ + "user.js").substr(0, before[1].size()), before[1]);
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(MozillaProfilesTest, AProfileWithoutPrefsIsReportedAndSkipped) {
+  LayOut();
+  ProfileSet set;
+  EnumerateProfiles(set, WizardMode::kSet);
+  set.SelectAllEnabled();
+  ::DeleteFileA((standard_ + "prefs.js").c_str());
+  ConfigurationState state;
+  SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text,
+            "Error, Failed to set Netscape's profile default proxy setting because " + standard_ +
+                "prefs.js doesn't exist.");
+  EXPECT_FALSE(Exists(standard_ + "user.js"));
+  EXPECT_EQ(Read(firefox_ + "user.js"), kUserJsSet);
+}
+
+TEST_F(MozillaProfilesTest, NoClassNoProfiles) {
+  LayOut();
+  facts_.windows = WindowsClass::kOther;
+  facts_.applicationData.clear();
+  OverrideSystemFactsForTesting(&facts_);
+  ProfileSet set;
+  EnumerateProfiles(set, WizardMode::kSet);
+  EXPECT_TRUE(set.records.empty());
+}
+
+class OperaTest : public test::BrowserFixture {
+ protected:
+  void Install() {
+    Write(At("Opera6\\Opera.exe"), "");
+    SetText(kOperaKey, "Last CommandLine", At("Opera6\\Opera.exe"));
+    opera6_ = At("Opera6\\opera6.ini");
+    Write(opera6_, "[User]\nName=x\n[Proxy]\nUse HTTP=0\nHTTP Server=corp:3128\n");
+    // Opera 7 known by its command line only, installed for several users.
+    Write(At("Opera7\\Opera.exe"), "");
+    SetText(kOperaKey, "Last CommandLine v2", At("Opera7\\Opera.exe"));
+    defaults_ = At("Opera7\\OperaDef6.ini");
+    Write(defaults_, "[System]\r\nMulti User=1\r\n[Proxy]\r\nUse HTTP=0\r\n");
+    opera7_ = UserAppData() + "Opera\\Opera7\\profile\\opera6.ini";
+    Write(opera7_, "[Proxy]\r\nUse HTTP=1\r\n");
+  }
+  std::string opera6_, opera7_, defaults_;
+};
+
+TEST_F(OperaTest, BothVersionsAreSetAndPutBackExactly) {
+  Install();
+  const std::string before6 = Read(opera6_), defaults = Read(defaults_);
+  ConfigurationState state;
+  DetectBrowsers(state, context_);
+  ASSERT_TRUE(state.opera6Installed && state.opera7Installed);
+  OperaSettings opera{"", "", "", true, true};
+  EXPECT_TRUE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
+  EXPECT_EQ(Read(opera6_), "[User]\nName=x\n[Proxy]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n");
+  EXPECT_EQ(Read(opera7_), "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=Hushwall:8100\r\n");
+  EXPECT_EQ(StoredFlag(Flag::kOpera6), 1);
+  EXPECT_EQ(StoredFlag(Flag::kOpera7), 1);
+  ConfigurationState check;
+  IsOperaConfigured(check, true, true, context_);
+  EXPECT_TRUE(check.opera6Configured && check.opera7Configured);
+
+  EXPECT_TRUE(ResetOperaProxy(opera, state, context_));
+  EXPECT_EQ(Read(opera6_), before6);
+  EXPECT_EQ(Read(opera7_), "[Proxy]\r\nUse HTTP=1\r\nHTTP Server\r\n");
+  EXPECT_EQ(Read(defaults_), defaults);  // it never named the proxy
+  EXPECT_EQ(StoredFlag(Flag::kOpera6), 0);
+  EXPECT_EQ(StoredFlag(Flag::kOpera7), 0);
+  EXPECT_TRUE(boxes_.empty());
+}
+
+TEST_F(OperaTest, WhatCannotBeLocatedIsReportedAndNothingIsWritten) {
+  Install();
+  ::DeleteFileA(opera6_.c_str());
+  const std::string before7 = Read(opera7_);
+  ConfigurationState state;
+  OperaSettings opera{"", "", "", true, true};
+  EXPECT_FALSE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text,
+            "Error, Failed to set Opera 6 proxy setting because " + opera6_ + " doesn't exist.");
+  EXPECT_EQ(Read(opera7_), before7);
+
+  // Without "Multi User" the single-user file is the one when it is there.
+  Write(defaults_, "[Proxy]\r\n");
+  ::DeleteFileA(opera7_.c_str());
+  Write(At("Opera7\\profile\\opera6.ini"), "");
+  OperaSettings seven{"", "", "", false, true};
+  EXPECT_EQ(LocateOperaFiles(seven), kOperaFilesFound);
+  EXPECT_EQ(seven.opera7File, At("Opera7\\profile\\opera6.ini"));
+
+  ::SHDeleteKeyA(HKEY_CURRENT_USER, kOperaKey);
+  boxes_.clear();
+  EXPECT_FALSE(ResetOperaProxy(seven, state, context_));
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].text, GetMessageText(2251));
+}
+
+class HostsFileTest : public test::BrowserFixture {
+ protected:
+  std::string Hosts() const { return At("windows\\system32\\drivers\\etc\\hosts"); }
+};
+
+TEST_F(HostsFileTest, TheEntryIsAddedOnceOnALineOfItsOwn) {
+  struct Case {
+    const char* sample;  // nullptr: no sample file
+    const char* hosts;   // nullptr: no hosts file
+    std::string after;
+  } cases[] = {
+      {nullptr, nullptr, "// Created By Hushwall.\r\n127.0.0.1\tHushwall\r\n"},
+      {"# sample\n", nullptr, "# sample\n127.0.0.1\tHushwall\n"},
+      {nullptr, "127.0.0.1 localhost\n10.0.0.1 myhushwallbox",
+       "127.0.0.1 localhost\n10.0.0.1 myhushwallbox\n127.0.0.1\tHushwall\n"},
+  };
+  for (const Case& c : cases) {
+    ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(At("windows"));
+    std::filesystem::create_directories(At("windows\\system32\\drivers\\etc"));
+    if (c.sample) Write(Hosts() + ".sam", c.sample);
+    if (c.hosts) Write(Hosts(), c.hosts);
+    EXPECT_TRUE(AddHostsEntry("127.0.0.1", "Hushwall", context_));
+    EXPECT_TRUE(AddHostsEntry("127.0.0.1", "Hushwall", context_));
+    EXPECT_EQ(Read(Hosts()), c.after);
+    EXPECT_TRUE(::GetFileAttributesA(Hosts().c_str()) & FILE_ATTRIBUTE_READONLY);
+  }
+  EXPECT_TRUE(BackupHostsFile(context_));
+  EXPECT_EQ(Read(At("install\\mHosts")), cases[2].after);
+}
+
+TEST_F(HostsFileTest, AHostsFileThatCannotBeOpenedIsNeverReplaced) {
+  Write(Hosts(), "10.0.0.5 nas\r\n");
+  {
+    UniqueFile locked(
+        ::CreateFileA(Hosts().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(locked);
+    EXPECT_FALSE(AddHostsEntry("127.0.0.1", "Hushwall", context_));
+  }
+  EXPECT_EQ(Read(Hosts()), "10.0.0.5 nas\r\n");
+  // The uninstaller creates nothing: the sample stands in, else no path.
+  BrowserContext uninstaller = context_;
+  uninstaller.policy = kUninstallerPolicy;
+  ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::DeleteFileA(Hosts().c_str());
+  EXPECT_EQ(GetHostsFilePath(uninstaller), "");
+  Write(Hosts() + ".sam", "");
+  EXPECT_EQ(GetHostsFilePath(uninstaller), Hosts() + ".sam");
+  EXPECT_FALSE(Exists(Hosts()));
+}
+
+TEST_F(HostsFileTest, BannerBlockingKeepsTheUsersLinesAndTheEntry) {
+  Write(At("install\\hostsd"), "127.0.0.1 localhost\r\n127.0.0.1\tHushwall\r\n");
+  Write(At("install\\hostse"),
+        "127.0.0.1 localhost\r\n127.0.0.1\tHushwall\r\n127.0.0.1 ad.test\r\n");
+  Write(Hosts(), "10.0.0.5 nas\r\n");
+  ASSERT_TRUE(ApplyBannerHostsFile(true, context_));
+  std::string text = Read(Hosts());
+  EXPECT_EQ(text.substr(0, 14), "10.0.0.5 nas\r\n");
+  EXPECT_TRUE(HostsTextHasLoopbackEntry(text, "ad.test"));
+  EXPECT_TRUE(HostsTextHasLoopbackEntry(text, "Hushwall"));
+  ASSERT_TRUE(ApplyBannerHostsFile(false, context_));
+  text = Read(Hosts());
+  EXPECT_FALSE(HostsTextHasLoopbackEntry(text, "ad.test"));
+  EXPECT_TRUE(HostsTextHasLoopbackEntry(text, "Hushwall"));
+  EXPECT_EQ(text.substr(0, 14), "10.0.0.5 nas\r\n");
+}
+
+TEST(FileReplace, AFileThatCannotBeReplacedKeepsItsBytes) {
+  const std::string path = "C:\\hushtest\\readonly.txt";
+  ::CreateDirectoryA("C:\\hushtest", nullptr);
+  test::BrowserFixture::Write(path, "mine\n");
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_EQ(ReplaceWholeFile(path, "theirs\n"), FileResult::kUnwritable);
+  EXPECT_EQ(test::BrowserFixture::Read(path), "mine\n");
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  EXPECT_EQ(ReplaceWholeFile(path, "theirs\n"), FileResult::kDone);
+  EXPECT_EQ(test::BrowserFixture::Read(path), "theirs\n");
+  ::DeleteFileA(path.c_str());
+}
+
+}  // namespace
+}  // namespace hush::browsers
