@@ -19,7 +19,9 @@ constexpr int kMessageOfMask[16] = {0,     19000, 19001, 19004, 19002, 19005, 19
 
 int ConfigurationWarningMask(const ConfigurationState& state) {
   int mask = 0;
-  if (!state.lanConfigured && !state.dialUpConfigured) mask |= 1;
+  // Internet Explorer set up by hand counts as configured too.
+  if (!state.lanConfigured && !state.dialUpConfigured && !state.internetExplorerUsesProxy)
+    mask |= 1;
   if (state.opera6Installed && !state.opera6Configured) mask |= 2;
   if (state.opera7Installed && !state.opera7Configured) mask |= 4;
   if (state.netscapeInstalled && !state.netscapeConfigured) mask |= 8;

@@ -21,3 +21,12 @@ foreach(file HushSkn.skn popup.skn splash.spl)
                  @ONLY NEWLINE_STYLE CRLF)
 endforeach()
 configure_file(${CMAKE_SOURCE_DIR}/assets/splash.bmp ${HUSH_ASSETS_DIR}/splash.bmp COPYONLY)
+# The two hosts files that banner blocking draws on: "hostsd" (blocking off)
+# and "hostse", the same with the ad servers added.
+configure_file(${CMAKE_SOURCE_DIR}/assets/hostsd ${HUSH_ASSETS_DIR}/hostsd @ONLY NEWLINE_STYLE CRLF)
+file(READ ${CMAKE_SOURCE_DIR}/assets/hostsd hush_hosts_defaults)
+file(READ ${CMAKE_SOURCE_DIR}/assets/ad_servers.hosts hush_ad_servers)
+file(WRITE ${CMAKE_BINARY_DIR}/hostse.in "${hush_hosts_defaults}${hush_ad_servers}")
+configure_file(${CMAKE_BINARY_DIR}/hostse.in ${HUSH_ASSETS_DIR}/hostse @ONLY NEWLINE_STYLE CRLF)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+             ${CMAKE_SOURCE_DIR}/assets/hostsd ${CMAKE_SOURCE_DIR}/assets/ad_servers.hosts)

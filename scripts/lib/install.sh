@@ -26,6 +26,7 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   mkdir -p "$dir"
   cp "$2/app/PopHush.exe" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
   cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
+  cp "$2/assets/hostse" "$2/assets/hostsd" "$dir/"
   cp -r "$2/assets/Language" "$2/assets/Flags" "$dir/"
   if [ -n "${HUSH_SPLASH_DURATION:-}" ]; then
     sed "s/^Duration=.*\r\$/Duration=$HUSH_SPLASH_DURATION\r/" "$2/assets/splash.spl" >"$dir/splash.spl"
@@ -40,4 +41,16 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
     cp "$2/assets/HushINI.ini" "$dir/"
   fi
   hush_install_registry "$1"
+}
+
+# Internet Explorer's LAN settings in PREFIX pointing at the proxy, as the
+# set-up wizard leaves them: start-up then finds a configured browser, keeps
+# pop-up catching on and has no browser to warn about.
+hush_point_internet_explorer_at_proxy() {  # PREFIX
+  local key='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+  hush_wine_in_prefix "$1" "$HUSH_WINE" reg add "$key" /v ProxyEnable /t REG_DWORD /d 1 /f >/dev/null 2>&1
+  hush_wine_in_prefix "$1" "$HUSH_WINE" reg add "$key" /v ProxyServer /t REG_SZ \
+    /d 'http=Hushwall:8100' /f >/dev/null 2>&1
+  hush_wine_in_prefix "$1" "$HUSH_WINE" reg add 'HKCU\Software\Hushwall\Proxy Setting' \
+    /v 'Lan Is Configured' /t REG_DWORD /d 1 /f >/dev/null 2>&1
 }

@@ -21,6 +21,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 hush_wine_prefix_create "$prefix" null
 proxy_port=$(hush_free_port)
 hush_install_program "$prefix" "$build" "$proxy_port"
+hush_point_internet_explorer_at_proxy "$prefix"
 
 mkdir -p "$work/site"
 printf '<html><body>relayed page</body></html>\n' >"$work/site/page.html"

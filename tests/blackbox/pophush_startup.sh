@@ -57,6 +57,7 @@ hush_wine_prefix_create "$prefix" null
 port=$(hush_free_port)
 wine_quiet reg delete "$program_key" /f >/dev/null || true
 hush_install_program "$prefix" "$build" "$port"
+hush_point_internet_explorer_at_proxy "$prefix"
 site=www.hushwall.example
 splash_duration() {  # MILLISECONDS: the installed splash's time
   sed -i "s/^Duration=.*\r\$/Duration=$1\r/" "$(hush_install_dir "$prefix")/splash.spl"

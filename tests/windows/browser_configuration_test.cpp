@@ -131,6 +131,8 @@ TEST_F(ConfigurationTest, RefreshBelievesTheBrowsersOverStoredFlags) {
   EXPECT_FALSE(state.AnyBrowserConfigured());
   EXPECT_EQ(Settings().popupCheckEnabled.load(), 0);
   EXPECT_EQ(ConfigurationWarningMask(state), 1);
+  state.internetExplorerUsesProxy = true;  // set up by hand
+  EXPECT_EQ(ConfigurationWarningMask(state), 0);
 }
 
 TEST_F(ConfigurationTest, TheWarningNamesTheUnconfiguredBrowsersOnce) {
