@@ -1,6 +1,8 @@
 // Pointing Mozilla and Firefox profiles at the proxy and taking them off.
 #include <windows.h>
 
+#include "app/language.h"
+
 #include "browsers/mozilla_prefs.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/profile_paths.h"
@@ -144,6 +146,19 @@ void SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::str
 void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context) {
   for (const ProfileRecord& profile : set.records)
     if (profile.selected) ResetProfileProxy(set, state, profile, context);
+}
+
+}  // namespace hush::browsers
+
+namespace hush::browsers {
+
+void ShowNetscapeOutcome(const ProfileSet& set, const ConfigurationState& state,
+                         const BrowserContext& context) {
+  if (!set.processed) return;
+  if (state.netscapeConfigured)
+    context.ShowBox(GetMessageText(2240), GetMessageText(2239), MB_OK | MB_ICONINFORMATION);
+  else
+    context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
 }
 
 }  // namespace hush::browsers

@@ -106,6 +106,9 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
   EXPECT_EQ(Read(elsewhere_ + "prefs.js"), before[2]);
   EXPECT_EQ(Read(elsewhere_ + "user.js").substr(0, before[1].size()), before[1]);
   EXPECT_TRUE(boxes_.empty());
+  ShowNetscapeOutcome(reset, state, context_);
+  ASSERT_EQ(boxes_.size(), 1u);
+  EXPECT_EQ(boxes_[0].caption, GetMessageText(2258));
 }
 
 TEST_F(MozillaProfilesTest, AProfileWithoutPrefsIsReportedAndSkipped) {
