@@ -22,20 +22,34 @@ constexpr char kRemovedField[] = "prefs.js removed";
 
 struct ProfileTexts {
   std::string prefs, user;
+  bool userExisted = false;
 };
 
-FileResult ReadTexts(const ProfileSet& set, ProfileTexts& texts) {
+// Reads the profile's two files ("user.js" may be missing); a profile
+// without "prefs.js" is reported with `missingMessage`.
+FileResult OpenProfile(ProfileSet& set, const ProfileRecord& profile, int missingMessage,
+                       const BrowserContext& context, ProfileTexts& texts) {
+  if (!GetProfileFiles(set, profile)) {
+    context.ShowMessage(missingMessage, MB_OK | MB_ICONERROR, profile.name, set.prefsJsPath);
+    return FileResult::kMissing;
+  }
+  texts.userExisted = FileExists(set.userJsPath);
   FileResult result = ReadWholeFile(set.prefsJsPath, texts.prefs);
-  if (result != FileResult::kDone) return result;
-  result = ReadWholeFile(set.userJsPath, texts.user);
-  return result == FileResult::kMissing ? FileResult::kDone : result;
+  if (result == FileResult::kDone) result = ReadWholeFile(set.userJsPath, texts.user);
+  if (result == FileResult::kMissing && !texts.userExisted) result = FileResult::kDone;
+  if (result != FileResult::kDone) Trace(set.prefsJsPath + ": " + Describe(result));
+  return result;
 }
 
-// Writes a file only when its bytes change.
-FileResult WriteIfChanged(const std::string& path, const std::string& before,
-                          const std::string& after, bool existed) {
-  if (existed && before == after) return FileResult::kDone;
-  return ReplaceWholeFile(path, after);
+// Writes the files whose bytes change, "user.js" first.
+FileResult WriteTexts(const ProfileSet& set, const ProfileTexts& before, const std::string& user,
+                      const std::string& prefs) {
+  FileResult result = FileResult::kDone;
+  if (!before.userExisted || user != before.user) result = ReplaceWholeFile(set.userJsPath, user);
+  if (result == FileResult::kDone && prefs != before.prefs)
+    result = ReplaceWholeFile(set.prefsJsPath, prefs);
+  if (result != FileResult::kDone) Trace(set.userJsPath + ": " + Describe(result));
+  return result;
 }
 
 std::string RecordId(const ProfileSet& set) {
@@ -72,24 +86,15 @@ WantedPrefLines RestoredLines(const ReplacedSettings::Fields* remembered) {
   return lines;
 }
 
-FileResult Report(const FileResult result, const std::string& what) {
-  if (result != FileResult::kDone) Trace(what + ": " + Describe(result));
-  return result;
-}
-
 }  // namespace
 
 FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
                            const std::string& port, const ProfileRecord& profile,
                            const BrowserContext& context) {
-  if (!GetProfileFiles(set, profile)) {
-    context.ShowMessage(kSetMissingMessage, MB_OK | MB_ICONERROR, profile.name, set.prefsJsPath);
-    return FileResult::kMissing;
-  }
   ProfileTexts texts;
-  const bool userExisted = FileExists(set.userJsPath);
-  if (FileResult read = ReadTexts(set, texts); read != FileResult::kDone)
-    return Report(read, set.prefsJsPath);
+  if (FileResult read = OpenProfile(set, profile, kSetMissingMessage, context, texts);
+      read != FileResult::kDone)
+    return read;
   // A profile set before keeps its "prefs.js" and what was remembered then:
   // a second set would take out one more of the user's own lines.
   std::string prefs = texts.prefs;
@@ -99,10 +104,8 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
     Remember(set, texts, removed, context);
   }
   const std::string user = WithProxyPrefLines(texts.user, SetPrefLines(host, port));
-  FileResult result = WriteIfChanged(set.userJsPath, texts.user, user, userExisted);
-  if (result == FileResult::kDone)
-    result = WriteIfChanged(set.prefsJsPath, texts.prefs, prefs, true);
-  if (result != FileResult::kDone) return Report(result, set.userJsPath);
+  if (FileResult written = WriteTexts(set, texts, user, prefs); written != FileResult::kDone)
+    return written;
   if (ProfileUsesProxy(set, profile)) state.SetConfigured(ConfiguredFlag::kNetscape, true);
   set.processed = true;
   return FileResult::kDone;
@@ -110,14 +113,10 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
 
 FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
                              const ProfileRecord& profile, const BrowserContext& context) {
-  if (!GetProfileFiles(set, profile)) {
-    context.ShowMessage(kResetMissingMessage, MB_OK | MB_ICONERROR, profile.name, set.prefsJsPath);
-    return FileResult::kMissing;
-  }
   ProfileTexts texts;
-  const bool userExisted = FileExists(set.userJsPath);
-  if (FileResult read = ReadTexts(set, texts); read != FileResult::kDone)
-    return Report(read, set.prefsJsPath);
+  if (FileResult read = OpenProfile(set, profile, kResetMissingMessage, context, texts);
+      read != FileResult::kDone)
+    return read;
   const ReplacedStore store(context);
   const auto remembered = store.Recall(RecordId(set));
   const ReplacedSettings::Fields* fields = remembered ? &*remembered : nullptr;
@@ -126,10 +125,8 @@ FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
   if (fields != nullptr)
     if (auto removed = fields->find(kRemovedField); removed != fields->end())
       prefs = WithRestoredPrefLine(prefs, removed->second);
-  FileResult result = WriteIfChanged(set.userJsPath, texts.user, user, userExisted);
-  if (result == FileResult::kDone)
-    result = WriteIfChanged(set.prefsJsPath, texts.prefs, prefs, true);
-  if (result != FileResult::kDone) return Report(result, set.userJsPath);
+  if (FileResult written = WriteTexts(set, texts, user, prefs); written != FileResult::kDone)
+    return written;
   store.Forget(RecordId(set));
   if (context.policy.countDownNetscapeFlag && set.stillUsingProxy-- == 1)
     state.SetConfigured(ConfiguredFlag::kNetscape, false);

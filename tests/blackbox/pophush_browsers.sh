@@ -6,33 +6,14 @@
 # then the second warning), adds the hosts entry once and backs the hosts
 # file up on the first run; a second start warns no more and changes nothing.
 # Usage: pophush_browsers.sh BUILD-DIR PREFIX
-. "$(dirname "$0")/../../scripts/lib/common.sh"
-. "$HUSH_ROOT/scripts/lib/wine.sh"
-. "$HUSH_ROOT/scripts/lib/install.sh"
-build=$1 prefix=$2
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-ok() { echo "ok: $*"; }
-wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
-robot() { wine_quiet "Z:$(echo "$build/tests/robot/robot.exe" | tr / '\\')" "$@" | tr -d '\r'; }
+. "$(dirname "$0")/lib.sh"
 flags() {  # the stored configuration flags, one "name value" a line
   wine_quiet reg query 'HKCU\Software\Hushwall\Proxy Setting' | tr -d '\r' |
     sed -n 's/^ *\(.*[^ ]\) *REG_DWORD *\(0x[0-9a-f]*\)$/\1 \2/p' | sort
 }
-start_program() {
-  wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
-  program=$!
-  pids+=("$program")
-}
 stop_program() {
   robot post www.hushwall.example 32790 || fail "cannot post the quiet exit"
-  for _ in $(seq 75); do kill -0 "$program" 2>/dev/null || return 0; sleep 0.2; done
-  fail "the program did not end"
+  ended_within "$program" 15 || fail "the program did not end"
 }
 
 hush_wine_prefix_create "$prefix" null
@@ -59,12 +40,12 @@ cp "$hosts" "$prefix/hosts.before"
 
 start_program
 robot wait Hushwall 20 || fail "no start-up warning"
-texts=$(robot texts Hushwall)
+texts=$(robot texts Hushwall | tr -d '\r')
 [[ "$texts" == *"You have Internet Explorer and netscape browsers installed, but you haven't configured the proxy settings for any of them"*"NOTE:"*"Click Yes to start the wizard"* ]] ||
   fail "unexpected warning: $texts"
 robot click Hushwall No 10 || fail "cannot answer the warning"
 for _ in $(seq 50); do
-  texts=$(robot texts Hushwall 1)
+  texts=$(robot texts Hushwall 1 | tr -d '\r')
   [[ "$texts" == *WARNING* ]] && break
   sleep 0.2
 done

@@ -6,21 +6,7 @@
 # mode), Exit with its question, the fatal message for a broken installation
 # in English and in French.
 # Usage: pophush_startup.sh BUILD-DIR PREFIX
-. "$(dirname "$0")/../../scripts/lib/common.sh"
-. "$HUSH_ROOT/scripts/lib/wine.sh"
-. "$HUSH_ROOT/scripts/lib/install.sh"
-build=$1 prefix=$2
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-ok() { echo "ok: $*"; }
-
-wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
-robot() { wine_quiet "$(winepath_of "$build/tests/robot/robot.exe")" "$@"; }
+. "$(dirname "$0")/lib.sh"
 # Waits for a window in short rounds, so that one robot start that fails at
 # once (a busy wine server) does not end the wait.
 robot_wait() {  # TITLE SECONDS
@@ -30,7 +16,6 @@ robot_wait() {  # TITLE SECONDS
     sleep 0.2
   done
 }
-winepath_of() { echo "Z:$1" | tr / '\\'; }
 program_key='HKCU\Software\Hushwall'
 reg_set() { wine_quiet reg add "$program_key" /v "$1" /t "${3:-REG_SZ}" /d "$2" /f >/dev/null; }
 run_value() {  # the data of the Run entry, "<empty>" when it is empty
@@ -40,19 +25,6 @@ run_value() {  # the data of the Run entry, "<empty>" when it is empty
 reg_get() {  # NAME (may hold spaces)
   wine_quiet reg query "$program_key" /v "$1" | tr -d '\r' | grep -F "    $1    " | awk '{print $NF}'
 }
-start_program() {  # runs PopHush.exe in the background; its pid in $program
-  wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
-  program=$!
-  pids+=("$program")
-}
-ended_within() {  # PID SECONDS
-  local deadline=$((SECONDS + $2))
-  while kill -0 "$1" 2>/dev/null; do
-    [ $SECONDS -lt $deadline ] || return 1
-    sleep 0.2
-  done
-}
-
 hush_wine_prefix_create "$prefix" null
 port=$(hush_free_port)
 wine_quiet reg delete "$program_key" /f >/dev/null || true

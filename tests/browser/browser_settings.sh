@@ -8,23 +8,8 @@
 # value as written in the registry, does too. After the reset, Firefox goes
 # direct and the user's earlier proxy lines are back.
 # Usage: browser_settings.sh BUILD-DIR PREFIX
-. "$(dirname "$0")/../../scripts/lib/common.sh"
-. "$HUSH_ROOT/scripts/lib/wine.sh"
-. "$HUSH_ROOT/scripts/lib/install.sh"
-build=$1 prefix=$2
+. "$(dirname "$0")/../blackbox/lib.sh"
 here=$HUSH_ROOT/tests/browser
-work=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-fail() { echo "FAIL: $*" >&2; exit 1; }
-ok() { echo "ok: $*"; }
-wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
-winepath_of() { echo "Z:$1" | tr / '\\'; }
 configure() { wine_quiet "$(winepath_of "$build/tests/configure_browsers.exe")" "$@" | tr -d '\r'; }
 
 hush_wine_prefix_create "$prefix" null
@@ -67,8 +52,7 @@ out=$(configure profiles set Hushwall 8100) || fail "profiles set: $out"
 [[ "$out" == *"set profile default "*"set profile default-release "* ]] || fail "profiles set: $out"
 ok "the library set Internet Explorer and both profiles"
 
-wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
-pids+=($!)
+start_program
 hush_wait_for_port 8100 30 || fail "PopHush does not listen on 8100"
 
 site_port=$(hush_free_port)
@@ -112,4 +96,4 @@ firefox_loads "$firefox" firefox-reset
 [ "$(beacon_of firefox-reset)" = blocker=0 ] || fail "Firefox profile after reset: $(beacon_of firefox-reset)"
 ok "after the reset Firefox goes direct on both profiles"
 
-wine_quiet "$(winepath_of "$build/tests/robot/robot.exe")" post www.hushwall.example 32790 || true
+robot post www.hushwall.example 32790 || true

@@ -1,0 +1,35 @@
+# Shared by the scripts that test the installed programs under Wine. Source
+# it with the script's arguments BUILD-DIR PREFIX: it sets $build, $prefix
+# and a scratch folder $work, and ends every program started through
+# start_program (or added to $pids) when the script exits.
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/lib/common.sh"
+. "$HUSH_ROOT/scripts/lib/wine.sh"
+. "$HUSH_ROOT/scripts/lib/install.sh"
+build=$1 prefix=$2
+work=$(mktemp -d)
+pids=()
+blackbox_cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wait 2>/dev/null
+  rm -rf "$work"
+}
+trap blackbox_cleanup EXIT
+fail() { echo "FAIL: $*" >&2; exit 1; }
+ok() { echo "ok: $*"; }
+
+wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
+winepath_of() { echo "Z:$1" | tr / '\\'; }
+robot() { wine_quiet "$(winepath_of "$build/tests/robot/robot.exe")" "$@"; }
+# Runs the installed PopHush.exe in the background; its pid in $program.
+start_program() {
+  wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &
+  program=$!
+  pids+=("$program")
+}
+ended_within() {  # PID SECONDS
+  local deadline=$((SECONDS + $2))
+  while kill -0 "$1" 2>/dev/null; do
+    [ $SECONDS -lt $deadline ] || return 1
+    sleep 0.2
+  done
+}
