@@ -8,8 +8,10 @@
 build=$1 prefix=$2
 work=$(mktemp -d)
 pids=()
+undo=()  # commands run at exit, before the scratch folder goes
 blackbox_cleanup() {
   for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  for command in "${undo[@]}"; do eval "$command" || true; done
   wait 2>/dev/null
   rm -rf "$work"
 }
