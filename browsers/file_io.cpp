@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "app/unique_handle.h"
 
 namespace hush::browsers {

@@ -158,7 +158,9 @@ TEST_F(ConfigurationTest, TheWarningNamesTheUnconfiguredBrowsersOnce) {
     ASSERT_EQ(boxes_.size(), c.boxes);
     EXPECT_EQ(boxes_[0].text, expected);
     EXPECT_EQ(boxes_[0].type, unsigned(MB_YESNO | MB_ICONINFORMATION));
-    if (c.boxes == 2) EXPECT_EQ(boxes_[1].text, GetMessageText(19014));
+    if (c.boxes == 2) {
+      EXPECT_EQ(boxes_[1].text, GetMessageText(19014));
+    }
   }
   // Everything configured: nothing shown, never asked again.
   state.lanConfigured = state.opera6Configured = state.opera7Configured = true;
