@@ -35,11 +35,17 @@ void SaveRegistrySettings(const AppRegistryValues& values, int startupMode) {
     if (values.languageChanged) program.WriteText("Language", values.language);
     if (values.counterCleared) program.WriteText("Installation Date", values.counterClearedDate);
   }
-  // The Run value stays in every mode; only mode 2 gives it a program.
+  // The Run value stays in every mode; only mode 2 gives it a program,
+  // quoted so that a folder with spaces cannot start another program.
   if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
-    run.WriteText(kRunValue, startupMode == 2 ? values.path + "\\PopHush.exe" : "");
+    run.WriteText(kRunValue, startupMode == 2 ? "\"" + values.path + "\\PopHush.exe\"" : "");
   if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
     program.WriteNumber("Close To Tray", values.closeToTray);
+}
+
+void SaveBlockedPopups(const AppRegistryValues& values) {
+  if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
+    program.WriteText("Blocked Popups", values.blockedPopups);
 }
 
 }  // namespace hush

@@ -40,4 +40,8 @@ bool LoadRegistrySettings(AppRegistryValues& values);
 // Tray". Write failures are ignored.
 void SaveRegistrySettings(const AppRegistryValues& values, int startupMode);
 
+// Writes the count alone, right after a catch, so that a killed process or
+// a shut-down Windows loses no caught pop-up.
+void SaveBlockedPopups(const AppRegistryValues& values);
+
 }  // namespace hush

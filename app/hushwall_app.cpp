@@ -63,6 +63,9 @@ void CHushwallApp::ReloadSettings() {
   LocateBlockerScript();
   PrepareBlockerScript();
   proxyHost_ = Settings().popupIP.Get();
+  // The settings file cannot switch catching on for browsers that do not
+  // send their pages through the proxy.
+  if (!configuration_.AnyBrowserConfigured()) Settings().popupCheckEnabled = 0;
 }
 
 bool CHushwallApp::InitInstance() {
@@ -94,9 +97,6 @@ bool CHushwallApp::InitInstance() {
   EnsureHostsEntry();
   counter_ = std::make_unique<CCounterDlg>(values_, skins_);
   ReloadSettings();
-  // The settings file cannot switch catching on for browsers that do not
-  // send their pages through the proxy.
-  if (!configuration_.AnyBrowserConfigured()) Settings().popupCheckEnabled = 0;
   ui::SetDialogColors(RGB(139, 185, 176), RGB(0, 0, 0));
   if (!values_.firstRun && values_.showAtStart)
     ShowTrayNotice(skins_, values_.path, values_.showAtStart);

@@ -25,4 +25,8 @@ std::string ReadText(const std::string& section, const std::string& key,
 bool WriteText(const std::string& section, const std::string& key, const std::string& value,
                const std::string& path);
 
+// Puts what was written on disk now: a system may hold the writes back,
+// and a process killed later would lose them.
+void Flush(const std::string& path);
+
 }  // namespace hush::profile

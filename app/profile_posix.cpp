@@ -151,4 +151,7 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
   return static_cast<bool>(file.flush());
 }
 
+// Every write goes to the file at once.
+void Flush(const std::string&) {}
+
 }  // namespace hush::profile

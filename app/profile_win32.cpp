@@ -35,4 +35,8 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
          FALSE;
 }
 
+void Flush(const std::string& path) {
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
+}
+
 }  // namespace hush::profile

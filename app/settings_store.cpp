@@ -92,6 +92,7 @@ void SaveSettings() {
   WriteNumber("ConnectionTimeOut", s.connectionTimeOut, path);
   WriteNumber("UseDefaultTimeOut", s.useDefaultTimeOut, path);
   WriteNumber("FilterSizeLimit", s.filterSizeLimit, path);
+  profile::Flush(path);
 }
 
 }  // namespace hush

@@ -63,6 +63,7 @@ void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
   profile::WriteText("Hushwall", "GatewayIP", proxy->host, file);
   profile::WriteText("Hushwall", "GatewayPort", proxy->port, file);
   profile::WriteText("Hushwall", "GatewayEnable", "1", file);
+  profile::Flush(file);
   Trace("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
         ", is now the upstream gateway");
 }

@@ -48,7 +48,8 @@ void CAboutDlg::ShowVersionText(int controlId) {
 
 void CAboutDlg::OpenWebSite() {
   RegistryKey key = RegistryKey::Open(
-      HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE");
+      HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE",
+      KEY_READ);  // a standard user may read it, not change it
   std::string browser;
   if (!key || !key.ReadText("", browser)) return;
   const size_t slash = browser.find_last_of('\\');

@@ -21,7 +21,8 @@ void SlideOut(HWND window, const std::atomic<bool>& stop) {
                    SWP_NOSIZE | SWP_NOACTIVATE | SWP_ASYNCWINDOWPOS);
     ::Sleep(10);
   }
-  ::ShowWindowAsync(window, SW_HIDE);
+  // Stopped: the window is being shown again and stays.
+  if (!stop) ::ShowWindowAsync(window, SW_HIDE);
 }
 
 }  // namespace
@@ -30,6 +31,10 @@ CCounterDlg::CCounterDlg(const AppRegistryValues& values, SkinReferences& skins)
     : ui::Dialog(IDD_COUNTER), values_(values), skins_(skins) {
   handlers().OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM) {
     if (timer == kSlideOutTimer) StartSlideOut();
+    return LRESULT{0};
+  });
+  handlers().OnMessage(WM_CLOSE, [this](WPARAM, LPARAM) {
+    Hide();
     return LRESULT{0};
   });
 }
@@ -69,8 +74,11 @@ void CCounterDlg::SetCounterTexts() {
   SetItemText(IDC_COUNTER_DATE, values_.counterClearedDate);
 }
 
+// Also while it is on screen or sliding away: a new catch brings it back
+// with the new number for another five seconds.
 void CCounterDlg::ShowCounter() {
-  if (hwnd() == nullptr || ::IsWindowVisible(hwnd())) return;
+  if (hwnd() == nullptr) return;
+  StopSlideOut();
   if (values_.languageChanged) Localize();
   MoveToRestingPosition();
   SetCounterTexts();
@@ -78,10 +86,27 @@ void CCounterDlg::ShowCounter() {
   ::SetTimer(hwnd(), kSlideOutTimer, kShownMilliseconds, nullptr);
 }
 
+// Closing (Esc, WM_CLOSE) hides the window; it is never destroyed before
+// the program ends.
+void CCounterDlg::OnCancel() { Hide(); }
+void CCounterDlg::OnOK() { Hide(); }
+
+void CCounterDlg::Hide() {
+  StopSlideOut();
+  ::KillTimer(hwnd(), kSlideOutTimer);
+  ::ShowWindow(hwnd(), SW_HIDE);
+}
+
 void CCounterDlg::StartSlideOut() {
   ::KillTimer(hwnd(), kSlideOutTimer);
-  if (slide_.joinable()) slide_.join();  // the previous slide has hidden the window already
+  StopSlideOut();
   slide_ = std::thread(SlideOut, hwnd(), std::cref(stopSliding_));
+}
+
+void CCounterDlg::StopSlideOut() {
+  stopSliding_ = true;
+  if (slide_.joinable()) slide_.join();
+  stopSliding_ = false;
 }
 
 }  // namespace hush

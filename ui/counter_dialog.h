@@ -19,14 +19,18 @@ class CCounterDlg : public ui::Dialog {
   // Makes the window visible at its resting place, with the current count;
   // five seconds later it slides out to the right and hides.
   void ShowCounter();
+  void Hide();
   // The count from the application's counter.
   void SetCounterTexts();
   POINT restingPosition() const { return resting_; }
 
  protected:
   bool OnInitDialog() override;
+  void OnOK() override;
+  void OnCancel() override;
 
  private:
+  void StopSlideOut();
   void Localize();
   void MoveToRestingPosition();
   void StartSlideOut();

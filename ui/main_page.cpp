@@ -7,56 +7,161 @@
 #include "app/proxy_settings.h"
 #include "app/resource_ids.h"
 #include "app/settings_store.h"
+#include "browsers/browser_checks.h"
+#include "browsers/hosts_file.h"
 #include "proxy/blocker_script.h"
 #include "ui/about_dialog.h"
 #include "ui/framework/application.h"
-#include "ui/title_poll.h"
+#include "ui/html_help.h"
 
 namespace hush {
 namespace {
 
+// Posted to itself: an exit that waited for a nested window goes on.
+constexpr UINT kResumeExitMessage = WM_APP + 1;
+
 // The one main window of the thread, for its message-queue hook.
 thread_local CMainPage* mainPage = nullptr;
+
+bool Catching() { return Settings().popupCheckEnabled.load() != 0; }
+
+std::string Today() {
+  char date[64] = {};
+  ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, sizeof date);
+  return date;
+}
+
+// Whether `window` is owned, directly or through other windows, by `owner`.
+bool OwnedBy(HWND window, HWND owner) {
+  for (HWND up = ::GetWindow(window, GW_OWNER); up != nullptr; up = ::GetWindow(up, GW_OWNER))
+    if (up == owner) return true;
+  return false;
+}
 
 }  // namespace
 
 CMainPage::CMainPage()
     : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION)),
-      popups_(TheApp().skins(), TheApp().values().path) {
+      popups_(TheApp().skins(), TheApp().values().path),
+      activeX_(IDD_ACTIVEX_PAGE),
+      options_(IDD_OPTIONS_PAGE),
+      taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
+      taskbarCallback_(::RegisterWindowMessageA("TaskbarMsg")) {
   AddPage(popups_);
+  AddPage(activeX_);
+  AddPage(options_);
+  ShowHelpButton();
+  HandleMessages();
+  HandleCommands();
+}
+
+CMainPage::~CMainPage() {
+  if (queueHook_ != nullptr) ::UnhookWindowsHookEx(queueHook_);
+  if (mainPage == this) mainPage = nullptr;
+}
+
+void CMainPage::HandleMessages() {
   // Hidden until the user asks for it: the system's sheet shows itself.
   handlers().OnMessage(WM_WINDOWPOSCHANGING, [this](WPARAM wParam, LPARAM lParam) {
     if (!visible_) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
     return CallSystem(WM_WINDOWPOSCHANGING, wParam, lParam);
   });
   handlers().OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM lParam) {
-    if (timer == kTitlePollTimer) {
-      PollTitles();
-      return LRESULT{0};
-    }
-    return CallSystem(WM_TIMER, timer, lParam);
-  });
-  handlers().OnMessage(WM_SYSCOMMAND, [this](WPARAM command, LPARAM lParam) {
-    if ((command & 0xFFF0) != IDM_ABOUT_BOX) return CallSystem(WM_SYSCOMMAND, command, lParam);
-    RunAboutBox();
+    if (timer != kTitlePollTimer) return CallSystem(WM_TIMER, timer, lParam);
+    PollTitles();
     return LRESULT{0};
   });
-  handlers().OnCommand(ID_TRAY_ABOUT, [this](WORD) { RunAboutBox(); });
-  handlers().OnCommand(ID_TRAY_EXIT, [this](WORD) { ExitProgram(); });
-  handlers().OnCommand(ID_TRAY_COUNTER_WINDOW, [](WORD) {
-    if (CCounterDlg* counter = TheApp().counter()) counter->ShowCounter();
+  handlers().OnMessage(WM_SYSCOMMAND, [this](WPARAM command, LPARAM lParam) {
+    switch (command & 0xFFF0) {
+      case IDM_ABOUT_BOX:
+        RunAboutBox();
+        return LRESULT{0};
+      case SC_CLOSE:
+      case SC_MINIMIZE:
+        Hide();
+        return LRESULT{0};
+      default:
+        return CallSystem(WM_SYSCOMMAND, command, lParam);
+    }
+  });
+  // Closing never ends the program: only Exit does.
+  handlers().OnMessage(WM_CLOSE, [this](WPARAM, LPARAM) {
+    Hide();
+    return LRESULT{0};
+  });
+  handlers().OnMessage(WM_HELP, [this](WPARAM, LPARAM) {
+    OpenHelp();
+    return LRESULT{TRUE};
+  });
+  // Logging off or shutting down ends the process without Exit.
+  handlers().OnMessage(WM_QUERYENDSESSION, [this](WPARAM, LPARAM) {
+    SaveAllSettings();
+    return LRESULT{TRUE};
+  });
+  handlers().OnMessage(WM_ENDSESSION, [this](WPARAM ending, LPARAM) {
+    if (ending) SaveAllSettings();
+    return LRESULT{0};
+  });
+  handlers().OnMessage(taskbarCreated_, [this](WPARAM, LPARAM) {
+    AddTrayIcon();
+    return LRESULT{0};
+  });
+  handlers().OnMessage(taskbarCallback_, [this](WPARAM, LPARAM event) {
+    OnTrayCallback(event);
+    return LRESULT{0};
+  });
+  handlers().OnMessage(kCatchingChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+    LocalizeMenu();
+    ShowCatchingState();
+    return CallSystem(kCatchingChangedMessage, wParam, lParam);
+  });
+  handlers().OnMessage(kLanguageChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+    LocalizeSheet();
+    tipEnabled_ = GetMessageText(5001);
+    tipDisabled_ = GetMessageText(5002);
+    LocalizeMenu();
+    return CallSystem(kLanguageChangedMessage, wParam, lParam);
+  });
+  handlers().OnMessage(kDisplayOnTopChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+    ApplyDisplayOnTop();
+    return CallSystem(kDisplayOnTopChangedMessage, wParam, lParam);
+  });
+  handlers().OnMessage(kBannerBlockChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+    trayMenu_.SetBannerBlockCheck(Settings().bannerBlock.load() != 0);
+    return CallSystem(kBannerBlockChangedMessage, wParam, lParam);
   });
   handlers().OnMessage(kQuietExitMessage, [this](WPARAM, LPARAM) {
     exitQuietly_ = true;
     ExitProgram();
     return LRESULT{0};
   });
+  handlers().OnMessage(kResumeExitMessage, [this](WPARAM, LPARAM) {
+    ExitProgram();
+    return LRESULT{0};
+  });
 }
 
-CMainPage::~CMainPage() {
-  if (queueHook_ != nullptr) ::UnhookWindowsHookEx(queueHook_);
-  if (mainPage == this) mainPage = nullptr;
-  if (trayMenu_ != nullptr) ::DestroyMenu(trayMenu_);
+void CMainPage::HandleCommands() {
+  handlers().OnCommand(IDOK, [this](WORD) {
+    SaveAllSettings();
+    Hide();
+  });
+  handlers().OnCommand(IDCANCEL, [this](WORD code) {
+    if (!endingLoop_) return Discard();
+    CallSystem(WM_COMMAND, MAKEWPARAM(IDCANCEL, code),
+               reinterpret_cast<LPARAM>(::GetDlgItem(hwnd(), IDCANCEL)));
+  });
+  handlers().OnCommand(ID_APPLY_NOW, [this](WORD) { SaveAllSettings(); });
+  handlers().OnCommand(ID_HELP_COMMAND, [this](WORD) { OpenHelp(); });
+  handlers().OnCommand(ID_TRAY_SHOW, [this](WORD) { ShowOrHide(); });
+  handlers().OnCommand(ID_TRAY_ENABLE, [this](WORD) { ToggleCatching(); });
+  handlers().OnCommand(ID_TRAY_COUNTER_WINDOW, [](WORD) {
+    if (CCounterDlg* counter = TheApp().counter()) counter->ShowCounter();
+  });
+  handlers().OnCommand(ID_TRAY_CLEAR_COUNTER, [this](WORD) { ClearCounter(); });
+  handlers().OnCommand(ID_TRAY_BLOCK_ADS, [this](WORD) { ToggleBannerBlock(); });
+  handlers().OnCommand(ID_TRAY_ABOUT, [this](WORD) { RunAboutBox(); });
+  handlers().OnCommand(ID_TRAY_EXIT, [this](WORD) { ExitProgram(); });
 }
 
 // A system command taken from the queue (posted to the window, not sent by
@@ -75,12 +180,22 @@ void CMainPage::OnInitialized() {
   mainPage = this;
   queueHook_ =
       ::SetWindowsHookExA(WH_GETMESSAGE, QueuedMessageHook, nullptr, ::GetCurrentThreadId());
+  // Hidden, with a minimize box; the icon comes once the loop runs.
+  const LONG_PTR style = ::GetWindowLongPtrA(hwnd(), GWL_STYLE);
+  ::SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~WS_VISIBLE) | WS_MINIMIZEBOX);
+  ::SetWindowPos(hwnd(), nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  ::PostMessageA(hwnd(), taskbarCreated_, 0, 0);
+  visible_ = false;
   ExtendWindowMenu();
   ui::SetWindowIcons(hwnd(), IDI_HUSHWALL);
-  LoadTrayMenu();
+  trayMenu_.Load();
   ::SetTimer(hwnd(), kTitlePollTimer, 1, nullptr);
   CreateCounterWindow();
   savedLanguage_ = app.values().language;
+  tipEnabled_ = GetMessageText(5001);
+  tipDisabled_ = GetMessageText(5002);
+  LocalizeMenu();
   LocalizeSheet();
   exitQuietly_ = false;
   app.listener().StartListening();
@@ -106,9 +221,8 @@ void CMainPage::ExtendWindowMenu() {
 // language file has none).
 void CMainPage::LocalizeSheet() {
   ::SetWindowTextA(hwnd(), GetMessageText(99990).c_str());
-  constexpr int kApplyButton = 12321;
   const std::pair<int, int> buttons[] = {
-      {IDOK, 10001}, {IDCANCEL, 10002}, {kApplyButton, 10003}, {IDHELP, 10004}};
+      {IDOK, 10001}, {IDCANCEL, 10002}, {ID_APPLY_NOW, 10003}, {IDHELP, 10004}};
   for (const auto& [control, key] : buttons)
     ::SetDlgItemTextA(hwnd(), control, GetMessageText(key).c_str());
   HWND tabs = PropSheet_GetTabControl(hwnd());
@@ -122,10 +236,8 @@ void CMainPage::LocalizeSheet() {
   }
 }
 
-void CMainPage::LoadTrayMenu() {
-  trayMenu_ = ::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU));
-  HMENU items = trayMenu_ != nullptr ? ::GetSubMenu(trayMenu_, 0) : nullptr;
-  if (items != nullptr) ::SetMenuDefaultItem(items, 0, TRUE);
+void CMainPage::LocalizeMenu() {
+  trayMenu_.Localize({visible_, Catching(), Settings().bannerBlock.load() != 0});
 }
 
 // Hidden until a pop-up is caught; at start-up it shows the count kept from
@@ -134,19 +246,130 @@ void CMainPage::CreateCounterWindow() {
   CHushwallApp& app = TheApp();
   CCounterDlg* counter = app.counter();
   if (counter == nullptr || !counter->Create()) return;
-  const bool catching = Settings().popupCheckEnabled.load() != 0;
-  if (catching && app.values().blockedPopups != "0" && !app.values().firstRun)
+  if (Catching() && app.values().blockedPopups != "0" && !app.values().firstRun)
     counter->ShowCounter();
 }
 
+// At start and whenever the shell (and its notification area) starts anew.
+void CMainPage::AddTrayIcon() {
+  visible_ = TheApp().values().firstRun;
+  ::ShowWindow(hwnd(), visible_ ? SW_SHOW : SW_HIDE);
+  trayIcon_.Add(hwnd(), taskbarCallback_, Catching());
+  LocalizeMenu();
+}
+
+void CMainPage::OnTrayCallback(LPARAM event) {
+  switch (event) {
+    case WM_MOUSEMOVE:
+      trayIcon_.SetTip(Catching() ? tipEnabled_ : tipDisabled_);
+      break;
+    case WM_LBUTTONDBLCLK:
+      ShowOrHide();
+      break;
+    case WM_RBUTTONUP:
+      RunNested([this] {
+        trayMenu_.Track(hwnd());
+        return INT_PTR{0};
+      });
+      break;
+    default:
+      break;
+  }
+}
+
+void CMainPage::ShowOrHide() {
+  visible_ = !visible_;
+  if (visible_) {
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ApplyDisplayOnTop();
+    ::SetForegroundWindow(hwnd());
+  } else {
+    ::ShowWindow(hwnd(), SW_HIDE);
+  }
+  LocalizeMenu();
+}
+
+void CMainPage::Hide() {
+  ::ShowWindow(hwnd(), SW_HIDE);
+  visible_ = false;
+  LocalizeMenu();
+}
+
+void CMainPage::ApplyDisplayOnTop() {
+  ::SetWindowPos(hwnd(), Settings().displayOnTop.load() != 0 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0,
+                 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void CMainPage::ToggleCatching() {
+  CHushwallApp& app = TheApp();
+  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  SettingNumber& catching = Settings().popupCheckEnabled;
+  if (catching.load() != 0) {
+    catching = 0;
+  } else if (app.configuration().AnyBrowserConfigured() || popups_.suppressWarning() != 0) {
+    catching = 1;
+  } else {
+    // The refresh may have switched catching off: icon and menu say so.
+    ShowCatchingState();
+    LocalizeMenu();
+    const std::string text = GetMessageText(2252);
+    RunNested([&] {
+      return INT_PTR{
+          ::MessageBoxA(hwnd(), text.c_str(), app.caption().c_str(), MB_OK | MB_ICONINFORMATION)};
+    });
+    return;
+  }
+  ShowCatchingState();
+  popups_.SetChecked(IDC_POPUPS_CATCHING, catching.load() != 0);
+  popups_.SetModified();
+  LocalizeMenu();
+}
+
+void CMainPage::ShowCatchingState() {
+  trayIcon_.ShowCatching(Catching());
+  if (HWND sound = popups_.Item(IDC_POPUPS_SOUND)) ::EnableWindow(sound, Catching());
+}
+
+void CMainPage::ToggleBannerBlock() {
+  const bool on = Settings().bannerBlock.load() == 0;
+  Settings().bannerBlock = on ? 1 : 0;
+  popups_.SetChecked(IDC_POPUPS_BANNER, on);
+  trayMenu_.SetBannerBlockCheck(on);
+  RunNested([on] {
+    browsers::ApplyBannerHostsFile(on, TheApp().browserContext());
+    return INT_PTR{0};
+  });
+  popups_.SetModified();
+}
+
+void CMainPage::ClearCounter() {
+  AppRegistryValues& values = TheApp().values();
+  values.counterCleared = true;
+  values.blockedPopups = "0";
+  values.counterClearedDate = Today();
+  if (CCounterDlg* counter = TheApp().counter(); counter != nullptr && counter->hwnd() != nullptr)
+    counter->SetCounterTexts();
+  popups_.SetModified();
+}
+
 void CMainPage::RunAboutBox() {
-  CAboutDlg about(TheApp().skins());
-  about.DoModal(hwnd());
+  RunNested([this] {
+    CAboutDlg about(TheApp().skins());
+    return about.DoModal(hwnd());
+  });
+}
+
+void CMainPage::OpenHelp() {
+  RunNested([this] {
+    return INT_PTR{OpenHelpFile(hwnd(), TheApp().values().path + "\\Help\\HushHlp.chm")};
+  });
 }
 
 void CMainPage::PollTitles() {
   CHushwallApp& app = TheApp();
-  PollPopupTitles(app.values(), app.counter(), Settings().playWave.load() != 0);
+  if (titlePoll_.Tick(app.values(), app.counter(), Settings().playWave.load() != 0,
+                      ::GetTickCount()))
+    SaveBlockedPopups(app.values());
 }
 
 void CMainPage::SaveAllSettings() {
@@ -154,22 +377,83 @@ void CMainPage::SaveAllSettings() {
   app.SaveRegistrySettings();
   SaveSettings();
   PrepareBlockerScript();
-  popups_.SetModified(false);
+  for (ui::PropertyPage* page : {static_cast<ui::PropertyPage*>(&popups_), &activeX_, &options_})
+    page->SetModified(false);
   savedLanguage_ = app.values().language;
 }
 
+// Cancel and Esc: back to the settings as saved; then the window hides, or
+// the program ends when the user did not choose "Close To Tray".
+void CMainPage::Discard() {
+  CHushwallApp& app = TheApp();
+  app.ReloadSettings();
+  app.values().language = savedLanguage_;
+  for (ui::PropertyPage* page : {static_cast<ui::PropertyPage*>(&popups_), &activeX_, &options_})
+    page->SetModified(false);
+  if (app.values().closeToTray != 0) {
+    popups_.SetSuppressWarning(0);
+    Hide();
+    return;
+  }
+  popups_.SetSuppressWarning(1);
+  ExitProgram();
+}
+
+INT_PTR CMainPage::RunNested(const std::function<INT_PTR()>& run) {
+  ++nestedDepth_;
+  const INT_PTR result = run();
+  --nestedDepth_;
+  if (nestedDepth_ == 0 && exitPending_) {
+    exitPending_ = false;
+    ::PostMessageA(hwnd(), kResumeExitMessage, 0, 0);
+  }
+  return result;
+}
+
+// Closes the menu and every window open over the main window: dialogs on
+// Cancel, question boxes on No.
+void CMainPage::CloseNestedWindows() {
+  ::EndMenu();
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](HWND window, LPARAM owner) -> BOOL {
+        if (OwnedBy(window, reinterpret_cast<HWND>(owner))) {
+          ::PostMessageA(window, WM_COMMAND, IDCANCEL, 0);
+          ::PostMessageA(window, WM_COMMAND, IDNO, 0);
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(hwnd()));
+}
+
 void CMainPage::ExitProgram() {
+  if (exiting_) return;
+  if (nestedDepth_ > 0) {
+    // Not under an open window: it closes first, then the exit goes on.
+    exitPending_ = true;
+    CloseNestedWindows();
+    return;
+  }
   SaveAllSettings();
   if (!exitQuietly_) {
     const std::string question = GetMessageText(6003), caption = GetMessageText(6004);
     // The browsers stay pointed at the proxy: the user must agree to that.
-    if (::MessageBoxA(hwnd(), question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION) !=
-        IDYES)
-      return;
+    const INT_PTR answer = RunNested([&] {
+      return INT_PTR{
+          ::MessageBoxA(hwnd(), question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION)};
+    });
+    if (exiting_ || (answer != IDYES && !exitQuietly_)) return;
   }
+  exiting_ = true;
+  trayIcon_.Remove();
   if (CCounterDlg* counter = TheApp().counter(); counter != nullptr && counter->hwnd() != nullptr)
     ::DestroyWindow(counter->hwnd());
   ::KillTimer(hwnd(), kTitlePollTimer);
+  EndModalLoop();
+}
+
+void CMainPage::EndModalLoop() {
+  endingLoop_ = true;
   ::PostMessageA(hwnd(), PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
 }
 

@@ -1,18 +1,27 @@
 // The main window: a property sheet that lives, hidden, for the whole run of
-// the program. It starts the proxy, counts caught pop-ups, saves the
-// settings, opens the About box from its window menu and ends the program on
-// Exit (after asking) or when the helper object asks for a quiet exit. The
-// tray icon and the other pages come with the settings pages.
+// the program, with the tray icon and its menu. It starts the proxy, counts
+// caught pop-ups, shows, hides, saves and discards the settings, and ends
+// the program on Exit (after asking) or when the helper object asks for a
+// quiet exit. Closing it in any way only hides it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "ui/framework/property_sheet.h"
 #include "ui/popups_page.h"
+#include "ui/title_poll.h"
+#include "ui/tray_icon.h"
+#include "ui/tray_menu.h"
 
 namespace hush {
 
 inline constexpr UINT_PTR kTitlePollTimer = 8013;
+// Posted to the main window by the settings pages.
+inline constexpr UINT kCatchingChangedMessage = 8008;
+inline constexpr UINT kLanguageChangedMessage = 8009;
+inline constexpr UINT kDisplayOnTopChangedMessage = 8010;
+inline constexpr UINT kBannerBlockChangedMessage = 8011;
 
 class CMainPage : public ui::PropertySheet {
  public:
@@ -22,26 +31,57 @@ class CMainPage : public ui::PropertySheet {
   // Registry values, settings file and the prepared blocker script.
   void SaveAllSettings();
   // Saves, asks the user (unless a quiet exit was asked for) and ends the
-  // sheet's modal loop; the program ends after it.
+  // sheet's modal loop; the program ends after it. Runs once; asked for
+  // while a nested window is open, it closes that window first.
   void ExitProgram();
+  // Runs a modal window of the main window's (a box, a dialog, the wizard):
+  // an exit asked for meanwhile waits until it has closed.
+  INT_PTR RunNested(const std::function<INT_PTR()>& run);
 
  protected:
   void OnInitialized() override;
 
  private:
+  void HandleCommands();
+  void HandleMessages();
   void ExtendWindowMenu();
   void LocalizeSheet();
+  void LocalizeMenu();
   void CreateCounterWindow();
-  void LoadTrayMenu();
+  void AddTrayIcon();
+  void OnTrayCallback(LPARAM event);
+  void ShowOrHide();
+  void Hide();
+  void ApplyDisplayOnTop();
+  void ToggleCatching();
+  void ShowCatchingState();
+  void ToggleBannerBlock();
+  void ClearCounter();
+  void Discard();
   void RunAboutBox();
+  void OpenHelp();
   void PollTitles();
+  void CloseNestedWindows();
+  void EndModalLoop();
   static LRESULT CALLBACK QueuedMessageHook(int code, WPARAM removal, LPARAM message);
+
   CPopupDlg popups_;
-  HMENU trayMenu_ = nullptr;
+  ui::PropertyPage activeX_;
+  ui::PropertyPage options_;
+  TrayIcon trayIcon_;
+  TrayMenu trayMenu_;
+  TitlePoll titlePoll_;
+  UINT taskbarCreated_ = 0;
+  UINT taskbarCallback_ = 0;
   HHOOK queueHook_ = nullptr;
   std::string savedLanguage_;
+  std::string tipEnabled_, tipDisabled_;
   bool visible_ = false;
   bool exitQuietly_ = false;
+  bool exiting_ = false;
+  bool exitPending_ = false;
+  bool endingLoop_ = false;
+  int nestedDepth_ = 0;
 };
 
 }  // namespace hush

@@ -14,12 +14,18 @@ class CPopupDlg : public ui::PropertyPage {
  public:
   CPopupDlg(SkinReferences& skins, std::string installFolder);
 
+  // While set, enabling catching without a configured browser is allowed
+  // and not warned about (set by Cancel when the program ends).
+  DWORD suppressWarning() const { return suppressWarning_; }
+  void SetSuppressWarning(DWORD mark) { suppressWarning_ = mark; }
+
  protected:
   bool OnInitDialog() override;
 
  private:
   SkinReferences& skins_;
   std::string installFolder_;
+  DWORD suppressWarning_ = 0;
 };
 
 }  // namespace hush

@@ -5,7 +5,7 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <string_view>
+#include <vector>
 
 #include "proxy/blocker_script.h"
 #include "ui/counter_dialog.h"
@@ -13,27 +13,34 @@
 namespace hush {
 namespace {
 
-struct MarkedWindow {
-  HWND window = nullptr;
-  std::string title;
-};
+// How long a window may take to accept its new title.
+constexpr UINT kSetTitleMilliseconds = 250;
 
-// The whole title, however long: it is written back without the marker.
-std::string FullTitle(HWND window) {
-  std::string title(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
-  title.resize(
-      static_cast<size_t>(::GetWindowTextA(window, title.data(), static_cast<int>(title.size()))));
+// The whole title, read without sending the window a message: a hung
+// window cannot hold the poll up.
+std::string TitleOf(HWND window) {
+  std::vector<wchar_t> wide(512);
+  int length = 0;
+  for (;;) {
+    length = ::InternalGetWindowText(window, wide.data(), static_cast<int>(wide.size()));
+    if (length < static_cast<int>(wide.size()) - 1 || wide.size() >= (1u << 20)) break;
+    wide.resize(wide.size() * 2);
+  }
+  if (length <= 0) return {};
+  const int size =
+      ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  std::string title(static_cast<size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, wide.data(), length, title.data(), size, nullptr, nullptr);
   return title;
 }
 
-BOOL CALLBACK FindMarkedWindow(HWND window, LPARAM context) {
-  char title[260] = {};  // the marker is looked for in the first 259 characters
-  ::GetWindowTextA(window, title, sizeof title);
-  if (std::string_view(title).find(kPopupTitleMarker) == std::string_view::npos) return TRUE;
-  auto* found = reinterpret_cast<MarkedWindow*>(context);
-  found->window = window;
-  found->title = FullTitle(window);
-  return FALSE;
+// A window that does not answer within the time limit keeps its title.
+bool SetTitle(HWND window, const std::string& title) {
+  DWORD_PTR result = 0;
+  return ::SendMessageTimeoutA(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.c_str()),
+                               SMTO_ABORTIFHUNG | SMTO_BLOCK, kSetTitleMilliseconds,
+                               &result) != 0 &&
+         result != FALSE;
 }
 
 }  // namespace
@@ -52,16 +59,66 @@ std::string TitleWithoutMarker(const std::string& title, const std::string& mark
   return title.substr(0, at) + title.substr(at + marker.size());
 }
 
-bool PollPopupTitles(AppRegistryValues& values, CCounterDlg* counter, bool playSound) {
-  MarkedWindow found;
-  ::EnumWindows(FindMarkedWindow, reinterpret_cast<LPARAM>(&found));
-  if (found.window == nullptr) return false;
+bool TitlePoll::Counted(HWND window, const std::string& title) const {
+  const auto found = unchangeable_.find(window);
+  return found != unchangeable_.end() && found->second == title;
+}
+
+bool TitlePoll::CountIfMarked(HWND window, AppRegistryValues& values, CCounterDlg* counter,
+                              bool playSound) {
+  const std::string title = TitleOf(window);
+  if (title.find(kPopupTitleMarker) == std::string::npos || Counted(window, title)) return false;
   values.blockedPopups = NextCount(values.blockedPopups);
   // Without SND_NODEFAULT a sound file that cannot be played gives the
   // system's default sound.
   if (playSound) ::PlaySoundA(values.userWavPath.c_str(), nullptr, SND_ASYNC | SND_FILENAME);
   if (counter != nullptr) counter->ShowCounter();
-  ::SetWindowTextA(found.window, TitleWithoutMarker(found.title, kPopupTitleMarker).c_str());
+  const std::string unmarked = TitleWithoutMarker(title, kPopupTitleMarker);
+  if (!SetTitle(window, unmarked) || TitleOf(window) != unmarked)
+    unchangeable_[window] = title;
+  else
+    unchangeable_.erase(window);
+  return true;
+}
+
+void TitlePoll::ForgetWindowsGone() {
+  for (auto entry = unchangeable_.begin(); entry != unchangeable_.end();) {
+    if (::IsWindow(entry->first) && TitleOf(entry->first) == entry->second)
+      ++entry;
+    else
+      entry = unchangeable_.erase(entry);
+  }
+}
+
+bool TitlePoll::PollPopupTitles(AppRegistryValues& values, CCounterDlg* counter, bool playSound) {
+  struct Search {
+    TitlePoll* poll;
+    AppRegistryValues* values;
+    CCounterDlg* counter;
+    bool playSound;
+    bool counted = false;
+  } search{this, &values, counter, playSound};
+  ForgetWindowsGone();
+  ::EnumWindows(
+      [](HWND window, LPARAM context) -> BOOL {
+        auto* search = reinterpret_cast<Search*>(context);
+        search->counted = search->poll->CountIfMarked(window, *search->values, search->counter,
+                                                      search->playSound);
+        return search->counted ? FALSE : TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.counted;
+}
+
+bool TitlePoll::Tick(AppRegistryValues& values, CCounterDlg* counter, bool playSound, DWORD now) {
+  if (scanEverything_ || now - lastFullScan_ >= kFullScanMilliseconds) {
+    lastFullScan_ = now;
+    scanEverything_ = PollPopupTitles(values, counter, playSound);
+    return scanEverything_;
+  }
+  HWND foreground = ::GetForegroundWindow();
+  if (foreground == nullptr || !CountIfMarked(foreground, values, counter, playSound)) return false;
+  scanEverything_ = true;
   return true;
 }
 

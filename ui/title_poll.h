@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string>
 
 #include "app/app_registry.h"
@@ -19,9 +20,32 @@ std::string NextCount(const std::string& count);
 // The title without the first occurrence of the marker.
 std::string TitleWithoutMarker(const std::string& title, const std::string& marker);
 
-// Looks at the top-level windows for the first title with the marker and
-// counts it: one pop-up per call. True when one was counted. Plays the alert
-// sound when `playSound`, then shows `counter` (if any).
-bool PollPopupTitles(AppRegistryValues& values, CCounterDlg* counter, bool playSound);
+class TitlePoll {
+ public:
+  // Every top-level window is looked at this often; the window the user
+  // works in (where a page's pop-up is stopped) on every tick.
+  static constexpr DWORD kFullScanMilliseconds = 500;
+
+  // One tick of the poll timer at `now` (milliseconds): true when a pop-up
+  // was counted. After a catch every window is looked at on the next tick,
+  // so several marked windows are counted on consecutive ticks.
+  bool Tick(AppRegistryValues& values, CCounterDlg* counter, bool playSound, DWORD now);
+
+  // Looks at every top-level window for the first marked title and counts
+  // it: one pop-up per call. Plays the alert sound when `playSound`, then
+  // shows `counter` (if any).
+  bool PollPopupTitles(AppRegistryValues& values, CCounterDlg* counter, bool playSound);
+
+ private:
+  bool CountIfMarked(HWND window, AppRegistryValues& values, CCounterDlg* counter, bool playSound);
+  bool Counted(HWND window, const std::string& title) const;
+  void ForgetWindowsGone();
+
+  // Counted windows whose title could not be changed (a hung or stubborn
+  // window), with that title: counted once, not again on every tick.
+  std::map<HWND, std::string> unchangeable_;
+  DWORD lastFullScan_ = 0;
+  bool scanEverything_ = true;
+};
 
 }  // namespace hush

@@ -25,7 +25,7 @@ hush_require_packages() {
 # What building and testing the programs needs.
 HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64)
-HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr)
+HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
 
 # The browser tests' puppeteer-core, from npm.
 hush_require_browser_tools() {

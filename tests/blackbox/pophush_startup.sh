@@ -72,7 +72,7 @@ robot gone "About Hushwall" 10 || fail "the About box stays"
 ok "the window menu opens the About box with the version texts"
 # A system command posted to the main window saves first: with "Startup"=2
 # the Run entry starts the installed program.
-[ "$(run_value)" = 'C:\Hushwall\PopHush.exe' ] || fail "Run value after a save: $(run_value)"
+[ "$(run_value)" = '"C:\Hushwall\PopHush.exe"' ] || fail "Run value after a save: $(run_value)"
 ok "after a save with Startup=2 the Run value is the installed program's path"
 
 robot post Hushwall 273 32775 || fail "cannot send Exit"  # WM_COMMAND from the tray menu

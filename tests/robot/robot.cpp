@@ -1,43 +1,70 @@
 // A small robot for black-box tests: finds top-level windows by title (or by
 // class, written "class:NAME"), reads their controls, presses buttons and
-// posts messages, each with a time limit, so a test can drive the real
-// program as a user would.
+// keys and posts messages, each with a time limit, so a test can drive the
+// real program as a user would. A TITLE "child:ID" names the top-level
+// window that holds a control of that id (windows without a title).
 //
 //   robot wait TITLE [SECONDS]         a window with this title exists
 //   robot gone TITLE [SECONDS]         no window with this title exists
 //   robot texts TITLE [SECONDS]        prints the texts of its controls
 //   robot click TITLE BUTTON [SECONDS] presses the button labelled BUTTON
 //   robot check TITLE BOX [SECONDS]    ticks the check box labelled BOX
-//   robot post TITLE MESSAGE [WPARAM]  posts MESSAGE (numbers; within 10 s)
+//   robot post TITLE MESSAGE [WPARAM [LPARAM]]
+//                                      posts MESSAGE (a number, or the name
+//                                      of a registered message; within 10 s)
 //   robot show TITLE SECONDS           shows a window with this title for
 //                                      SECONDS, then prints its title
+//   robot hang TITLE SECONDS           the same, answering no message
+//   robot state TITLE ID               prints "checked enabled visible" (0/1)
+//                                      and the text of control ID
+//   robot toggle TITLE ID              clicks control ID (a box changes)
+//   robot key TITLE KEY                presses virtual key KEY (a number)
+//                                      where the window's thread has focus
+//   robot tab TITLE INDEX              brings property-sheet tab INDEX up
+//   robot answering TITLE SECONDS      the window answers within SECONDS
+//   robot broadcast MESSAGE            sends a registered message to every
+//                                      top-level window, as the shell does
+//   robot tray count                   prints how many tray icons there are
+//   robot tray remove TITLE            removes the tray icon of that window
 // Exit status 0 on success, 1 when the time ran out, 2 on bad arguments.
 #include <windows.h>
 
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace {
 
-// Every top-level window with this title (or class), hidden ones too: a
-// message box may share its caption with the program's main window.
+// Every top-level window with this title (or class, or a control of this
+// id: "child:ID"), hidden ones too: a message box may share its caption
+// with the program's main window.
 std::vector<HWND> WindowsTitled(const std::string& title) {
   struct Search {
     std::string className, title;
+    int childId = 0;
     std::vector<HWND> found;
   } search;
-  const std::string classPrefix = "class:";
+  const std::string classPrefix = "class:", childPrefix = "child:";
   if (title.rfind(classPrefix, 0) == 0)
     search.className = title.substr(classPrefix.size());
+  else if (title.rfind(childPrefix, 0) == 0)
+    search.childId = std::atoi(title.substr(childPrefix.size()).c_str());
   else
     search.title = title;
   ::EnumWindows(
       [](HWND window, LPARAM context) -> BOOL {
         auto* search = reinterpret_cast<Search*>(context);
         char text[1024] = {};
-        if (search->className.empty()) {
+        if (search->childId != 0) {
+          if (::GetDlgItem(window, search->childId) != nullptr) search->found.push_back(window);
+        } else if (search->className.empty()) {
           ::GetWindowTextA(window, text, sizeof text);
           if (search->title == text) search->found.push_back(window);
         } else {
@@ -47,6 +74,9 @@ std::vector<HWND> WindowsTitled(const std::string& title) {
         return TRUE;
       },
       reinterpret_cast<LPARAM>(&search));
+  // A window under a modal box is disabled: the box comes first.
+  std::stable_partition(search.found.begin(), search.found.end(),
+                        [](HWND window) { return ::IsWindowEnabled(window) != FALSE; });
   return search.found;
 }
 
@@ -92,65 +122,197 @@ bool SameLabel(std::string label, const std::string& wanted) {
 }
 
 int Usage() {
-  std::fprintf(stderr, "usage: robot wait|gone|texts|click|check|post TITLE [...]\n");
+  std::fprintf(stderr,
+               "usage: robot wait|gone|texts|click|check|post|show|hang|state|toggle|key|tab|"
+               "answering TITLE [...] | broadcast MESSAGE | tray count | tray remove TITLE\n");
   return 2;
+}
+
+// A message number, or the name of a registered message.
+UINT MessageNumber(const std::string& text) {
+  char* end = nullptr;
+  const unsigned long number = std::strtoul(text.c_str(), &end, 10);
+  if (end != text.c_str() && *end == '\0') return static_cast<UINT>(number);
+  return ::RegisterWindowMessageA(text.c_str());
+}
+
+// A control anywhere below the window (pages of a sheet included).
+HWND ControlById(const std::string& title, int id) {
+  HWND control = nullptr;
+  Within(10, [&] {
+    for (HWND found : WindowsTitled(title))
+      for (HWND child : Children(found))
+        if (::GetDlgCtrlID(child) == id) control = child;
+    return control != nullptr;
+  });
+  return control;
+}
+
+// Shows a window with `title` for `seconds`; `answering` pumps its messages.
+int ShowWindowFor(const std::string& title, double seconds, bool answering) {
+  HWND window = ::CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                  0, 200, 100, nullptr, nullptr, nullptr, nullptr);
+  if (window == nullptr) return 1;
+  if (answering) {
+    // Answers messages meanwhile: other programs read and set its title.
+    Within(seconds, [] {
+      MSG message;
+      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
+      return false;
+    });
+  } else {
+    ::Sleep(static_cast<DWORD>(seconds * 1000));
+  }
+  std::printf("%s\n", TextOf(window).c_str());
+  ::DestroyWindow(window);
+  return 0;
+}
+
+// Wine shows tray icons as windows of its own tray window.
+int TrayIconCount() {
+  int count = 0;
+  HWND tray = ::FindWindowA("__winex11_standalone_tray", nullptr);
+  if (tray == nullptr) tray = ::FindWindowA("Shell_TrayWnd", nullptr);
+  for (HWND child : Children(tray)) {
+    char name[64] = {};
+    ::GetClassNameA(child, name, sizeof name);
+    if (std::string(name) == "__winex11_tray_icon" && ::IsWindowVisible(child)) ++count;
+  }
+  return count;
+}
+
+using Arguments = std::vector<std::string>;
+using Command = std::function<int(const Arguments&)>;
+
+double SecondsAt(const Arguments& args, size_t index) {
+  return args.size() > index ? std::atof(args[index].c_str()) : 10.0;
+}
+
+std::map<std::string, std::pair<size_t, Command>> Commands() {
+  std::map<std::string, std::pair<size_t, Command>> commands;
+  commands["wait"] = {
+      1, [](const Arguments& a) {
+        return Within(SecondsAt(a, 1), [&] { return FindByTitle(a[0]) != nullptr; }) ? 0 : 1;
+      }};
+  commands["gone"] = {
+      1, [](const Arguments& a) {
+        return Within(SecondsAt(a, 1), [&] { return FindByTitle(a[0]) == nullptr; }) ? 0 : 1;
+      }};
+  commands["texts"] = {
+      1, [](const Arguments& a) {
+        std::vector<HWND> windows;
+        if (!Within(SecondsAt(a, 1), [&] { return !(windows = WindowsTitled(a[0])).empty(); }))
+          return 1;
+        for (HWND found : windows)
+          for (HWND child : Children(found)) std::printf("%s\n", TextOf(child).c_str());
+        return 0;
+      }};
+  auto press = [](bool tick) {
+    return [tick](const Arguments& a) {
+      HWND window = nullptr, button = nullptr;
+      if (!Within(SecondsAt(a, 2), [&] {
+            for (HWND found : WindowsTitled(a[0]))
+              for (HWND child : Children(found))
+                if (button == nullptr && SameLabel(TextOf(child), a[1])) {
+                  window = ::GetParent(child);
+                  button = child;
+                }
+            return button != nullptr;
+          }))
+        return 1;
+      if (tick) ::SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
+      ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+      return 0;
+    };
+  };
+  commands["click"] = {2, press(false)};
+  commands["check"] = {2, press(true)};
+  commands["show"] = {
+      2, [](const Arguments& a) { return ShowWindowFor(a[0], SecondsAt(a, 1), true); }};
+  commands["hang"] = {
+      2, [](const Arguments& a) { return ShowWindowFor(a[0], SecondsAt(a, 1), false); }};
+  commands["post"] = {
+      2, [](const Arguments& a) {
+        HWND window = nullptr;
+        if (!Within(10, [&] { return (window = FindByTitle(a[0])) != nullptr; })) return 1;
+        const WPARAM wParam = a.size() > 2 ? std::strtoull(a[2].c_str(), nullptr, 10) : 0;
+        const LPARAM lParam = a.size() > 3 ? std::strtoll(a[3].c_str(), nullptr, 10) : 0;
+        return ::PostMessageA(window, MessageNumber(a[1]), wParam, lParam) ? 0 : 1;
+      }};
+  commands["state"] = {2, [](const Arguments& a) {
+                         HWND control = ControlById(a[0], std::atoi(a[1].c_str()));
+                         if (control == nullptr) return 1;
+                         std::printf(
+                             "%d %d %d %s\n",
+                             ::SendMessageA(control, BM_GETCHECK, 0, 0) == BST_CHECKED ? 1 : 0,
+                             ::IsWindowEnabled(control) ? 1 : 0, ::IsWindowVisible(control) ? 1 : 0,
+                             TextOf(control).c_str());
+                         return 0;
+                       }};
+  commands["toggle"] = {2, [](const Arguments& a) {
+                          HWND control = ControlById(a[0], std::atoi(a[1].c_str()));
+                          return control != nullptr && ::PostMessageA(control, BM_CLICK, 0, 0) ? 0
+                                                                                               : 1;
+                        }};
+  commands["key"] = {2, [](const Arguments& a) {
+                       HWND window = FindByTitle(a[0]);
+                       if (window == nullptr) return 1;
+                       GUITHREADINFO info{};
+                       info.cbSize = sizeof info;
+                       ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info);
+                       HWND target = info.hwndFocus != nullptr ? info.hwndFocus : window;
+                       const WPARAM key = std::strtoul(a[1].c_str(), nullptr, 10);
+                       ::PostMessageA(target, WM_KEYDOWN, key, 1);
+                       ::PostMessageA(target, WM_KEYUP, key, 0xC0000001);
+                       return 0;
+                     }};
+  commands["tab"] = {2, [](const Arguments& a) {
+                       HWND window = FindByTitle(a[0]);
+                       return window != nullptr && ::PostMessageA(window, PSM_SETCURSEL,
+                                                                  std::atoi(a[1].c_str()), 0)
+                                  ? 0
+                                  : 1;
+                     }};
+  commands["answering"] = {2, [](const Arguments& a) {
+                             HWND window = FindByTitle(a[0]);
+                             DWORD_PTR result = 0;
+                             const UINT limit = static_cast<UINT>(SecondsAt(a, 1) * 1000);
+                             return window != nullptr &&
+                                            ::SendMessageTimeoutA(window, WM_NULL, 0, 0,
+                                                                  SMTO_ABORTIFHUNG, limit, &result)
+                                        ? 0
+                                        : 1;
+                           }};
+  commands["broadcast"] = {1, [](const Arguments& a) {
+                             DWORD_PTR result = 0;
+                             ::SendMessageTimeoutA(HWND_BROADCAST, MessageNumber(a[0]), 0, 0,
+                                                   SMTO_ABORTIFHUNG, 5000, &result);
+                             return 0;
+                           }};
+  commands["tray"] = {1, [](const Arguments& a) {
+                        if (a[0] == "count") {
+                          std::printf("%d\n", TrayIconCount());
+                          return 0;
+                        }
+                        HWND window = a.size() > 1 ? FindByTitle(a[1]) : nullptr;
+                        if (a[0] != "remove" || window == nullptr) return Usage();
+                        NOTIFYICONDATAA icon{};
+                        icon.cbSize = sizeof icon;
+                        icon.hWnd = window;
+                        icon.uID = 1;
+                        return ::Shell_NotifyIconA(NIM_DELETE, &icon) ? 0 : 1;
+                      }};
+  return commands;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc < 3) return Usage();
-  const std::string command = argv[1], title = argv[2];
-  auto secondsAt = [&](int index) { return argc > index ? std::atof(argv[index]) : 10.0; };
-  HWND window = nullptr;
-  if (command == "wait")
-    return Within(secondsAt(3), [&] { return FindByTitle(title) != nullptr; }) ? 0 : 1;
-  if (command == "gone")
-    return Within(secondsAt(3), [&] { return FindByTitle(title) == nullptr; }) ? 0 : 1;
-  if (command == "texts") {
-    std::vector<HWND> windows;
-    if (!Within(secondsAt(3), [&] { return !(windows = WindowsTitled(title)).empty(); })) return 1;
-    for (HWND found : windows)
-      for (HWND child : Children(found)) std::printf("%s\n", TextOf(child).c_str());
-    return 0;
-  }
-  if ((command == "click" || command == "check") && argc >= 4) {
-    const std::string label = argv[3];
-    HWND button = nullptr;
-    if (!Within(secondsAt(4), [&] {
-          for (HWND found : WindowsTitled(title))
-            for (HWND child : Children(found))
-              if (SameLabel(TextOf(child), label)) {
-                window = found;
-                button = child;
-              }
-          return button != nullptr;
-        }))
-      return 1;
-    if (command == "check") ::SendMessageA(button, BM_SETCHECK, BST_CHECKED, 0);
-    ::PostMessageA(window, WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(button), BN_CLICKED),
-                   reinterpret_cast<LPARAM>(button));
-    return 0;
-  }
-  if (command == "show" && argc >= 4) {
-    window = ::CreateWindowExA(0, "STATIC", title.c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                               200, 100, nullptr, nullptr, nullptr, nullptr);
-    if (window == nullptr) return 1;
-    // Answers messages meanwhile: other programs read and set its title.
-    Within(secondsAt(3), [] {
-      MSG message;
-      while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&message);
-      return false;
-    });
-    std::printf("%s\n", TextOf(window).c_str());
-    ::DestroyWindow(window);
-    return 0;
-  }
-  if (command == "post" && argc >= 4) {
-    if (!Within(10, [&] { return (window = FindByTitle(title)) != nullptr; })) return 1;
-    const auto message = static_cast<UINT>(std::strtoul(argv[3], nullptr, 10));
-    const WPARAM wParam = argc >= 5 ? std::strtoull(argv[4], nullptr, 10) : 0;
-    return ::PostMessageA(window, message, wParam, 0) ? 0 : 1;
-  }
-  return Usage();
+  if (argc < 2) return Usage();
+  const auto commands = Commands();
+  const auto command = commands.find(argv[1]);
+  const Arguments args(argv + 2, argv + argc);
+  if (command == commands.end() || args.size() < command->second.first) return Usage();
+  return command->second.second(args);
 }

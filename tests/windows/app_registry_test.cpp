@@ -80,7 +80,8 @@ TEST_F(AppRegistryTest, SaveWritesTheRunEntryForStartWithWindowsOnly) {
   values.closeToTray = 1;
   values.language = "French";  // not changed by the user: not written
   SaveRegistrySettings(values, 2);
-  EXPECT_EQ(Text(kRunKey, kRunValue), "C:\\Program Files\\Hushwall\\PopHush.exe");
+  // Quoted: "C:\Program" cannot be started in its place.
+  EXPECT_EQ(Text(kRunKey, kRunValue), "\"C:\\Program Files\\Hushwall\\PopHush.exe\"");
   EXPECT_EQ(Text(kProgramKey, "Blocked Popups"), "18");
   EXPECT_EQ(Text(kProgramKey, "Wizard Message"), "N");
   EXPECT_EQ(Text(kProgramKey, "Language"), "English");
@@ -96,6 +97,13 @@ TEST_F(AppRegistryTest, SaveWritesTheRunEntryForStartWithWindowsOnly) {
   EXPECT_EQ(Text(kRunKey, kRunValue), "");  // kept, with empty data
   EXPECT_EQ(Text(kProgramKey, "Language"), "French");
   EXPECT_EQ(Text(kProgramKey, "Installation Date"), "12/08/2026");
+
+  // After a catch only the count is written.
+  values.blockedPopups = "19";
+  values.wizardMessage = "A";
+  SaveBlockedPopups(values);
+  EXPECT_EQ(Text(kProgramKey, "Blocked Popups"), "19");
+  EXPECT_EQ(Text(kProgramKey, "Wizard Message"), "N");
 }
 
 }  // namespace

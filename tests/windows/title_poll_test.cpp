@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "proxy/blocker_script.h"
@@ -48,7 +49,8 @@ TEST(PopupTitlePoll, CountsOneMarkedWindowPerTickAndTakesItsMarkAway) {
   AppRegistryValues values;
   values.blockedPopups = "5";
   std::vector<std::string> counts;
-  while (PollPopupTitles(values, nullptr, false)) counts.push_back(values.blockedPopups);
+  TitlePoll poll;
+  while (poll.PollPopupTitles(values, nullptr, false)) counts.push_back(values.blockedPopups);
   EXPECT_EQ(counts, (std::vector<std::string>{"6", "7", "8"}));  // the shop had two pop-ups
   EXPECT_EQ(first.title(), "News");
   EXPECT_EQ(second.title(), "Shop");
@@ -61,9 +63,10 @@ TEST(PopupTitlePoll, OnlyTheMarkerLeavesTheTitle) {
   BrowserWindow quoting("Re: " + kMarker + "?"), longTitle(kMarker + std::string(400, 'x'));
   AppRegistryValues values;
   values.blockedPopups = "0";
-  EXPECT_TRUE(PollPopupTitles(values, nullptr, false));
-  EXPECT_TRUE(PollPopupTitles(values, nullptr, false));
-  EXPECT_FALSE(PollPopupTitles(values, nullptr, false));
+  TitlePoll poll;
+  EXPECT_TRUE(poll.PollPopupTitles(values, nullptr, false));
+  EXPECT_TRUE(poll.PollPopupTitles(values, nullptr, false));
+  EXPECT_FALSE(poll.PollPopupTitles(values, nullptr, false));
   EXPECT_EQ(quoting.title(), "Re: ?");
   EXPECT_EQ(longTitle.title(), std::string(400, 'x'));
 }
@@ -76,9 +79,48 @@ TEST(PopupTitlePoll, ACaughtPopupShowsTheCounterWithTheNewCount) {
   CCounterDlg counter(values, skins);
   ASSERT_TRUE(counter.Create());
   BrowserWindow popup(kMarker + "Offers");
-  EXPECT_TRUE(PollPopupTitles(values, &counter, true));  // a missing sound file is no error
+  TitlePoll poll;
+  EXPECT_TRUE(poll.PollPopupTitles(values, &counter, true));  // a missing sound file is no error
   EXPECT_TRUE(::IsWindowVisible(counter.hwnd()));
   EXPECT_EQ(counter.ItemText(1013), "10");
+  // Another catch while it is on screen shows the new number.
+  BrowserWindow another(kMarker + "More");
+  EXPECT_TRUE(poll.PollPopupTitles(values, &counter, false));
+  EXPECT_EQ(counter.ItemText(1013), "11");
+  // Closing it only hides it: it shows again on the next catch.
+  ::SendMessageA(counter.hwnd(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(::IsWindow(counter.hwnd()));
+  EXPECT_FALSE(::IsWindowVisible(counter.hwnd()));
+  counter.ShowCounter();
+  EXPECT_TRUE(::IsWindowVisible(counter.hwnd()));
+}
+
+// A browser window that no longer answers: the poll does not wait for it,
+// and counts its pop-up once, not on every tick.
+TEST(PopupTitlePoll, AHungWindowIsCountedOnceAndHoldsNothingUp) {
+  HWND window = nullptr;
+  HANDLE created = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  HANDLE release = ::CreateEventA(nullptr, TRUE, FALSE, nullptr);
+  std::thread browser([&] {
+    window = ::CreateWindowExA(0, "STATIC", (kMarker + "Stuck").c_str(), WS_POPUP, 0, 0, 10, 10,
+                               nullptr, nullptr, nullptr, nullptr);
+    ::SetEvent(created);
+    ::WaitForSingleObject(release, 20000);  // hung: no messages answered
+    ::DestroyWindow(window);
+  });
+  ::WaitForSingleObject(created, 5000);
+  AppRegistryValues values;
+  values.blockedPopups = "0";
+  TitlePoll poll;
+  const DWORD start = ::GetTickCount();
+  EXPECT_TRUE(poll.PollPopupTitles(values, nullptr, false));
+  for (int tick = 0; tick < 5; ++tick) EXPECT_FALSE(poll.PollPopupTitles(values, nullptr, false));
+  EXPECT_LT(::GetTickCount() - start, 3000u);
+  EXPECT_EQ(values.blockedPopups, "1");
+  ::SetEvent(release);
+  browser.join();
+  ::CloseHandle(created);
+  ::CloseHandle(release);
 }
 
 }  // namespace

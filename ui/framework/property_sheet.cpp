@@ -12,10 +12,14 @@ thread_local PropertySheet* starting = nullptr;
 
 INT_PTR PropertySheet::DoModal(HWND parent) {
   std::vector<PROPSHEETPAGEA> pages;
-  for (PropertyPage* page : pages_) pages.push_back(page->Describe());
+  for (PropertyPage* page : pages_) {
+    pages.push_back(page->Describe());
+    if (helpButton_) pages.back().dwFlags |= PSP_HASHELP;
+  }
   PROPSHEETHEADERA header = {};
   header.dwSize = sizeof header;
-  header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | (wizard_ ? PSH_WIZARD : 0);
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | (wizard_ ? PSH_WIZARD : 0) |
+                   (helpButton_ ? PSH_HASHELP : 0);
   header.hwndParent = parent;
   header.hInstance = ::GetModuleHandleA(nullptr);
   header.pszCaption = caption_.c_str();

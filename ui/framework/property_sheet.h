@@ -24,6 +24,8 @@ class PropertySheet {
   PropertySheet& operator=(const PropertySheet&) = delete;
 
   void AddPage(PropertyPage& page) { pages_.push_back(&page); }
+  // A Help button beside OK, Cancel and Apply (it sends IDHELP).
+  void ShowHelpButton() { helpButton_ = true; }
   // Runs the sheet modally; the system's result (-1 on failure).
   INT_PTR DoModal(HWND parent = nullptr);
   HWND hwnd() const { return window_; }
@@ -43,6 +45,7 @@ class PropertySheet {
   static LRESULT CALLBACK SheetProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   std::string caption_;
   bool wizard_;
+  bool helpButton_ = false;
   std::vector<PropertyPage*> pages_;
   HWND window_ = nullptr;
   WNDPROC systemProcedure_ = nullptr;

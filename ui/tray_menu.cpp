@@ -1,0 +1,59 @@
+#include "ui/tray_menu.h"
+
+#include <string>
+
+#include "app/language.h"
+#include "app/resource_ids.h"
+
+namespace hush {
+namespace {
+
+// Replaces only the text: the default item stays bold, checks stay.
+void SetItemText(HMENU menu, UINT id, const std::string& text) {
+  MENUITEMINFOA item{};
+  item.cbSize = sizeof item;
+  item.fMask = MIIM_STRING;
+  item.dwTypeData = const_cast<char*>(text.c_str());
+  ::SetMenuItemInfoA(menu, id, FALSE, &item);
+}
+
+}  // namespace
+
+bool TrayMenu::Load() {
+  menu_.reset(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_TRAY_MENU)));
+  items_ = menu_ ? ::GetSubMenu(menu_.get(), 0) : nullptr;
+  if (items_ != nullptr) ::SetMenuDefaultItem(items_, 0, TRUE);
+  return items_ != nullptr;
+}
+
+void TrayMenu::Localize(const TrayMenuState& state) {
+  if (items_ == nullptr) return;
+  const std::pair<UINT, int> texts[] = {
+      {ID_TRAY_SHOW, state.windowVisible ? 7002 : 7001},
+      {ID_TRAY_ENABLE, state.catching ? 7004 : 7003},
+      {ID_TRAY_COUNTER_WINDOW, 7007},
+      {ID_TRAY_EXIT, 7008},
+      {ID_TRAY_CLEAR_COUNTER, 7009},
+      {ID_TRAY_BLOCK_ADS, 7010},
+      {ID_HELP_COMMAND, 10004},
+  };
+  for (const auto& [id, message] : texts) SetItemText(items_, id, GetMessageText(message));
+  SetBannerBlockCheck(state.bannerBlock);
+}
+
+void TrayMenu::SetBannerBlockCheck(bool on) {
+  if (items_ != nullptr)
+    ::CheckMenuItem(items_, ID_TRAY_BLOCK_ADS, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+}
+
+void TrayMenu::Track(HWND owner) {
+  if (items_ == nullptr) return;
+  POINT cursor{};
+  ::GetCursorPos(&cursor);
+  // Without the foreground the menu would not close on a click elsewhere.
+  ::SetForegroundWindow(owner);
+  ::TrackPopupMenu(items_, TPM_LEFTALIGN | TPM_LEFTBUTTON, cursor.x, cursor.y, 0, owner, nullptr);
+  ::PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+}  // namespace hush
