@@ -190,7 +190,7 @@ void CMainPage::OnInitialized() {
   ExtendWindowMenu();
   ui::SetWindowIcons(hwnd(), IDI_HUSHWALL);
   trayMenu_.Load();
-  ::SetTimer(hwnd(), kTitlePollTimer, 1, nullptr);
+  ::SetTimer(hwnd(), kTitlePollTimer, kTitlePollMilliseconds, nullptr);
   CreateCounterWindow();
   savedLanguage_ = app.values().language;
   tipEnabled_ = GetMessageText(5001);

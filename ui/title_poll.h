@@ -24,7 +24,7 @@ class TitlePoll {
  public:
   // Every top-level window is looked at this often; the window the user
   // works in (where a page's pop-up is stopped) on every tick.
-  static constexpr DWORD kFullScanMilliseconds = 500;
+  static constexpr DWORD kFullScanMilliseconds = 1000;
 
   // One tick of the poll timer at `now` (milliseconds): true when a pop-up
   // was counted. After a catch every window is looked at on the next tick,

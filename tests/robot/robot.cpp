@@ -22,6 +22,7 @@
 //                                      where the window's thread has focus
 //   robot tab TITLE INDEX              brings property-sheet tab INDEX up
 //   robot answering TITLE SECONDS      the window answers within SECONDS
+//   robot move TITLE X Y               moves the window (for pictures)
 //   robot broadcast MESSAGE            sends a registered message to every
 //                                      top-level window, as the shell does
 //   robot tray count                   prints how many tray icons there are
@@ -284,6 +285,15 @@ std::map<std::string, std::pair<size_t, Command>> Commands() {
                                         ? 0
                                         : 1;
                            }};
+  commands["move"] = {3, [](const Arguments& a) {
+                        HWND window = FindByTitle(a[0]);
+                        return window != nullptr &&
+                                       ::SetWindowPos(window, nullptr, std::atoi(a[1].c_str()),
+                                                      std::atoi(a[2].c_str()), 0, 0,
+                                                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE)
+                                   ? 0
+                                   : 1;
+                      }};
   commands["broadcast"] = {1, [](const Arguments& a) {
                              DWORD_PTR result = 0;
                              ::SendMessageTimeoutA(HWND_BROADCAST, MessageNumber(a[0]), 0, 0,
