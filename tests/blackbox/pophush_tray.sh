@@ -4,7 +4,8 @@
 # after a shell restart, enabling catching with no browser configured,
 # closing the main window and the counter, a hung marked window, an exit
 # asked for while a dialog is open, Clear counter then Exit, Esc with
-# "Close To Tray" = 0, and saving when Windows ends the session.
+# "Close To Tray" = 0, the kept count at start, Help without its file, and
+# saving when Windows ends the session.
 # Usage: pophush_tray.sh BUILD-DIR PREFIX (a prefix of its own: it is made
 # with the X11 driver and removed afterwards)
 . "$(dirname "$0")/lib.sh"
@@ -118,8 +119,18 @@ robot click Hushwall Yes
 ended "Esc then Yes did not end the program"
 ok "Esc with Close To Tray = 0 asks and ends the program on Yes"
 
+# A count kept from earlier runs shows at start; Help without its file says so.
 reg_set "Blocked Popups" 7
 start
+until_true 5 test "$(robot state child:1013 1013 | tr -d '\r')" = "0 1 1 7" ||
+  fail "the counter does not show the kept count: $(robot state child:1013 1013)"
+robot post Hushwall 273 9
+robot wait Error 10 || fail "no message for the missing help file"
+[[ "$(robot texts Error | tr -d '\r')" == *"Cannot locate HTML Help file HushHlp.chm"* ]] ||
+  fail "unexpected help message: $(robot texts Error)"
+robot click Error OK
+robot gone Error 10 || fail "the help message stays"
+ok "the count kept from earlier runs shows at start; Help without its file says so"
 robot post Hushwall 273 32778
 robot post Hushwall 17  # WM_QUERYENDSESSION
 until_true 5 test "$(reg_get 'Blocked Popups')" = 0 || fail "the session's end did not save"
