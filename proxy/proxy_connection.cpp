@@ -121,7 +121,9 @@ void ProxyConnection::RelayLoop() {
   if (!useDefaultBufferSizes_) ApplyBufferSizes(browserSocket_);
   platform::SetIntOption(browserSocket_, platform::SocketOption::NoDelay, 1);
   ResetResponse();
-  while (ListenSocket.load(std::memory_order_relaxed) != kNoSocket) {
+  // The stop signal is looked at after each wait: a connection accepted
+  // just before the stop waits for its browser like every other one.
+  do {
     bool browserReady = false, serverReady = false;
     const Socket polledServer = serverSocket_;
     if (platform::WaitReadable(browserSocket_, polledServer, SelectTimeoutMs(), browserReady,
@@ -143,7 +145,7 @@ void ProxyConnection::RelayLoop() {
       if (!toBrowser_.empty()) OnServerData();
       if (!serverOpen) break;
     }
-  }
+  } while (ListenSocket.load(std::memory_order_relaxed) != kNoSocket);
   Close();
 }
 
