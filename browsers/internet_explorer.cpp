@@ -202,6 +202,7 @@ void SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& co
     }
   }
   NotifySettingsChanged();
+  state.internetExplorerUsesProxy = IsInternetExplorerConfigured();
 }
 
 void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
@@ -216,6 +217,8 @@ void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connec
     }
   }
   NotifySettingsChanged();
+  // What the callers decide by (catching on or off) must see the change.
+  state.internetExplorerUsesProxy = IsInternetExplorerConfigured();
 }
 
 }  // namespace hush::browsers

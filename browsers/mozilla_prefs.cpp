@@ -1,5 +1,7 @@
 #include "browsers/mozilla_prefs.h"
 
+#include <vector>
+
 #include "browsers/text_lines.h"
 
 namespace hush::browsers {
@@ -70,8 +72,8 @@ std::string WithProxyPrefLines(std::string_view userJs, const WantedPrefLines& w
     const int pref = ProxyPrefOfLine(lines[index].text);
     if (pref < 0) {
       ++index;
-    } else if (!placed[pref]) {
-      lines[index].text = wanted[pref];
+    } else if (!placed[pref] && wanted[pref]) {
+      lines[index].text = *wanted[pref];
       placed[pref] = true;
       ++index;
     } else {
@@ -79,13 +81,12 @@ std::string WithProxyPrefLines(std::string_view userJs, const WantedPrefLines& w
       lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
     }
   }
-  int missing = 0;
-  for (bool done : placed) missing += done ? 0 : 1;
+  std::vector<std::string> missing;
+  for (int pref = 0; pref < kProxyPrefCount; ++pref)
+    if (!placed[pref] && wanted[pref]) missing.push_back(*wanted[pref]);
   const std::string end = file.LineEnd();
-  for (int pref = 0; pref < kProxyPrefCount; ++pref) {
-    if (placed[pref]) continue;
-    file.Append(wanted[pref], --missing > 0 ? end : "");
-  }
+  for (std::size_t index = 0; index < missing.size(); ++index)
+    file.Append(missing[index], index + 1 < missing.size() ? end : "");
   return file.Bytes();
 }
 
@@ -105,13 +106,30 @@ std::string WithRestoredPrefLine(std::string_view prefsJs, const std::string& li
   const int pref = ProxyPrefOfLine(line);
   TextLines file = TextLines::Parse(prefsJs);
   auto& lines = file.lines();
+  bool placed = false;
   for (std::size_t index = 0; index < lines.size();) {
-    if (pref >= 0 && ProxyPrefOfLine(lines[index].text) == pref)
+    if (pref < 0 || ProxyPrefOfLine(lines[index].text) != pref) {
+      ++index;
+    } else if (!placed) {
+      lines[index++].text = line;
+      placed = true;
+    } else {
+      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+    }
+  }
+  if (!placed) file.Append(line, file.LineEnd());
+  return file.Bytes();
+}
+
+std::string WithoutProxyValueLines(std::string_view prefsJs, int pref) {
+  TextLines file = TextLines::Parse(prefsJs);
+  auto& lines = file.lines();
+  for (std::size_t index = 0; index < lines.size();) {
+    if (lines[index].text.find(kProxyMatches[pref]) != std::string::npos)
       lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
     else
       ++index;
   }
-  file.Append(line, file.LineEnd());
   return file.Bytes();
 }
 

@@ -16,7 +16,8 @@ enum ProxyPref { kProxyHttpHost, kProxyHttpPort, kProxyType, kProxyPrefCount };
 
 // One full line per preference; none where the file does not set it.
 using ProxyPrefLines = std::array<std::optional<std::string>, kProxyPrefCount>;
-using WantedPrefLines = std::array<std::string, kProxyPrefCount>;
+// The line each preference gets; none takes the preference's lines out.
+using WantedPrefLines = std::array<std::optional<std::string>, kProxyPrefCount>;
 
 // The lines that point a profile at host:port, and those that take it off.
 WantedPrefLines SetPrefLines(const std::string& host, const std::string& port);
@@ -29,16 +30,22 @@ int ProxyPrefOfLine(std::string_view line);
 ProxyPrefLines FindProxyPrefLines(std::string_view fileText);
 
 // "user.js" with the first line of each preference replaced by the wanted
-// line, later ones for it dropped and missing ones appended; every other
-// line is kept as it was. The last appended line gets no line end.
+// line, later ones for it dropped and missing ones appended (or, for a
+// preference wanted without a line, every line of it taken out); every
+// other line is kept as it was. The last appended line gets no line end.
 std::string WithProxyPrefLines(std::string_view userJs, const WantedPrefLines& wanted);
 
 // "prefs.js" without its first line holding `user_pref("network.proxy.http`
 // (which also matches the port line); `removed` receives that line.
 std::string WithoutFirstProxyHttpLine(std::string_view prefsJs, std::string* removed);
 
-// "prefs.js" with `line` back in place of whatever now sets its preference.
+// "prefs.js" with `line` back in place of whatever now sets its preference
+// (the first such line; later ones go), or appended where nothing does.
 std::string WithRestoredPrefLine(std::string_view prefsJs, const std::string& line);
+
+// "prefs.js" without the lines that give preference `pref` the proxy's
+// value (the browser copies "user.js" lines into "prefs.js").
+std::string WithoutProxyValueLines(std::string_view prefsJs, int pref);
 
 // Whether the profile uses the proxy host "Hushwall" on port 8100: for each
 // preference the "user.js" line wins, else any "prefs.js" line counts.

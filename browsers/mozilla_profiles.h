@@ -76,8 +76,7 @@ void SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::str
 void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context);
 
 // After profiles were set or reset: when the browser will pick the change
-// up (messages 2239/2240 after a set, 2258/2257 otherwise).
-void ShowNetscapeOutcome(const ProfileSet& set, const ConfigurationState& state,
-                         const BrowserContext& context);
+// up (messages 2239/2240 after a set, 2258/2257 after a reset).
+void ShowNetscapeOutcome(const ProfileSet& set, WizardMode mode, const BrowserContext& context);
 
 }  // namespace hush::browsers

@@ -19,6 +19,7 @@ constexpr const char* kUserFields[kProxyPrefCount] = {"user.js http", "user.js h
 constexpr const char* kPrefsFields[kProxyPrefCount] = {"prefs.js http", "prefs.js http_port",
                                                        "prefs.js type"};
 constexpr char kRemovedField[] = "prefs.js removed";
+constexpr char kUserJsExistedField[] = "user.js existed";
 
 struct ProfileTexts {
   std::string prefs, user;
@@ -66,24 +67,39 @@ void Remember(const ProfileSet& set, const ProfileTexts& texts, const std::strin
     if (prefs[pref]) fields[kPrefsFields[pref]] = *prefs[pref];
   }
   if (!removed.empty()) fields[kRemovedField] = removed;
+  fields[kUserJsExistedField] = texts.userExisted ? "1" : "0";
   ReplacedStore(context).Remember(RecordId(set), std::move(fields));
   AdoptUpstreamProxy(ManualHttpProxy(EffectivePrefLines(texts.prefs, texts.user)));
 }
 
-// The lines a reset writes: what the profile had in effect before the set
-// (its own "user.js" line, else its "prefs.js" line), else "no proxy".
-WantedPrefLines RestoredLines(const ReplacedSettings::Fields* remembered) {
-  WantedPrefLines lines = ResetPrefLines();
-  if (remembered == nullptr) return lines;
-  for (int pref = 0; pref < kProxyPrefCount; ++pref) {
-    for (const char* field : {kUserFields[pref], kPrefsFields[pref]}) {
-      const auto found = remembered->find(field);
-      if (found == remembered->end()) continue;
+// The lines a reset leaves in "user.js": the profile's own lines there
+// before the set; a preference it did not set there goes again. Without a
+// record, the lines that switch the proxy off.
+WantedPrefLines RestoredUserLines(const ReplacedSettings::Fields* remembered) {
+  if (remembered == nullptr) return ResetPrefLines();
+  WantedPrefLines lines;
+  for (int pref = 0; pref < kProxyPrefCount; ++pref)
+    if (const auto found = remembered->find(kUserFields[pref]); found != remembered->end())
       lines[pref] = found->second;
-      break;
-    }
-  }
   return lines;
+}
+
+// "prefs.js" as the reset leaves it: the profile's own proxy lines back in
+// place of the values the browser copied in from "user.js" meanwhile, and
+// those copies gone where the profile had no line of its own.
+std::string RestoredPrefs(std::string prefs, const ReplacedSettings::Fields& remembered) {
+  for (int pref = 0; pref < kProxyPrefCount; ++pref) {
+    const auto own = remembered.find(kPrefsFields[pref]);
+    prefs = own != remembered.end() ? WithRestoredPrefLine(prefs, own->second)
+                                    : WithoutProxyValueLines(prefs, pref);
+  }
+  // The line the set took out, where it was not one of those.
+  if (auto removed = remembered.find(kRemovedField); removed != remembered.end()) {
+    const int pref = ProxyPrefOfLine(removed->second);
+    if (pref < 0 || !remembered.count(kPrefsFields[pref]))
+      prefs = WithRestoredPrefLine(prefs, removed->second);
+  }
+  return prefs;
 }
 
 }  // namespace
@@ -120,13 +136,14 @@ FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
   const ReplacedStore store(context);
   const auto remembered = store.Recall(RecordId(set));
   const ReplacedSettings::Fields* fields = remembered ? &*remembered : nullptr;
-  const std::string user = WithProxyPrefLines(texts.user, RestoredLines(fields));
-  std::string prefs = texts.prefs;
-  if (fields != nullptr)
-    if (auto removed = fields->find(kRemovedField); removed != fields->end())
-      prefs = WithRestoredPrefLine(prefs, removed->second);
+  const std::string user = WithProxyPrefLines(texts.user, RestoredUserLines(fields));
+  const std::string prefs = fields ? RestoredPrefs(texts.prefs, *fields) : texts.prefs;
   if (FileResult written = WriteTexts(set, texts, user, prefs); written != FileResult::kDone)
     return written;
+  // A "user.js" that only the set had made goes with the reset.
+  if (fields != nullptr && user.empty() && fields->count(kUserJsExistedField) &&
+      fields->at(kUserJsExistedField) == "0")
+    ::DeleteFileA(set.userJsPath.c_str());
   store.Forget(RecordId(set));
   if (context.policy.countDownNetscapeFlag && set.stillUsingProxy-- == 1)
     state.SetConfigured(ConfiguredFlag::kNetscape, false);
@@ -149,10 +166,11 @@ void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const Browse
 
 namespace hush::browsers {
 
-void ShowNetscapeOutcome(const ProfileSet& set, const ConfigurationState& state,
-                         const BrowserContext& context) {
+void ShowNetscapeOutcome(const ProfileSet& set, WizardMode mode, const BrowserContext& context) {
   if (!set.processed) return;
-  if (state.netscapeConfigured)
+  // By what was done, not by the flag: a reset that leaves another profile
+  // configured did not "set successfully".
+  if (mode == WizardMode::kSet)
     context.ShowBox(GetMessageText(2240), GetMessageText(2239), MB_OK | MB_ICONINFORMATION);
   else
     context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);

@@ -90,6 +90,11 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
   EXPECT_TRUE(IsNetscapeConfigured());
   EXPECT_EQ(Settings().gatewayIP.Get(), "");  // the user's proxy was not switched on
 
+  // The browser ran: it wrote the values "user.js" gave it into "prefs.js".
+  Write(standard_ + "prefs.js",
+        "user_pref(\"network.proxy.http\", \"Hushwall\");\n"
+        "user_pref(\"network.proxy.http_port\", 8100);\nuser_pref(\"network.proxy.type\", 1);\n");
+
   ProfileSet reset;
   EnumerateProfiles(reset, WizardMode::kReset);
   EXPECT_EQ(reset.stillUsingProxy, 3);
@@ -97,16 +102,15 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
   ResetNetscapeProxy(reset, state, context_);
   EXPECT_EQ(StoredFlag(Flag::kNetscape), 0);
   EXPECT_FALSE(IsNetscapeConfigured());
-  EXPECT_EQ(Read(standard_ + "user.js"),
-            "user_pref(\"network.proxy.http\", \"corp\");\r\n"
-            "user_pref(\"network.proxy.http_port\", 3128);\r\n"
-            "user_pref(\"network.proxy.type\", 0);");
-  EXPECT_EQ(Read(standard_ + "prefs.js"), before[0].substr(before[0].find('\n') + 1) +
-                                              before[0].substr(0, before[0].find('\n') + 1));
+  // A "user.js" that only the set had made is gone again; the profile's own
+  // proxy lines are back in "prefs.js".
+  EXPECT_FALSE(Exists(standard_ + "user.js"));
+  EXPECT_FALSE(Exists(firefox_ + "user.js"));
+  EXPECT_EQ(Read(standard_ + "prefs.js"), before[0]);
   EXPECT_EQ(Read(elsewhere_ + "prefs.js"), before[2]);
   EXPECT_EQ(Read(elsewhere_ + "user.js").substr(0, before[1].size()), before[1]);
   EXPECT_TRUE(boxes_.empty());
-  ShowNetscapeOutcome(reset, state, context_);
+  ShowNetscapeOutcome(reset, WizardMode::kReset, context_);  // one profile stays set
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].caption, GetMessageText(2258));
 }
