@@ -42,7 +42,8 @@ bool OwnedBy(HWND window, HWND owner) {
 
 CMainPage::CMainPage()
     : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION)),
-      popups_(TheApp().skins(), TheApp().values().path),
+      popups_(TheApp().skins(), TheApp().values().path,
+              [this](const std::function<INT_PTR()>& run) { return RunNested(run); }),
       activeX_(IDD_ACTIVEX_PAGE),
       options_(IDD_OPTIONS_PAGE),
       taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
@@ -117,6 +118,7 @@ void CMainPage::HandleMessages() {
   });
   handlers().OnMessage(kLanguageChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
     LocalizeSheet();
+    if (popups_.hwnd() != nullptr) popups_.ApplyTexts();
     tipEnabled_ = GetMessageText(5001);
     tipDisabled_ = GetMessageText(5002);
     LocalizeMenu();
@@ -281,6 +283,7 @@ void CMainPage::ShowOrHide() {
   visible_ = !visible_;
   if (visible_) {
     ::ShowWindow(hwnd(), SW_SHOW);
+    if (popups_.hwnd() != nullptr) popups_.Refresh();
     ApplyDisplayOnTop();
     ::SetForegroundWindow(hwnd());
   } else {
@@ -303,6 +306,7 @@ void CMainPage::ApplyDisplayOnTop() {
 void CMainPage::ToggleCatching() {
   CHushwallApp& app = TheApp();
   browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  popups_.StartCleanup();
   SettingNumber& catching = Settings().popupCheckEnabled;
   if (catching.load() != 0) {
     catching = 0;
@@ -320,13 +324,15 @@ void CMainPage::ToggleCatching() {
     return;
   }
   ShowCatchingState();
-  popups_.SetChecked(IDC_POPUPS_CATCHING, catching.load() != 0);
   popups_.SetModified();
   LocalizeMenu();
 }
 
+// The icon and the Popups page's boxes follow catching, whichever way it
+// changed (a refresh finding no configured browser switches it off too).
 void CMainPage::ShowCatchingState() {
   trayIcon_.ShowCatching(Catching());
+  if (popups_.hwnd() != nullptr) popups_.SetChecked(IDC_POPUPS_CATCHING, Catching());
   if (HWND sound = popups_.Item(IDC_POPUPS_SOUND)) ::EnableWindow(sound, Catching());
 }
 
@@ -390,6 +396,10 @@ void CMainPage::Discard() {
   app.values().language = savedLanguage_;
   for (ui::PropertyPage* page : {static_cast<ui::PropertyPage*>(&popups_), &activeX_, &options_})
     page->SetModified(false);
+  if (popups_.hwnd() != nullptr) {
+    popups_.LoadControls();
+    popups_.SetModified(false);
+  }
   if (app.values().closeToTray != 0) {
     popups_.SetSuppressWarning(0);
     Hide();
@@ -445,6 +455,8 @@ void CMainPage::ExitProgram() {
     if (exiting_ || (answer != IDYES && !exitQuietly_)) return;
   }
   exiting_ = true;
+  // A clean-up run in progress gets a few seconds to end.
+  popups_.cleanup().Stop(3000);
   trayIcon_.Remove();
   if (CCounterDlg* counter = TheApp().counter(); counter != nullptr && counter->hwnd() != nullptr)
     ::DestroyWindow(counter->hwnd());

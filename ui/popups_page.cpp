@@ -1,18 +1,207 @@
 #include "ui/popups_page.h"
 
+#include "app/hushwall_app.h"
+#include "app/language.h"
+#include "app/localized_window.h"
+#include "app/proxy_settings.h"
 #include "app/resource_ids.h"
+#include "browsers/browser_checks.h"
+#include "browsers/hosts_file.h"
+#include "ui/main_page.h"
+#include "ui/wizard/proxy_setting_sheet.h"
 
 namespace hush {
+namespace {
 
-CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder)
-    : ui::PropertyPage(IDD_POPUPS_PAGE), skins_(skins), installFolder_(std::move(installFolder)) {}
+constexpr UINT_PTR kBlinkTimer = 0;
+constexpr UINT kBlinkMilliseconds = 1000;
+// Posted to itself: the wizard asked for at start-up runs once the page is up.
+constexpr UINT kRunStartupWizard = WM_APP + 2;
+// The two keys of the page's text block that have no control.
+constexpr int kNoControl = 0xFFFF;
+
+bool Catching() { return Settings().popupCheckEnabled.load() != 0; }
+
+}  // namespace
+
+CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder, NestedRunner runNested)
+    : ui::PropertyPage(IDD_POPUPS_PAGE),
+      skins_(skins),
+      installFolder_(std::move(installFolder)),
+      runNested_(std::move(runNested)) {
+  handlers().OnCommand(IDC_POPUPS_CATCHING, [this](WORD) { OnCatchingBox(); });
+  handlers().OnCommand(IDC_POPUPS_SOUND, [this](WORD) { OnSoundBox(); });
+  handlers().OnCommand(IDC_POPUPS_BANNER, [this](WORD) { OnBannerBox(); });
+  handlers().OnCommand(IDC_POPUPS_SET_PROXY, [this](WORD) { OnSetProxy(); });
+  handlers().OnCommand(IDC_POPUPS_RESET_PROXY, [this](WORD) { OnResetProxy(); });
+  handlers().OnMessage(WM_TIMER, [this](WPARAM, LPARAM) {
+    OnBlinkTick();
+    return LRESULT{0};
+  });
+  handlers().OnMessage(kRunStartupWizard, [this](WPARAM, LPARAM) {
+    RunWizard(true);
+    return LRESULT{0};
+  });
+}
 
 bool CPopupDlg::OnInitDialog() {
+  CHushwallApp& app = TheApp();
+  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  ApplyTexts();
+  LoadControls();
   TakeSkin(skins_.main, *this, IDC_SKIN_CONTROL);
   LoadInstalledSkin(skins_.main, installFolder_, kMainSkinFile);
   SkinWindow(skins_.main, sheet());
   SkinWindow(skins_.main, hwnd());
+  if (app.runWizard() != 0) ::PostMessageA(hwnd(), kRunStartupWizard, 0, 0);
   return true;
 }
+
+void CPopupDlg::ApplyTexts() {
+  LoadDialogTexts(
+      hwnd(), 1001,
+      {IDC_POPUPS_CATCHING, kNoControl, kNoControl, IDC_POPUPS_SOUND, IDC_POPUPS_BANNER,
+       IDC_POPUPS_NOTE, IDC_POPUPS_SET_PROXY, IDC_POPUPS_RESET_PROXY, IDC_POPUPS_GROUP});
+}
+
+void CPopupDlg::LoadControls() {
+  SetChecked(IDC_POPUPS_CATCHING, Catching());
+  if (Catching()) {
+    loading_ = true;
+    OnCatchingBox();
+  }
+  SetChecked(IDC_POPUPS_BANNER, Settings().bannerBlock.load() == 1);
+  ::EnableWindow(Item(IDC_POPUPS_SOUND), Catching());
+  SetChecked(IDC_POPUPS_SOUND, Settings().playWave.load() != 0);
+  if (TheApp().values().languageChanged) ApplyTexts();
+}
+
+// The loading flag is cleared on every path: a run is skipped only for the
+// simulated click of LoadControls, never for the user's next real one.
+void CPopupDlg::OnCatchingBox() {
+  const bool loading = loading_;
+  loading_ = false;
+  CHushwallApp& app = TheApp();
+  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  if (!app.configuration().AnyBrowserConfigured()) {
+    Settings().popupCheckEnabled = 0;
+    if (blinkState_ == -1) StartBlinking(false);
+    if (IsChecked(IDC_POPUPS_CATCHING)) {
+      SetChecked(IDC_POPUPS_CATCHING, false);
+      Inform(2252, MB_OK | MB_ICONINFORMATION);
+      return;
+    }
+  } else if (blinkState_ != -1) {
+    StopBlinking();
+  }
+  Settings().popupCheckEnabled = IsChecked(IDC_POPUPS_CATCHING) ? 1 : 0;
+  ::EnableWindow(Item(IDC_POPUPS_SOUND), Catching());
+  if (!loading) StartCleanup();
+  SetModified();
+  PostToMain(kCatchingChangedMessage);
+}
+
+// The box says what the sound setting becomes.
+void CPopupDlg::OnSoundBox() {
+  Settings().playWave = IsChecked(IDC_POPUPS_SOUND) ? 1 : 0;
+  SetModified();
+}
+
+void CPopupDlg::OnBannerBox() {
+  const bool on = IsChecked(IDC_POPUPS_BANNER);
+  Settings().bannerBlock = on ? 1 : 0;
+  runNested_([on] {
+    browsers::ApplyBannerHostsFile(on, TheApp().browserContext());
+    return INT_PTR{0};
+  });
+  PostToMain(kBannerBlockChangedMessage);
+  SetModified();
+}
+
+bool CPopupDlg::OnSetActive() {
+  Refresh();
+  return true;
+}
+
+void CPopupDlg::Refresh() {
+  CHushwallApp& app = TheApp();
+  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  ApplyTexts();
+  if (!app.configuration().AnyBrowserConfigured()) {
+    if (blinkState_ == -1) StartBlinking(false);
+    // Refresh has switched catching off already when it was on.
+    if (IsChecked(IDC_POPUPS_CATCHING)) {
+      Inform(2253, MB_OK | MB_ICONINFORMATION);
+      SetChecked(IDC_POPUPS_CATCHING, false);
+      PostToMain(kCatchingChangedMessage);
+    }
+    Settings().popupCheckEnabled = 0;
+    ::EnableWindow(Item(IDC_POPUPS_SOUND), FALSE);
+  }
+}
+
+void CPopupDlg::RunWizard(bool setMode) {
+  runNested_([this, setMode] {
+    CProxySettingSheet wizard(setMode ? browsers::WizardMode::kSet : browsers::WizardMode::kReset,
+                              sheet());
+    return wizard.DoModal(sheet());
+  });
+}
+
+void CPopupDlg::OnSetProxy() {
+  const browsers::ConfigurationState& state = TheApp().configuration();
+  const bool nothingBefore = !state.AnyBrowserConfigured();
+  RunWizard(true);
+  if (blinkState_ != -1 && state.AnyBrowserConfigured()) StopBlinking();
+  if (!nothingBefore || blinkState_ != -1) return;
+  if (Inform(2254, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  Settings().popupCheckEnabled = 1;
+  SetChecked(IDC_POPUPS_CATCHING, true);
+  ::EnableWindow(Item(IDC_POPUPS_SOUND), TRUE);
+  PostToMain(kCatchingChangedMessage);
+}
+
+// Catching goes off only when nothing sends its pages through the proxy
+// any more, Internet Explorer's own settings included.
+void CPopupDlg::OnResetProxy() {
+  RunWizard(false);
+  if (TheApp().configuration().AnyBrowserConfigured()) return;
+  StartBlinking(true);
+  if (Catching()) {
+    Inform(2253, MB_OK | MB_ICONINFORMATION);
+    SetChecked(IDC_POPUPS_CATCHING, false);
+    PostToMain(kCatchingChangedMessage);
+  }
+  Settings().popupCheckEnabled = 0;
+  ::EnableWindow(Item(IDC_POPUPS_SOUND), FALSE);
+}
+
+void CPopupDlg::StartCleanup() { cleanup_.Request(TheApp().configuration()); }
+
+void CPopupDlg::StartBlinking(bool restart) {
+  if (blinkState_ != -1 && !restart) return;
+  blinkState_ = 0;
+  ::SetTimer(hwnd(), kBlinkTimer, kBlinkMilliseconds, nullptr);
+}
+
+void CPopupDlg::StopBlinking() {
+  ::KillTimer(hwnd(), kBlinkTimer);
+  ::ShowWindow(Item(IDC_POPUPS_NOTE), SW_HIDE);
+  blinkState_ = -1;
+}
+
+void CPopupDlg::OnBlinkTick() {
+  ::ShowWindow(Item(IDC_POPUPS_NOTE), blinkState_ == 0 ? SW_SHOW : SW_HIDE);
+  blinkState_ = (blinkState_ + 1) % 2;
+}
+
+int CPopupDlg::Inform(int message, UINT type) {
+  const std::string text = GetMessageText(message), caption = TheApp().caption();
+  return static_cast<int>(runNested_(
+      [&] { return INT_PTR{::MessageBoxA(hwnd(), text.c_str(), caption.c_str(), type)}; }));
+}
+
+// The page's sheet is the main window.
+void CPopupDlg::PostToMain(UINT message) const { ::PostMessageA(sheet(), message, 0, 0); }
 
 }  // namespace hush

@@ -24,7 +24,7 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   local dir
   dir=$(hush_install_dir "$1")
   mkdir -p "$dir"
-  cp "$2/app/PopHush.exe" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
+  cp "$2/app/PopHush.exe" "$2/app/WebScrub.dll" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
   cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
   cp "$2/assets/hostse" "$2/assets/hostsd" "$dir/"
   cp -r "$2/assets/Language" "$2/assets/Flags" "$dir/"

@@ -64,6 +64,7 @@ wine_quiet reg delete "$key\\Proxy Setting" /f >/dev/null
 robot post Hushwall 273 32772
 until_true 10 box_says "You can't enable Catching Pop-Ups" || fail "no message 2252"
 answer_box OK "You can't enable Catching Pop-Ups"
+[ "$(robot state Hushwall 1000 | cut -d' ' -f1)" = 0 ] || fail "the Popups page still shows catching on"
 robot post Hushwall 273 12321  # Apply
 until_true 5 test "$(ini PopupCheckDisabled)" = 1 || fail "catching is on: $(ini PopupCheckDisabled)"
 hush_point_internet_explorer_at_proxy "$prefix"

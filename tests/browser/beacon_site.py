@@ -4,6 +4,8 @@
 /page.html?ID writes an image whose address carries ID and 1 when the
 blocker script stands in front of the page (it sets window.__hushwall),
 0 otherwise; every such beacon is appended to LOG as "ID blocker=N".
+/popup.html?ID opens a window as the page loads, without the user asking,
+and then reports the page's title: "ID title=TITLE" (URL-encoded).
 Usage: beacon_site.py PORT LOG
 """
 import http.server
@@ -12,12 +14,18 @@ import sys
 PAGE = (b"<html><head><title>beacon</title></head><body><script>"
         b"document.write('<img src=\"/beacon?' + location.search.substring(1) + '&blocker=' +"
         b" (window.__hushwall ? 1 : 0) + '\">');</script></body></html>")
+POPUP = (b"<html><head><title>Offers</title></head><body><script>"
+         b"window.open('/page.html?opened');"
+         b"document.write('<img src=\"/beacon?' + location.search.substring(1) + '&title=' +"
+         b" encodeURIComponent(document.title) + '\">');</script></body></html>")
 
 
 class Site(http.server.BaseHTTPRequestHandler):
     def do_GET(self):
         if self.path.startswith("/page.html"):
             self.answer(200, "text/html", PAGE)
+        elif self.path.startswith("/popup.html"):
+            self.answer(200, "text/html", POPUP)
         else:
             if self.path.startswith("/beacon?"):
                 query = self.path.split("?", 1)[1]

@@ -21,6 +21,10 @@
 //   robot key TITLE KEY                presses virtual key KEY (a number)
 //                                      where the window's thread has focus
 //   robot tab TITLE INDEX              brings property-sheet tab INDEX up
+//   robot ticks TITLE ID               prints each entry of list view ID
+//                                      with its tick, "NAME:1" or "NAME:0"
+//   robot tickclick TITLE ID NAME      clicks the tick box of entry NAME
+//   robot tickkey TITLE ID NAME        moves to entry NAME, presses space
 //   robot answering TITLE SECONDS      the window answers within SECONDS
 //   robot move TITLE X Y               moves the window (for pictures)
 //   robot broadcast MESSAGE            sends a registered message to every
@@ -137,13 +141,89 @@ UINT MessageNumber(const std::string& text) {
   return ::RegisterWindowMessageA(text.c_str());
 }
 
-// A control anywhere below the window (pages of a sheet included).
+// A control anywhere below the window (pages of a sheet included); a
+// visible one first, as pages of a sheet reuse their controls' ids.
+// Memory in a control's process: messages whose argument points at memory
+// are not carried across processes, so what they point at is written there
+// and read back after.
+class RemoteMemory {
+ public:
+  RemoteMemory(HWND control, size_t size) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(control, &processId);
+    process_ =
+        ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process_ != nullptr)
+      address_ =
+          static_cast<char*>(::VirtualAllocEx(process_, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+  }
+  ~RemoteMemory() {
+    if (address_ != nullptr) ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
+    if (process_ != nullptr) ::CloseHandle(process_);
+  }
+  RemoteMemory(const RemoteMemory&) = delete;
+  RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+  char* address() const { return address_; }
+  bool Write(size_t offset, const void* data, size_t size) const {
+    return address_ != nullptr &&
+           ::WriteProcessMemory(process_, address_ + offset, data, size, nullptr);
+  }
+  bool Read(size_t offset, void* data, size_t size) const {
+    return address_ != nullptr &&
+           ::ReadProcessMemory(process_, address_ + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_ = nullptr;
+  char* address_ = nullptr;
+};
+
+template <typename T>
+bool SendWithStruct(HWND control, UINT message, WPARAM wParam, T& data) {
+  RemoteMemory remote(control, sizeof data);
+  if (!remote.Write(0, &data, sizeof data)) return false;
+  ::SendMessageA(control, message, wParam, reinterpret_cast<LPARAM>(remote.address()));
+  return remote.Read(0, &data, sizeof data);
+}
+
+std::string ListItemText(HWND list, int index);
+
+// The entry of a list view that reads NAME, or -1.
+int ListItemNamed(HWND list, const std::string& name) {
+  const auto count = static_cast<int>(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int index = 0; index < count; ++index)
+    if (ListItemText(list, index) == name) return index;
+  return -1;
+}
+
+std::string ListItemText(HWND list, int index) {
+  constexpr size_t kTextSize = 256;
+  RemoteMemory remote(list, sizeof(LVITEMA) + kTextSize);
+  LVITEMA item{};
+  item.pszText = remote.address() + sizeof item;
+  item.cchTextMax = kTextSize;
+  char text[kTextSize] = {};
+  if (!remote.Write(0, &item, sizeof item)) return {};
+  ::SendMessageA(list, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(remote.address()));
+  remote.Read(sizeof item, text, kTextSize - 1);
+  return text;
+}
+
 HWND ControlById(const std::string& title, int id) {
   HWND control = nullptr;
   Within(10, [&] {
+    HWND hidden = nullptr;
     for (HWND found : WindowsTitled(title))
-      for (HWND child : Children(found))
-        if (::GetDlgCtrlID(child) == id) control = child;
+      for (HWND child : Children(found)) {
+        if (::GetDlgCtrlID(child) != id) continue;
+        if (::IsWindowVisible(child)) {
+          control = child;
+          return true;
+        }
+        if (hidden == nullptr) hidden = child;
+      }
+    control = hidden;
     return control != nullptr;
   });
   return control;
@@ -275,6 +355,54 @@ std::map<std::string, std::pair<size_t, Command>> Commands() {
                                   ? 0
                                   : 1;
                      }};
+  commands["ticks"] = {2, [](const Arguments& a) {
+                         HWND list = ControlById(a[0], std::atoi(a[1].c_str()));
+                         if (list == nullptr) return 1;
+                         const auto count = ::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0);
+                         std::string ticks;
+                         for (LRESULT item = 0; item < count; ++item) {
+                           const auto state =
+                               ::SendMessageA(list, LVM_GETITEMSTATE, item, LVIS_STATEIMAGEMASK);
+                           ticks += ListItemText(list, static_cast<int>(item)) +
+                                    (((state & LVIS_STATEIMAGEMASK) >> 12) == 2 ? ":1 " : ":0 ");
+                         }
+                         std::printf("%s\n", ticks.c_str());
+                         return 0;
+                       }};
+  // A mouse click on the tick box of the list entry named, where the list
+  // itself finds it (its hit test), as a user's click would land.
+  commands["tickclick"] = {3, [](const Arguments& a) {
+                             HWND list = ControlById(a[0], std::atoi(a[1].c_str()));
+                             const int item = list ? ListItemNamed(list, a[2]) : -1;
+                             RECT bounds{};
+                             bounds.left = LVIR_BOUNDS;
+                             if (item < 0 || !SendWithStruct(list, LVM_GETITEMRECT, item, bounds))
+                               return 1;
+                             for (int x = bounds.left; x < bounds.right; ++x) {
+                               LVHITTESTINFO hit{};
+                               hit.pt = {x, (bounds.top + bounds.bottom) / 2};
+                               SendWithStruct(list, LVM_HITTEST, 0, hit);
+                               if (hit.iItem != item || !(hit.flags & LVHT_ONITEMSTATEICON))
+                                 continue;
+                               const LPARAM at = MAKELPARAM(hit.pt.x, hit.pt.y);
+                               ::SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+                               ::SendMessageA(list, WM_LBUTTONUP, 0, at);
+                               return 0;
+                             }
+                             return 1;
+                           }};
+  // The space bar on the list entry named, once the user has moved to it.
+  commands["tickkey"] = {3, [](const Arguments& a) {
+                           HWND list = ControlById(a[0], std::atoi(a[1].c_str()));
+                           const int item = list ? ListItemNamed(list, a[2]) : -1;
+                           if (item < 0) return 1;
+                           LVITEMA state{};
+                           state.stateMask = state.state = LVIS_FOCUSED | LVIS_SELECTED;
+                           SendWithStruct(list, LVM_SETITEMSTATE, item, state);
+                           ::PostMessageA(list, WM_KEYDOWN, VK_SPACE, 1);
+                           ::PostMessageA(list, WM_KEYUP, VK_SPACE, 0xC0000001);
+                           return 0;
+                         }};
   commands["answering"] = {2, [](const Arguments& a) {
                              HWND window = FindByTitle(a[0]);
                              DWORD_PTR result = 0;

@@ -19,6 +19,18 @@ void PropertyPage::SetModified(bool modified) {
                    reinterpret_cast<WPARAM>(hwnd()), 0);
 }
 
+void PropertyPage::SetWizardButtons(DWORD buttons) const {
+  ::SendMessageA(sheet(), PSM_SETWIZBUTTONS, 0, static_cast<LPARAM>(buttons));
+}
+
+void PropertyPage::EnableSheetButton(int id, bool enable) const {
+  if (HWND button = ::GetDlgItem(sheet(), id)) ::EnableWindow(button, enable);
+}
+
+void PropertyPage::SelectPage(int index) const {
+  ::SendMessageA(sheet(), PSM_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
 INT_PTR CALLBACK PropertyPage::PageProcedure(HWND window, UINT message, WPARAM wParam,
                                              LPARAM lParam) {
   // A page gets its PROPSHEETPAGE, whose lParam is the object, at creation.

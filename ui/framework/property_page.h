@@ -21,6 +21,13 @@ class PropertyPage : public Dialog {
   bool modified() const { return modified_; }
   HWND sheet() const { return ::GetParent(hwnd()); }
 
+  // Wizards: which of Back (PSWIZB_BACK), Next and Finish the sheet offers.
+  void SetWizardButtons(DWORD buttons) const;
+  // Enables or disables one of the sheet's buttons (Back 12323, Next 12324).
+  void EnableSheetButton(int id, bool enable) const;
+  // Makes page `index` of the sheet current (passing through it).
+  void SelectPage(int index) const;
+
  protected:
   virtual bool OnSetActive() { return true; }
   // False keeps the user on the page.

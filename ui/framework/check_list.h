@@ -1,0 +1,40 @@
+// A list view with a check box per entry and one column. Grey entries can
+// never be ticked, by mouse, by the space bar or by code; the number of
+// ticks is read from the list itself, so it cannot drift from what shows.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+namespace hush::ui {
+
+class CheckList {
+ public:
+  void Attach(HWND list, const std::string& columnTitle, int columnWidth);
+  void SetColumnTitle(const std::string& title);
+  void Add(const std::string& text, bool grey);
+  int count() const;
+  bool IsGrey(int index) const { return grey_.at(static_cast<size_t>(index)); }
+  bool IsTicked(int index) const;
+  void SetTicked(int index, bool ticked);
+  int TickedCount() const;
+  // Ticks every entry that is not grey, or clears every tick.
+  void TickAll(bool ticked);
+
+  // Its parent's WM_NOTIFY from the list: refuses ticks on grey entries and
+  // draws them grey. True when it answered (`result` holds the answer).
+  bool OnNotify(const NMHDR* header, LRESULT& result) const;
+  // Whether a notification says that a tick changed.
+  bool IsTickChange(const NMHDR* header) const;
+  HWND hwnd() const { return list_; }
+
+ private:
+  HWND list_ = nullptr;
+  std::vector<bool> grey_;
+};
+
+}  // namespace hush::ui

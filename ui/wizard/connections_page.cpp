@@ -1,0 +1,109 @@
+// The wizard's second page: Opera's versions and Internet Explorer's
+// connections (the LAN and a list of dial-up connections).
+#include "app/hushwall_app.h"
+#include "app/language.h"
+#include "app/resource_ids.h"
+#include "ui/wizard/wizard_pages.h"
+
+namespace hush {
+namespace {
+
+constexpr int kOperaControls[] = {IDC_WIZ_OPERA_GROUP, IDC_WIZ_OPERA6, IDC_WIZ_OPERA7};
+constexpr int kConnectionControls[] = {IDC_WIZ_CONNECTION_GROUP, IDC_WIZ_LAN,
+                                       IDC_WIZ_DIALUP,           IDC_WIZ_CONNECTIONS,
+                                       IDC_WIZ_CHECK_ALL,        IDC_WIZ_UNCHECK_ALL};
+constexpr int kDialUpControls[] = {IDC_WIZ_CONNECTIONS, IDC_WIZ_CHECK_ALL, IDC_WIZ_UNCHECK_ALL,
+                                   IDC_WIZ_INSTRUCTION};
+
+}  // namespace
+
+CMyPropertyPage2::CMyPropertyPage2(CProxySettingSheet& wizard)
+    : WizardPage(IDD_WIZARD_CONNECTIONS, 1, wizard) {
+  const std::pair<int, bool WizardChoices::*> boxes[] = {{IDC_WIZ_LAN, &WizardChoices::lan},
+                                                         {IDC_WIZ_OPERA6, &WizardChoices::opera6},
+                                                         {IDC_WIZ_OPERA7, &WizardChoices::opera7}};
+  for (const auto& [id, choice] : boxes) {
+    handlers().OnCommand(id, [this, id = id, choice = choice](WORD) {
+      wizard_.choices().*choice = IsChecked(id);
+      ApplyNextRule();
+    });
+  }
+  handlers().OnCommand(IDC_WIZ_DIALUP, [this](WORD) {
+    wizard_.choices().dialUp = IsChecked(IDC_WIZ_DIALUP);
+    for (int id : kDialUpControls) Enable(id, wizard_.choices().dialUp);
+    ApplyNextRule();
+  });
+  handlers().OnCommand(IDC_WIZ_CHECK_ALL, [this](WORD) { list_.TickAll(true); });
+  handlers().OnCommand(IDC_WIZ_UNCHECK_ALL, [this](WORD) { list_.TickAll(false); });
+  handlers().OnMessage(WM_NOTIFY, [this](WPARAM, LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    LRESULT result = 0;
+    if (list_.IsTickChange(header)) ApplyNextRule();
+    list_.OnNotify(header, result);
+    return result;
+  });
+}
+
+bool CMyPropertyPage2::OnInitDialog() {
+  list_.Attach(Item(IDC_WIZ_CONNECTIONS), GetMessageText(3013), 200);
+  wizard_.connections() = browsers::EnumerateConnections(wizard_.mode());
+  for (const browsers::ConnectionRecord& record : wizard_.connections().records)
+    list_.Add(record.name, record.disabled);
+  Text(IDC_WIZ_INSTRUCTION, wizard_.setMode() ? 3007 : 3011);
+  Text(IDC_WIZ_NOTE, wizard_.setMode() ? 3010 : 3012);
+  TakeAndApplySkin(IDC_SKIN_CONTROL);
+  return true;
+}
+
+bool CMyPropertyPage2::OnSetActive() {
+  const std::pair<int, int> texts[] = {
+      {IDC_WIZ_OPERA_GROUP, 3001},      {IDC_WIZ_OPERA6, 3002},     {IDC_WIZ_OPERA7, 3003},
+      {IDC_WIZ_CONNECTION_GROUP, 3004}, {IDC_WIZ_LAN, 3005},        {IDC_WIZ_DIALUP, 3006},
+      {IDC_WIZ_CHECK_ALL, 3008},        {IDC_WIZ_UNCHECK_ALL, 3009}};
+  for (const auto& [id, key] : texts) Text(id, key);
+  EnableSheetButton(kBackButton, true);
+  ShowOperaChoices();
+  ShowConnectionChoices();
+  const bool anyDisabled = !::IsWindowEnabled(Item(IDC_WIZ_OPERA6)) ||
+                           !::IsWindowEnabled(Item(IDC_WIZ_OPERA7)) ||
+                           !::IsWindowEnabled(Item(IDC_WIZ_DIALUP));
+  Show(IDC_WIZ_NOTE, anyDisabled);
+  ApplyNextRule();
+  RefreshMainWindowSkin();
+  return true;
+}
+
+void CMyPropertyPage2::ShowOperaChoices() {
+  const bool opera = wizard_.choices().opera;
+  for (int id : kOperaControls) Show(id, opera);
+  if (!opera) return;
+  const browsers::ConfigurationState& state = TheApp().configuration();
+  Enable(IDC_WIZ_OPERA6,
+         OperaVersionOffered(state.opera6Installed, state.opera6Configured, wizard_.mode()));
+  Enable(IDC_WIZ_OPERA7,
+         OperaVersionOffered(state.opera7Installed, state.opera7Configured, wizard_.mode()));
+}
+
+void CMyPropertyPage2::ShowConnectionChoices() {
+  const bool explorer = wizard_.choices().internetExplorer;
+  for (int id : kConnectionControls) Show(id, explorer);
+  const browsers::ConnectionSet& connections = wizard_.connections();
+  Show(IDC_WIZ_INSTRUCTION, explorer && connections.disabledCount > 0);
+  if (!explorer) return;
+  Enable(IDC_WIZ_DIALUP, connections.disabledCount < static_cast<int>(connections.records.size()));
+  for (int id : kDialUpControls) Enable(id, wizard_.choices().dialUp);
+}
+
+void CMyPropertyPage2::ApplyNextRule() const {
+  EnableSheetButton(kNextButton, SecondPageNextEnabled(wizard_.choices(), list_.TickedCount()));
+}
+
+// Only ticked entries that are not grey are chosen.
+LRESULT CMyPropertyPage2::OnWizardNext() {
+  auto& records = wizard_.connections().records;
+  for (int index = 0; index < list_.count(); ++index)
+    records[static_cast<size_t>(index)].selected = list_.IsTicked(index) && !list_.IsGrey(index);
+  return WizardPage::OnWizardNext();
+}
+
+}  // namespace hush

@@ -1,0 +1,73 @@
+// The wizard's third page: the Mozilla and Firefox profiles.
+#include "app/language.h"
+#include "app/resource_ids.h"
+#include "ui/wizard/wizard_pages.h"
+
+namespace hush {
+
+CMyPropertyPage3::CMyPropertyPage3(CProxySettingSheet& wizard)
+    : WizardPage(IDD_WIZARD_PROFILES, 2, wizard) {
+  handlers().OnCommand(IDC_WIZ_CHECK_ALL, [this](WORD) { list_.TickAll(true); });
+  handlers().OnCommand(IDC_WIZ_UNCHECK_ALL, [this](WORD) { list_.TickAll(false); });
+  handlers().OnMessage(WM_NOTIFY, [this](WPARAM, LPARAM lParam) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    LRESULT result = 0;
+    if (list_.IsTickChange(header) && !AllGrey()) ApplyNextRule();
+    list_.OnNotify(header, result);
+    return result;
+  });
+}
+
+bool CMyPropertyPage3::OnInitDialog() {
+  list_.Attach(Item(IDC_WIZ_PROFILES), GetMessageText(3104), 200);
+  browsers::EnumerateProfiles(wizard_.profiles(), wizard_.mode());
+  for (const browsers::ProfileRecord& profile : wizard_.profiles().records)
+    list_.Add(profile.name, profile.disabled);
+  Text(IDC_WIZ_PROFILES_NOTE, wizard_.setMode() ? 3102 : 3103);
+  TakeAndApplySkin(IDC_SKIN_CONTROL);
+  return true;
+}
+
+bool CMyPropertyPage3::AllGrey() const {
+  for (int index = 0; index < list_.count(); ++index)
+    if (!list_.IsGrey(index)) return false;
+  return true;
+}
+
+bool CMyPropertyPage3::OnSetActive() {
+  Text(IDC_WIZ_PROFILES_GROUP, 3101);
+  Text(IDC_WIZ_CHECK_ALL, 3105);
+  Text(IDC_WIZ_UNCHECK_ALL, 3106);
+  Show(IDC_WIZ_PROFILES_NOTE, wizard_.profiles().disabledCount > 0);
+  // No profile to choose: Finish alone (it still applies the other
+  // browsers' choices). Otherwise Next follows the ticks from the start.
+  if (AllGrey())
+    SetWizardButtons(PSWIZB_FINISH);
+  else
+    ApplyNextRule();
+  RefreshMainWindowSkin();
+  return true;
+}
+
+void CMyPropertyPage3::ApplyNextRule() const {
+  SetWizardButtons(PSWIZB_BACK | (ThirdPageNextEnabled(list_.TickedCount()) ? PSWIZB_NEXT : 0));
+}
+
+void CMyPropertyPage3::StoreTicks() {
+  auto& records = wizard_.profiles().records;
+  for (int index = 0; index < list_.count(); ++index)
+    records[static_cast<size_t>(index)].selected = list_.IsTicked(index) && !list_.IsGrey(index);
+}
+
+LRESULT CMyPropertyPage3::OnWizardNext() {
+  StoreTicks();
+  return WizardPage::OnWizardNext();
+}
+
+bool CMyPropertyPage3::OnWizardFinish() {
+  StoreTicks();
+  wizard_.Finish();
+  return true;
+}
+
+}  // namespace hush

@@ -1,0 +1,91 @@
+#include "ui/wizard/proxy_setting_sheet.h"
+
+#include "app/hushwall_app.h"
+#include "app/language.h"
+#include "app/localized_window.h"
+#include "app/message_table.h"
+#include "app/resource_ids.h"
+#include "browsers/opera.h"
+#include "ui/framework/application.h"
+#include "ui/html_help.h"
+#include "ui/wizard/wizard_pages.h"
+
+namespace hush {
+
+CProxySettingSheet::CProxySettingSheet(browsers::WizardMode mode, HWND mainWindow)
+    : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION), /*wizard=*/true),
+      mainWindow_(mainWindow),
+      page1_(std::make_unique<CMyPropertyPage1>(*this)),
+      page2_(std::make_unique<CMyPropertyPage2>(*this)),
+      page3_(std::make_unique<CMyPropertyPage3>(*this)),
+      page4_(std::make_unique<CMyPropertyPage4>(*this)) {
+  choices_.mode = mode;
+  AddPage(*page1_);
+  AddPage(*page2_);
+  AddPage(*page3_);
+  AddPage(*page4_);
+  ShowHelpButton();
+  auto help = [this] { OpenHelpFile(hwnd(), TheApp().values().path + "\\Help\\HushHlp.chm"); };
+  handlers().OnCommand(IDHELP, [help](WORD) { help(); });
+  handlers().OnMessage(WM_HELP, [help](WPARAM, LPARAM) {
+    help();
+    return LRESULT{TRUE};
+  });
+}
+
+CProxySettingSheet::~CProxySettingSheet() = default;
+
+void CProxySettingSheet::OnInitialized() { LocalizeButtons(); }
+
+// Page titles from 2900, 3000, 3100, 3200 where the language file has them;
+// the buttons' texts.
+void CProxySettingSheet::LocalizeButtons() {
+  const std::pair<int, int> buttons[] = {
+      {12323, 2603}, {12324, 2604}, {IDCANCEL, 2103}, {IDHELP, 2602}};
+  for (const auto& [control, key] : buttons)
+    SetLocalizedItemText(hwnd(), control, std::to_string(key), BuiltInText(key));
+  HWND tabs = PropSheet_GetTabControl(hwnd());
+  for (int page = 0; page < 4; ++page) {
+    std::string title = GetMessageText(std::to_string(2900 + 100 * page), "Error");
+    if (title == "Error" || tabs == nullptr) continue;
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = title.data();
+    ::SendMessageA(tabs, TCM_SETITEMA, page, reinterpret_cast<LPARAM>(&item));
+  }
+}
+
+void CProxySettingSheet::Cancelled() { TheApp().values().wizardMessage = "A"; }
+
+void CProxySettingSheet::Finish() {
+  if (finished_) return;
+  finished_ = true;
+  CHushwallApp& app = TheApp();
+  browsers::ConfigurationState& state = app.configuration();
+  const browsers::BrowserContext context = app.browserContext();
+  if (choices_.internetExplorer) {
+    const browsers::InternetExplorerChoice connections{choices_.lan, choices_.dialUp};
+    if (setMode())
+      browsers::SetInternetExplorerProxy(state, connections_, connections, context);
+    else
+      browsers::ResetInternetExplorerProxy(state, connections_, connections, context);
+  }
+  if (choices_.netscape) {
+    if (setMode())
+      browsers::SetNetscapeProxy(profiles_, state, "Hushwall", "8100", context);
+    else
+      browsers::ResetNetscapeProxy(profiles_, state, context);
+    browsers::ShowNetscapeOutcome(profiles_, mode(), context);
+  }
+  if (choices_.opera) {
+    browsers::OperaSettings opera;
+    opera.opera6Wanted = choices_.opera6;
+    opera.opera7Wanted = choices_.opera7;
+    if (setMode())
+      browsers::SetOperaProxy(opera, state, "Hushwall", "8100", context);
+    else
+      browsers::ResetOperaProxy(opera, state, context);
+  }
+}
+
+}  // namespace hush
