@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "browsers/browser_checks.h"
 #include "browsers/hosts_file.h"
+#include "browsers/zone_policies.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
 #include "ui/framework/control_host.h"
@@ -58,6 +59,17 @@ void CHushwallApp::SaveRegistrySettings() {
   hush::SaveRegistrySettings(values_, Settings().startup.load());
 }
 
+void CHushwallApp::ClaimInstanceName(const std::string& name) {
+  if (name == instanceName_) return;
+  for (const std::string& claimed : claimedNames_)
+    if (claimed == name) return;
+  // Held even when another process has the name: ours then shares it.
+  if (HANDLE mutex = ::CreateMutexA(nullptr, TRUE, name.c_str())) {
+    otherInstanceNames_.emplace_back(mutex);
+    claimedNames_.push_back(name);
+  }
+}
+
 void CHushwallApp::ReloadSettings() {
   LoadSettings();
   LocateBlockerScript();
@@ -77,7 +89,7 @@ bool CHushwallApp::InitInstance() {
   if (!LoadRegistrySettings()) return false;
   if (values_.firstRun) {
     browsers::BackupHostsFile(browserContext());
-    BackupActiveXZoneSettings();
+    browsers::BackupZoneSettings(values_.path + "\\acRs.ini");
   }
   if (values_.wizardMessage == "A")
     browsers::ShowConfigurationWarning(configuration_, values_.wizardMessage, runWizard_,

@@ -7,9 +7,11 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/app_registry.h"
 #include "app/presence_window.h"
+#include "app/unique_handle.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
 #include "proxy/proxy_listener.h"
@@ -47,6 +49,10 @@ class CHushwallApp : public ui::Application {
   // The browser operations' view of this program: its folder and boxes.
   browsers::BrowserContext browserContext() const;
   int runWizard() const { return runWizard_; }
+  // A language change may give the single-instance name another text: the
+  // program then holds that name as well (the first stays held; a name
+  // already taken changes nothing, and the program runs on).
+  void ClaimInstanceName(const std::string& name);
   // Created during start-up; its window belongs to the main window.
   CCounterDlg* counter() { return counter_.get(); }
 
@@ -55,6 +61,8 @@ class CHushwallApp : public ui::Application {
   void EnsureHostsEntry();
 
   HANDLE instanceMutex_ = nullptr;
+  std::vector<UniqueHandle<HANDLE, CloseKernelHandle>> otherInstanceNames_;
+  std::vector<std::string> claimedNames_;
   std::string instanceName_;
   std::string caption_;
   std::string proxyHost_;

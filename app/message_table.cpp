@@ -96,6 +96,7 @@ constexpr BuiltInMessage kMessages[] = {
     {7008, "Exit"},
     {7009, "Clear Popup Counter"},
     {7010, "Block Ads"},
+    {9013, "The path of this sound file is too long. Please choose a file with a shorter path."},
     {9999, HUSH_WEB_SITE},
     {10001, "OK"},
     {10002, "Cancel"},

@@ -44,8 +44,9 @@ CMainPage::CMainPage()
     : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION)),
       popups_(TheApp().skins(), TheApp().values().path,
               [this](const std::function<INT_PTR()>& run) { return RunNested(run); }),
-      activeX_(IDD_ACTIVEX_PAGE),
-      options_(IDD_OPTIONS_PAGE),
+      activeX_(TheApp().skins()),
+      options_(TheApp().skins(), TheApp().values().path,
+               [this](const std::function<INT_PTR()>& run) { return RunNested(run); }),
       taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
       taskbarCallback_(::RegisterWindowMessageA("TaskbarMsg")) {
   AddPage(popups_);
@@ -117,11 +118,7 @@ void CMainPage::HandleMessages() {
     return CallSystem(kCatchingChangedMessage, wParam, lParam);
   });
   handlers().OnMessage(kLanguageChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
-    LocalizeSheet();
-    if (popups_.hwnd() != nullptr) popups_.ApplyTexts();
-    tipEnabled_ = GetMessageText(5001);
-    tipDisabled_ = GetMessageText(5002);
-    LocalizeMenu();
+    ApplyLanguage();
     return CallSystem(kLanguageChangedMessage, wParam, lParam);
   });
   handlers().OnMessage(kDisplayOnTopChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
@@ -194,7 +191,7 @@ void CMainPage::OnInitialized() {
   trayMenu_.Load();
   ::SetTimer(hwnd(), kTitlePollTimer, kTitlePollMilliseconds, nullptr);
   CreateCounterWindow();
-  savedLanguage_ = app.values().language;
+  RememberSavedValues();
   tipEnabled_ = GetMessageText(5001);
   tipDisabled_ = GetMessageText(5002);
   LocalizeMenu();
@@ -383,9 +380,22 @@ void CMainPage::SaveAllSettings() {
   app.SaveRegistrySettings();
   SaveSettings();
   PrepareBlockerScript();
-  for (ui::PropertyPage* page : {static_cast<ui::PropertyPage*>(&popups_), &activeX_, &options_})
-    page->SetModified(false);
-  savedLanguage_ = app.values().language;
+  if (activeX_.hwnd() != nullptr) activeX_.ApplyZoneSettings();
+  for (ui::PropertyPage* page : Pages()) page->SetModified(false);
+  RememberSavedValues();
+}
+
+void CMainPage::RememberSavedValues() { saved_ = TheApp().values(); }
+
+// Every window text in the current language: the sheet, its pages, the tray.
+void CMainPage::ApplyLanguage() {
+  LocalizeSheet();
+  if (popups_.hwnd() != nullptr) popups_.ApplyTexts();
+  if (activeX_.hwnd() != nullptr) activeX_.ApplyTexts();
+  if (options_.hwnd() != nullptr) options_.ApplyTexts();
+  tipEnabled_ = GetMessageText(5001);
+  tipDisabled_ = GetMessageText(5002);
+  LocalizeMenu();
 }
 
 // Cancel and Esc: back to the settings as saved; then the window hides, or
@@ -393,13 +403,20 @@ void CMainPage::SaveAllSettings() {
 void CMainPage::Discard() {
   CHushwallApp& app = TheApp();
   app.ReloadSettings();
-  app.values().language = savedLanguage_;
-  for (ui::PropertyPage* page : {static_cast<ui::PropertyPage*>(&popups_), &activeX_, &options_})
-    page->SetModified(false);
-  if (popups_.hwnd() != nullptr) {
-    popups_.LoadControls();
-    popups_.SetModified(false);
-  }
+  // What the Options page changed in the program's own values goes back as
+  // well: a Cancel that ends the program must not save it on the way out.
+  AppRegistryValues& values = app.values();
+  const bool languageBack = values.language != saved_.language;
+  values.language = saved_.language;
+  values.languageChanged = saved_.languageChanged;
+  values.userWavPath = saved_.userWavPath;
+  values.closeToTray = saved_.closeToTray;
+  if (languageBack) ApplyLanguage();
+  ApplyDisplayOnTop();
+  if (popups_.hwnd() != nullptr) popups_.LoadControls();
+  if (activeX_.hwnd() != nullptr) activeX_.LoadZoneSettings();
+  if (options_.hwnd() != nullptr) options_.LoadControls();
+  for (ui::PropertyPage* page : Pages()) page->SetModified(false);
   if (app.values().closeToTray != 0) {
     popups_.SetSuppressWarning(0);
     Hide();

@@ -5,10 +5,14 @@
 // quiet exit. Closing it in any way only hides it.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 
+#include "app/app_registry.h"
+#include "ui/activex_page.h"
 #include "ui/framework/property_sheet.h"
+#include "ui/options_page.h"
 #include "ui/popups_page.h"
 #include "ui/title_poll.h"
 #include "ui/tray_icon.h"
@@ -62,6 +66,9 @@ class CMainPage : public ui::PropertySheet {
   void ToggleBannerBlock();
   void ClearCounter();
   void Discard();
+  void RememberSavedValues();
+  std::array<ui::PropertyPage*, 3> Pages() { return {&popups_, &activeX_, &options_}; }
+  void ApplyLanguage();
   void RunAboutBox();
   void OpenHelp();
   void PollTitles();
@@ -70,15 +77,16 @@ class CMainPage : public ui::PropertySheet {
   static LRESULT CALLBACK QueuedMessageHook(int code, WPARAM removal, LPARAM message);
 
   CPopupDlg popups_;
-  ui::PropertyPage activeX_;
-  ui::PropertyPage options_;
+  CActiveXPage activeX_;
+  COptionsPage options_;
   TrayIcon trayIcon_;
   TrayMenu trayMenu_;
   TitlePoll titlePoll_;
   UINT taskbarCreated_ = 0;
   UINT taskbarCallback_ = 0;
   HHOOK queueHook_ = nullptr;
-  std::string savedLanguage_;
+  // The program's own values as last saved, for Cancel to return to.
+  AppRegistryValues saved_;
   std::string tipEnabled_, tipDisabled_;
   bool visible_ = false;
   bool exitQuietly_ = false;

@@ -5,8 +5,6 @@
 
 namespace hush {
 
-void BackupActiveXZoneSettings() {}
-
 void RunSplash(const std::string& installFolder) {
   CSplashDlg splash(installFolder);
   splash.DoModal();

@@ -1,5 +1,4 @@
-// The windows start-up shows before the main window, and the first-run
-// backup of the ActiveX zone settings (not built yet).
+// The windows start-up shows before the main window.
 #pragma once
 
 #include <windows.h>
@@ -10,7 +9,6 @@
 
 namespace hush {
 
-void BackupActiveXZoneSettings();
 // Shows the installed splash until the splash control is done with it.
 void RunSplash(const std::string& installFolder);
 // Runs the tray notice; `showAtStart` takes the user's choice.

@@ -12,7 +12,7 @@ hush_install_registry() {  # PREFIX [LANGUAGE]
   _reg "$1" Path REG_SZ "$HUSH_INSTALL_WINDOWS_DIR"
   _reg "$1" Language REG_SZ "${2:-English}"
   _reg "$1" "Blocked Popups" REG_SZ 0
-  _reg "$1" "User Wav Path" REG_SZ "$HUSH_INSTALL_WINDOWS_DIR\\PopUp.wav"
+  _reg "$1" "User Wav Path" REG_SZ "$HUSH_INSTALL_WINDOWS_DIR\\Sounds\\Default.wav"
   _reg "$1" FirstRun REG_DWORD 1
   _reg "$1" ShowAtStart REG_DWORD 1
 }
@@ -27,7 +27,7 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   cp "$2/app/PopHush.exe" "$2/app/WebScrub.dll" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
   cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
   cp "$2/assets/hostse" "$2/assets/hostsd" "$dir/"
-  cp -r "$2/assets/Language" "$2/assets/Flags" "$dir/"
+  cp -r "$2/assets/Language" "$2/assets/Flags" "$2/assets/Sounds" "$2/assets/PopUp.wav" "$dir/"
   if [ -n "${HUSH_SPLASH_DURATION:-}" ]; then
     sed "s/^Duration=.*\r\$/Duration=$HUSH_SPLASH_DURATION\r/" "$2/assets/splash.spl" >"$dir/splash.spl"
   else

@@ -31,7 +31,10 @@ expect() {  # ID "CHECKED ENABLED VISIBLE" WHAT
   until_true 5 state_is "$1" "$2" || fail "$3: control $1 is \"$(robot state "$wizard" "$1" | tr -d '\r')\""
 }
 enabled() { [ "$(robot state "$wizard" "$1" | tr -d '\r' | cut -d' ' -f2)" = 1 ]; }
-press() { robot toggle "$wizard" "$1" || fail "cannot press $1"; }
+press() {  # ID: once it is enabled (the last click may still be on its way)
+  until_true 5 enabled "$1" || fail "$1 is disabled"
+  robot toggle "$wizard" "$1" || fail "cannot press $1"
+}
 ticks_are() { [ "$(robot ticks "$wizard" "$1" | tr -d '\r')" = "$2" ]; }
 expect_ticks() {  # LIST "TICKS" WHAT
   until_true 5 ticks_are "$1" "$2" || fail "$3: ticks \"$(robot ticks "$wizard" "$1" | tr -d '\r')\""
@@ -44,10 +47,7 @@ open_wizard() {  # BUTTON
   robot click Hushwall "$1" || fail "no $1 button"
   robot wait "$wizard" 20 || fail "$1 opened no wizard"
 }
-finish() {
-  until_true 5 enabled $FINISH || fail "Finish is not offered"
-  press $FINISH
-}
+finish() { press $FINISH; }
 wizard_gone() { robot gone "$wizard" 20 || fail "the wizard stays"; }
 # Presses BUTTON of the box titled TITLE that says TEXT.
 answer() {  # TITLE TEXT BUTTON

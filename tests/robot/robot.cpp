@@ -17,7 +17,8 @@
 //   robot hang TITLE SECONDS           the same, answering no message
 //   robot state TITLE ID               prints "checked enabled visible" (0/1)
 //                                      and the text of control ID
-//   robot toggle TITLE ID              clicks control ID (a box changes)
+//   robot toggle TITLE ID              clicks control ID (a box changes);
+//                                      fails when it is disabled
 //   robot key TITLE KEY                presses virtual key KEY (a number)
 //                                      where the window's thread has focus
 //   robot tab TITLE INDEX              brings property-sheet tab INDEX up
@@ -25,6 +26,8 @@
 //                                      with its tick, "NAME:1" or "NAME:0"
 //   robot tickclick TITLE ID NAME      clicks the tick box of entry NAME
 //   robot tickkey TITLE ID NAME        moves to entry NAME, presses space
+//   robot choose TITLE ID TEXT         picks entry TEXT of combo box ID
+//   robot settext TITLE ID[/ID] TEXT   types TEXT into the first control found
 //   robot answering TITLE SECONDS      the window answers within SECONDS
 //   robot move TITLE X Y               moves the window (for pictures)
 //   robot broadcast MESSAGE            sends a registered message to every
@@ -141,8 +144,6 @@ UINT MessageNumber(const std::string& text) {
   return ::RegisterWindowMessageA(text.c_str());
 }
 
-// A control anywhere below the window (pages of a sheet included); a
-// visible one first, as pages of a sheet reuse their controls' ids.
 // Memory in a control's process: messages whose argument points at memory
 // are not carried across processes, so what they point at is written there
 // and read back after.
@@ -210,6 +211,8 @@ std::string ListItemText(HWND list, int index) {
   return text;
 }
 
+// A control anywhere below the window (pages of a sheet included); a
+// visible one first, as pages of a sheet reuse their controls' ids.
 HWND ControlById(const std::string& title, int id) {
   HWND control = nullptr;
   Within(10, [&] {
@@ -332,9 +335,12 @@ std::map<std::string, std::pair<size_t, Command>> Commands() {
                          return 0;
                        }};
   commands["toggle"] = {2, [](const Arguments& a) {
+                          // A user cannot click a disabled control; BM_CLICK could.
                           HWND control = ControlById(a[0], std::atoi(a[1].c_str()));
-                          return control != nullptr && ::PostMessageA(control, BM_CLICK, 0, 0) ? 0
-                                                                                               : 1;
+                          return control != nullptr && ::IsWindowEnabled(control) &&
+                                         ::PostMessageA(control, BM_CLICK, 0, 0)
+                                     ? 0
+                                     : 1;
                         }};
   commands["key"] = {2, [](const Arguments& a) {
                        HWND window = FindByTitle(a[0]);
@@ -403,6 +409,37 @@ std::map<std::string, std::pair<size_t, Command>> Commands() {
                            ::PostMessageA(list, WM_KEYUP, VK_SPACE, 0xC0000001);
                            return 0;
                          }};
+  // Picks the entry reading TEXT in combo box ID, as a user's choice would
+  // (the owner hears of the change).
+  commands["choose"] = {
+      3, [](const Arguments& a) {
+        HWND box = ControlById(a[0], std::atoi(a[1].c_str()));
+        if (box == nullptr) return 1;
+        // Wine carries the text across processes itself, for
+        // plain and extended combo boxes alike.
+        const auto index = ::SendMessageA(box, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                          reinterpret_cast<LPARAM>(a[2].c_str()));
+        if (index == CB_ERR) return 1;
+        ::SendMessageA(box, CB_SETCURSEL, index, 0);
+        ::PostMessageA(::GetParent(box), WM_COMMAND, MAKEWPARAM(::GetDlgCtrlID(box), CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(box));
+        return 0;
+      }};
+  // Types TEXT into control ID (the first of several ids given as A/B that
+  // the window has).
+  commands["settext"] = {
+      3, [](const Arguments& a) {
+        HWND control = nullptr;
+        for (std::size_t at = 0; control == nullptr && at < a[1].size();) {
+          const std::size_t slash = a[1].find('/', at);
+          control = ControlById(a[0], std::atoi(a[1].substr(at, slash - at).c_str()));
+          at = slash == std::string::npos ? a[1].size() : slash + 1;
+        }
+        return control != nullptr && ::SendMessageA(control, WM_SETTEXT, 0,
+                                                    reinterpret_cast<LPARAM>(a[2].c_str()))
+                   ? 0
+                   : 1;
+      }};
   commands["answering"] = {2, [](const Arguments& a) {
                              HWND window = FindByTitle(a[0]);
                              DWORD_PTR result = 0;

@@ -16,7 +16,12 @@ void SetWindowIcons(HWND window, int iconId) {
   ::SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
-Application::Application() { ::InitCommonControls(); }
+// The common controls the program's windows use, the extended combo box
+// among them.
+Application::Application() {
+  INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+  ::InitCommonControlsEx(&classes);
+}
 
 int Application::Run() {
   if (InitInstance()) {

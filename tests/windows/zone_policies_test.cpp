@@ -1,0 +1,121 @@
+// Internet Explorer's zone policies in the real registry under Wine: the
+// values a fresh prefix holds, seeded ones the buttons cannot show, and the
+// backup the uninstaller restores from.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "app/registry_key.h"
+#include "browsers/zone_policies.h"
+#include "ui/options_page.h"
+
+namespace hush {
+namespace {
+
+using browsers::PolicyChoice;
+using browsers::ZoneChoices;
+constexpr auto kEnable = PolicyChoice::kEnable;
+constexpr auto kDisable = PolicyChoice::kDisable;
+constexpr auto kPrompt = PolicyChoice::kPrompt;
+
+// Keeps the zones as the prefix had them before the test.
+class ZonePoliciesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (int zone = 1; zone <= browsers::kZoneCount; ++zone) {
+      const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(zone));
+      for (const char* name : {"1001", "1004", "1200", "1201", "1405"}) {
+        DWORD value = 0;
+        if (key.ReadNumber(name, value)) saved_[{zone, name}] = value;
+      }
+    }
+  }
+  void TearDown() override {
+    for (int zone = 1; zone <= browsers::kZoneCount; ++zone) {
+      const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(zone));
+      for (const char* name : {"1001", "1004", "1200", "1201", "1405"}) {
+        const auto found = saved_.find({zone, name});
+        if (found != saved_.end())
+          key.WriteNumber(name, found->second);
+        else
+          ::RegDeleteValueA(key.get(), name);
+      }
+    }
+    ::DeleteFileA(kBackup);
+  }
+  static std::string BackupText() {
+    std::ifstream file(kBackup, std::ios::binary);
+    std::stringstream text;
+    text << file.rdbuf();
+    std::string lines;
+    for (char c : text.str())
+      if (c != '\r') lines += c;
+    return lines;
+  }
+  static constexpr char kBackup[] = "C:\\acRs-test.ini";
+  std::map<std::pair<int, std::string>, DWORD> saved_;
+};
+
+// What a fresh Wine prefix holds (read off one): zone 1 prompts for signed
+// controls, zone 4 disables everything.
+TEST_F(ZonePoliciesTest, TheFreshPrefixZonesReadAndBackUpInZoneOrder) {
+  EXPECT_EQ(browsers::ReadZone(1), (ZoneChoices{kPrompt, kDisable, kDisable, kEnable, kEnable}));
+  EXPECT_EQ(browsers::ReadZone(2), (ZoneChoices{kEnable, kPrompt, kPrompt, kEnable, kEnable}));
+  EXPECT_EQ(browsers::ReadZone(4), (ZoneChoices{kDisable, kDisable, kDisable, kDisable, kDisable}));
+  ASSERT_TRUE(browsers::BackupZoneSettings(kBackup));
+  EXPECT_EQ(BackupText(),
+            "[Local Intranet]\n1001=1\n1004=3\n1201=3\n1200=0\n1405=0\n"
+            "[Trusted Sites]\n1001=0\n1004=1\n1201=1\n1200=0\n1405=0\n"
+            "[Internet]\n1001=1\n1004=3\n1201=3\n1200=0\n1405=0\n"
+            "[Restricted Sites]\n1001=3\n1004=3\n1201=3\n1200=3\n1405=3\n");
+  // A second backup replaces the first: still exactly twenty keys.
+  const std::string first = BackupText();
+  ASSERT_TRUE(browsers::BackupZoneSettings(kBackup));
+  EXPECT_EQ(BackupText(), first);
+}
+
+// 65536 and other numbers on "1200" are Administrator Approved; a number
+// without a button elsewhere, or a missing value, has no choice: nothing is
+// written for it and the backup leaves a missing value out.
+TEST_F(ZonePoliciesTest, ValuesWithoutAButtonAreNeitherShownNorWritten) {
+  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(2));
+  key.WriteNumber("1001", 2);
+  key.WriteNumber("1200", 65536);
+  ::RegDeleteValueA(key.get(), "1004");
+  const ZoneChoices read = browsers::ReadZone(2);
+  EXPECT_EQ(read, (ZoneChoices{std::nullopt, std::nullopt, kPrompt, kEnable,
+                               PolicyChoice::kAdministratorApproved}));
+  key.WriteNumber("1200", 7);
+  EXPECT_EQ(browsers::ReadZone(2)[4], PolicyChoice::kAdministratorApproved);
+
+  ZoneChoices changed = read;
+  changed[2] = kDisable;
+  ASSERT_TRUE(browsers::WriteZone(2, changed));
+  DWORD value = 0;
+  EXPECT_TRUE(key.ReadNumber("1001", value) && value == 2);  // kept as it was
+  EXPECT_FALSE(key.ReadNumber("1004", value));               // not invented
+  EXPECT_TRUE(key.ReadNumber("1201", value) && value == 3);
+  EXPECT_TRUE(key.ReadNumber("1200", value) && value == 65536);
+
+  ASSERT_TRUE(browsers::BackupZoneSettings(kBackup));
+  const std::string text = BackupText();
+  EXPECT_NE(text.find("[Trusted Sites]\n1001=2\n1201=3\n1200=65536\n1405=0\n["), std::string::npos)
+      << text;
+}
+
+TEST(SoundTitle, OnlyAWavEndingGoes) {
+  const std::pair<const char*, const char*> cases[] = {{"C:\\Hushwall\\Sounds\\Chime.wav", "Chime"},
+                                                       {"C:\\x\\LOUD.WAV", "LOUD"},
+                                                       {"C:\\x\\song.mp3", "song.mp3"},
+                                                       {"", ""},
+                                                       {"ab", "ab"},
+                                                       {"C:\\x\\.wav", ""},
+                                                       {"Default.wav", "Default"}};
+  for (const auto& [path, title] : cases) EXPECT_EQ(SoundTitle(path), title) << path;
+}
+
+}  // namespace
+}  // namespace hush
