@@ -22,6 +22,14 @@ ok() { echo "ok: $*"; }
 wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }
 winepath_of() { echo "Z:$1" | tr / '\\'; }
 robot() { wine_quiet "$(winepath_of "$build/tests/robot/robot.exe")" "$@"; }
+# Ends a PopHush an earlier script left running in the prefix (its quiet
+# exit): a new one would meet it as its single instance and end at once.
+end_earlier_program() {
+  if robot wait www.hushwall.example 0.5; then
+    robot post www.hushwall.example 32790 || true
+    robot gone www.hushwall.example 20 || fail "an earlier PopHush keeps running"
+  fi
+}
 # Runs the installed PopHush.exe in the background; its pid in $program.
 start_program() {
   wine_quiet "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" >/dev/null &

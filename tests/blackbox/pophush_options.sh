@@ -32,6 +32,7 @@ press() { robot toggle Hushwall "$1" || fail "cannot press $1"; }
 choose() { robot choose Hushwall "$1" "$2" || fail "no entry \"$2\" in list $1"; }
 decimal() { printf '%d' "$1"; }
 
+end_earlier_program
 wine_quiet reg export "$zones" "$(winepath_of "$work/zones.reg")" /y >/dev/null ||
   fail "cannot keep the zones"
 undo+=("wine_quiet reg import '$(winepath_of "$work/zones.reg")'")
@@ -41,6 +42,7 @@ hush_install_program "$prefix" "$build" "$port"  # a first run
 hush_point_internet_explorer_at_proxy "$prefix"
 reg_set ShowAtStart 0 REG_DWORD
 reg_set "Wizard Message" N
+reg_set "Close To Tray" 0 REG_DWORD
 mkdir -p "$prefix/drive_c/elsewhere"
 cp "$build/assets/Sounds/Knock.wav" "$prefix/drive_c/elsewhere/Bell.wav"
 

@@ -69,8 +69,10 @@ robot post Hushwall 273 12321  # Apply
 until_true 5 test "$(ini PopupCheckDisabled)" = 1 || fail "catching is on: $(ini PopupCheckDisabled)"
 hush_point_internet_explorer_at_proxy "$prefix"
 robot post Hushwall 273 32772
+until_true 10 test "$(robot state Hushwall 1000 | cut -d' ' -f1)" = 1 ||
+  fail "catching did not go on with a browser: $(robot texts Hushwall 1 | tr -d '\r' | tr '\n' '|')"
 robot post Hushwall 273 12321
-until_true 5 test "$(ini PopupCheckDisabled)" = 0 || fail "catching did not go on with a browser"
+until_true 10 test "$(ini PopupCheckDisabled)" = 0 || fail "catching on was not saved"
 ok "without a configured browser catching stays off (message 2252), with one it goes on"
 
 robot post Hushwall 16  # WM_CLOSE

@@ -60,6 +60,7 @@ answer() {  # TITLE TEXT BUTTON
   robot gone "$1" 10 || true
 }
 
+end_earlier_program
 # The browsers are pointed at Hushwall:8100, so PopHush must have that port.
 if (exec 3<>/dev/tcp/127.0.0.1/8100) 2>/dev/null; then fail "port 8100 is in use"; fi
 wine_quiet reg delete "$key" /f >/dev/null || true
@@ -195,19 +196,22 @@ until_true 5 eval '[ "$(robot state Hushwall 1000 | cut -d" " -f1)" = 1 ]' || fa
 ok "Finish with no profile to choose applies Internet Explorer; 2254 Yes switches catching on"
 mv "$work/firefox" "$firefox_root" && mv "$work/mozilla" "$mozilla_root"
 
-# Netscape alone, the Firefox profile by mouse.
+# Netscape alone: the Firefox profile by mouse, the Mozilla one by space bar.
 open_wizard "Set Proxy"
 expect 1064 "0 0 1" "set: Internet Explorer already on the proxy"
 press 1065
 press $NEXT
 robot tickclick "$wizard" 1125 default-release || fail "no tick box for the Firefox profile"
-expect_ticks 1125 "default:0 default-release:1 " "the Firefox profile"
+robot tickkey "$wizard" 1125 default || fail "no entry for the Mozilla profile"
+expect_ticks 1125 "default:1 default-release:1 " "both profiles"
 press $NEXT
 finish
 answer "Netscape Proxy Setting" "Netscape proxy has been set successfully." OK
 wizard_gone
 grep -q 'network.proxy.http", "Hushwall"' "$firefox/user.js" || fail "Firefox user.js: $(cat "$firefox/user.js")"
-ok "Netscape alone sets the profile ticked (2240)"
+grep -q 'network.proxy.http", "Hushwall"' "$mozilla_root/Profiles/default/k4x2.slt/user.js" ||
+  fail "the Mozilla profile was not set"
+ok "Netscape alone sets the profiles ticked (2240)"
 
 # The new user's path: a pop-up page in Firefox on that profile.
 site_port=$(hush_free_port)
@@ -237,24 +241,19 @@ dom=$(timeout 60 chromium --headless --no-sandbox --disable-gpu --disable-backgr
 [[ "$dom" == *"blocker=1"* ]] || fail "Chromium with Internet Explorer's value: $dom"
 ok "Chromium given Internet Explorer's value gets the blocker script"
 
-# Opera 7 and the Mozilla profile by space bar; Firefox's is grey now.
+# Opera 7 alone; Netscape is configured now and not offered again.
 open_wizard "Set Proxy"
-press 1065
+expect 1065 "0 0 1" "set: Netscape already on the proxy"
 press 1066
 press $NEXT
 expect 1121 "0 1 1" "Opera 6 is offered again"
 press 1122
 press $NEXT
-robot tickkey "$wizard" 1125 default
-robot tickkey "$wizard" 1125 default-release  # grey now
-expect_ticks 1125 "default:1 default-release:0 " "the space bar on the profiles"
-press $NEXT
 finish
-answer "Netscape Proxy Setting" "Netscape proxy has been set successfully." OK
 wizard_gone
 grep -q '^HTTP Server=Hushwall:8100' "$prefix/drive_c/Opera7/profile/opera6.ini" ||
   fail "Opera 7: $(cat "$prefix/drive_c/Opera7/profile/opera6.ini")"
-ok "Netscape and Opera 7 together: the Mozilla profile and Opera 7 set"
+ok "Opera 7 alone is set"
 
 # The clean-up run on each switch of catching: every browser is configured
 # now, so each one's cache is emptied; cookies, history and other files stay.
@@ -311,6 +310,9 @@ press $NEXT
 press 1064
 press 1122
 press $NEXT
+robot tickclick "$wizard" 1125 default-release  # grey: reset already
+robot tickkey "$wizard" 1125 default-release
+expect_ticks 1125 "default:0 default-release:0 " "a grey profile ticked"
 press 1074  # Check All
 expect_ticks 1125 "default:1 default-release:0 " "Check All in reset mode"
 press $NEXT
