@@ -29,6 +29,8 @@ class SharedText {
 // proxy applies ("at least 256") also catch values written as negatives.
 using SettingNumber = std::atomic<std::int32_t>;
 
+inline constexpr std::int32_t kDefaultFilterSizeLimit = 4 * 1024 * 1024;
+
 struct ProxySettings {
   SharedText popupIP{"Hushwall"};
   SettingNumber popupPort{0};
@@ -51,10 +53,18 @@ struct ProxySettings {
   SettingNumber useDefaultTimeOut{1};
   // Largest text response held whole for filtering; larger ones stream
   // through unfiltered.
-  SettingNumber filterSizeLimit{4 * 1024 * 1024};
+  SettingNumber filterSizeLimit{kDefaultFilterSizeLimit};
 };
 
 // The one record of the process.
 ProxySettings& Settings();
+
+// The body size up to which pages are filtered. "FilterSizeLimit" of 0 or
+// less would leave every page unfiltered: the default stands in for it.
+std::uint32_t EffectiveFilterSizeLimit(const ProxySettings& settings);
+// How long a connection waits for either side, in milliseconds (-1: no
+// limit). A time-out of 0 seconds would make each wait return at once and
+// the connection spin: one second is the least.
+int ConnectionWaitMilliseconds(const ProxySettings& settings);
 
 }  // namespace hush

@@ -102,13 +102,7 @@ void ProxyConnection::ApplyBufferSizes(Socket socket) const {
   platform::SetIntOption(socket, platform::SocketOption::ReceiveBuffer, receiveSize_);
 }
 
-int ProxyConnection::SelectTimeoutMs() const {
-  const ProxySettings& settings = Settings();
-  if (settings.useDefaultTimeOut.load() != 0) return -1;
-  const auto seconds = static_cast<std::uint32_t>(settings.connectionTimeOut.load());
-  // Beyond what a millisecond count holds the wait is as good as unlimited.
-  return seconds > INT_MAX / 1000 ? -1 : static_cast<int>(seconds * 1000);
-}
+int ProxyConnection::SelectTimeoutMs() const { return ConnectionWaitMilliseconds(Settings()); }
 
 bool ProxyConnection::ReceiveInto(Socket socket, ByteBuffer& buffer) {
   char* space = buffer.Reserve(static_cast<size_t>(receiveSize_));

@@ -252,7 +252,7 @@ bool ProxyConnection::LooksBinary() const {
 }
 
 bool ProxyConnection::HeldBytesOverLimit() const {
-  const auto limit = static_cast<std::uint32_t>(Settings().filterSizeLimit.load());
+  const std::uint32_t limit = EffectiveFilterSizeLimit(Settings());
   return toBrowser_.size() + dechunked_.size() > limit;
 }
 
@@ -414,7 +414,7 @@ void ProxyConnection::Dechunk() {
     contentLength_ = size + (contentLength_ == -1 ? 0 : contentLength_);
     dechunked_.append(toBrowser_.data(), static_cast<size_t>(size));
     toBrowser_.Consume(static_cast<size_t>(size));
-    if (dechunked_.size() > static_cast<std::uint32_t>(Settings().filterSizeLimit.load())) {
+    if (dechunked_.size() > EffectiveFilterSizeLimit(Settings())) {
       PassChunkedResponseThrough();
       return;
     }

@@ -45,10 +45,14 @@ bool SetTitle(HWND window, const std::string& title) {
 
 }  // namespace
 
+// The count's leading decimal value, as the registry's readers take it
+// ("12abc" is 12, " 5" is 5); no digits at all count as 0.
 std::string NextCount(const std::string& count) {
+  const char* begin = count.data();
+  const char* end = begin + count.size();
+  while (begin != end && (*begin == ' ' || *begin == '\t')) ++begin;
   std::uint64_t value = 0;
-  const auto [end, error] = std::from_chars(count.data(), count.data() + count.size(), value);
-  if (error != std::errc{} || end != count.data() + count.size()) value = 0;
+  if (std::from_chars(begin, end, value).ec != std::errc{}) value = 0;
   if (value < std::numeric_limits<std::uint32_t>::max()) ++value;
   return std::to_string(value);
 }

@@ -82,6 +82,28 @@ TEST_F(SettingsStoreTest, LoadReadsNumbersAndTextsAsTheSystemDoes) {
   EXPECT_EQ(s.popupIP.Get(), std::string(259, 'h'));
 }
 
+// Values a settings file may hold that would switch filtering off for
+// every page or make every idle connection spin.
+TEST_F(SettingsStoreTest, NoStoredLimitTurnsFilteringOffOrMakesConnectionsSpin) {
+  ProxySettings& s = Settings();
+  const std::pair<std::int32_t, std::uint32_t> limits[] = {
+      {0, 4194304}, {-1, 4194304}, {-5, 4194304}, {1, 1}, {65536, 65536}};
+  for (const auto& [stored, used] : limits) {
+    s.filterSizeLimit.store(stored);
+    EXPECT_EQ(EffectiveFilterSizeLimit(s), used) << stored;
+  }
+  s.useDefaultTimeOut.store(0);
+  const std::pair<std::int32_t, int> waits[] = {
+      {0, 1000}, {1, 1000}, {60, 60000}, {-1, -1}, {2147484, -1}};
+  for (const auto& [seconds, milliseconds] : waits) {
+    s.connectionTimeOut.store(seconds);
+    EXPECT_EQ(ConnectionWaitMilliseconds(s), milliseconds) << seconds;
+  }
+  s.useDefaultTimeOut.store(1);
+  s.connectionTimeOut.store(0);
+  EXPECT_EQ(ConnectionWaitMilliseconds(s), -1);
+}
+
 TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrder) {
   Settings().popupCheckEnabled.store(0);
   Settings().dnsCacheSize.store(-1);

@@ -41,6 +41,8 @@ TEST(PopupCount, GrowsByOneFromWhateverTheRegistryHeld) {
   EXPECT_EQ(NextCount(""), "1");
   EXPECT_EQ(NextCount("many"), "1");
   EXPECT_EQ(NextCount("-3"), "1");
+  EXPECT_EQ(NextCount("12abc"), "13");  // the leading value counts
+  EXPECT_EQ(NextCount(" 5"), "6");
   EXPECT_EQ(NextCount("4294967295"), "4294967295");  // stops instead of wrapping
 }
 
