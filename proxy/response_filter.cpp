@@ -191,7 +191,9 @@ void ProxyConnection::OnServerData() {
     SendAll(browserSocket_, toBrowser_);
     return;
   }
-  if (responseState_ == kAwaitingStatus) {
+  // A loop, not a call per answer: a server may send any number of interim
+  // answers (100 Continue), each followed by the status still to come.
+  while (responseState_ == kAwaitingStatus) {
     if (!ParseStatus()) {
       // A header that never ends is not held for ever: it goes out as it is.
       if (toBrowser_.size() > kMaxHeaderBlock) {
@@ -202,7 +204,7 @@ void ProxyConnection::OnServerData() {
       return;
     }
     OnResponseHeader();
-    return;
+    if (responseState_ != kAwaitingStatus || toBrowser_.empty()) return;
   }
   OnResponseBody();
 }
@@ -229,10 +231,8 @@ void ProxyConnection::OnResponseHeader() {
   }
   if (statusCode_ == 100) {
     SendHeader();
-    requestState_ = kPassingThrough;  // the browser may now send the body
-    responseState_ = kAwaitingStatus;
-    // The real response may have come in the same segment.
-    if (!toBrowser_.empty()) OnServerData();
+    requestState_ = kPassingThrough;   // the browser may now send the body
+    responseState_ = kAwaitingStatus;  // the real response may be here already
     return;
   }
   // A response to HEAD has a length but never a body: holding it would
@@ -380,6 +380,23 @@ void ProxyConnection::FixContentLength(std::vector<std::string>& lines, std::siz
   }
 }
 
+namespace {
+
+// Where the trailer lines starting at `from` end: just past the line feed
+// of their last line (the empty line that follows is left), or npos while
+// that empty line has not come.
+size_t EndOfTrailers(std::string_view bytes, size_t from) {
+  for (size_t at = from;;) {
+    const size_t lineFeed = bytes.find('\n', at);
+    if (lineFeed == std::string_view::npos) return std::string_view::npos;
+    std::string_view line = bytes.substr(at, lineFeed - at);
+    if (line.empty() || line == "\r") return at;
+    at = lineFeed + 1;
+  }
+}
+
+}  // namespace
+
 std::int64_t ProxyConnection::ParseChunkSize() {
   const std::string_view bytes = toBrowser_.view();
   size_t i = 0;
@@ -400,6 +417,13 @@ std::int64_t ProxyConnection::ParseChunkSize() {
   if (lineFeed == std::string_view::npos) return kChunkIncomplete;
   size_t consumed = lineFeed + 1;
   if (size == 0) {
+    // Trailer fields after the last chunk end at an empty line; they are
+    // headers, not page, and go.
+    if (consumed < bytes.size() && bytes[consumed] != '\r' && bytes[consumed] != '\n') {
+      const size_t end = EndOfTrailers(bytes, consumed);
+      if (end == std::string_view::npos) return kChunkIncomplete;
+      consumed = end;
+    }
     while (consumed < bytes.size() && (bytes[consumed] == '\r' || bytes[consumed] == '\n'))
       ++consumed;
   }

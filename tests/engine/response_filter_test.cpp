@@ -141,6 +141,12 @@ TEST_F(ResponseFilterTest, ChunkedPageBecomesOneBodyWithALength) {
               "6\r\n<html>\r\n3;ext=1\r\nabc\r\nA\r\n0123456789\r\n0\r\n\r\n"),
       "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2019\r\n\r\n" + kScript +
           "<html>abc0123456789");
+  // Trailer fields after the last chunk are not part of the page.
+  EXPECT_EQ(
+      Through("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nTransfer-Encoding: chunked\r\n\r\n"
+              "6\r\n<html>\r\n0\r\nX-Checksum: 1\r\nX-Time: 2\r\n\r\n"),
+      "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2006\r\n\r\n" + kScript +
+          "<html>");
   const std::string png =
       "HTTP/1.1 200 OK\r\nContent-Type: image/png\r\nTransfer-Encoding: chunked\r\n\r\n"
       "4\r\n\x89PNG\r\n0\r\n\r\n";
@@ -215,6 +221,20 @@ TEST_F(ResponseFilterTest, ContinueAndTheRealAnswerInOneSegmentBothArrive) {
                     page),
             "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
             "Content-Length: 2019\r\n\r\n" +
+                kScript + page);
+}
+
+// Any number of interim answers in one segment: each passes, the page is
+// filtered, and no stack grows with their number.
+TEST_F(ResponseFilterTest, EndlessInterimAnswersPassOneAfterAnother) {
+  std::string interim;
+  for (int i = 0; i < 50000; ++i) interim += "HTTP/1.1 100 Continue\r\n\r\n";
+  const std::string page = "<html>posted</html>";
+  EXPECT_EQ(Through(interim +
+                    "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
+                    "Content-Length: 19\r\n\r\n" +
+                    page),
+            interim + "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2019\r\n\r\n" +
                 kScript + page);
 }
 
