@@ -228,7 +228,7 @@ TEST_F(ResponseFilterTest, ContinueAndTheRealAnswerInOneSegmentBothArrive) {
 // filtered, and no stack grows with their number.
 TEST_F(ResponseFilterTest, EndlessInterimAnswersPassOneAfterAnother) {
   std::string interim;
-  for (int i = 0; i < 50000; ++i) interim += "HTTP/1.1 100 Continue\r\n\r\n";
+  for (int i = 0; i < 1000; ++i) interim += "HTTP/1.1 100 Continue\r\n\r\n";
   const std::string page = "<html>posted</html>";
   EXPECT_EQ(Through(interim +
                     "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\n"
