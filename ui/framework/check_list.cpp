@@ -46,6 +46,12 @@ void CheckList::SetTicked(int index, bool ticked) {
   ListView_SetCheckState(list_, index, ticked ? TRUE : FALSE);
 }
 
+bool CheckList::AllGrey() const {
+  for (int index = 0; index < count(); ++index)
+    if (!IsGrey(index)) return false;
+  return true;
+}
+
 int CheckList::TickedCount() const {
   int ticked = 0;
   for (int index = 0; index < count(); ++index) ticked += IsTicked(index) ? 1 : 0;

@@ -20,6 +20,15 @@ class CheckList {
   int count() const;
   bool IsGrey(int index) const { return grey_.at(static_cast<size_t>(index)); }
   bool IsTicked(int index) const;
+  // No entry can be ticked (also when there is none).
+  bool AllGrey() const;
+  // Marks each record at an entry's position selected exactly when the
+  // entry is ticked and not grey.
+  template <typename Records>
+  void StoreChoices(Records& records) const {
+    for (int index = 0; index < count() && static_cast<size_t>(index) < records.size(); ++index)
+      records[static_cast<size_t>(index)].selected = IsTicked(index) && !IsGrey(index);
+  }
   void SetTicked(int index, bool ticked);
   int TickedCount() const;
   // Ticks every entry that is not grey, or clears every tick.

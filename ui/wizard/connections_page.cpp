@@ -100,9 +100,7 @@ void CMyPropertyPage2::ApplyNextRule() const {
 
 // Only ticked entries that are not grey are chosen.
 LRESULT CMyPropertyPage2::OnWizardNext() {
-  auto& records = wizard_.connections().records;
-  for (int index = 0; index < list_.count(); ++index)
-    records[static_cast<size_t>(index)].selected = list_.IsTicked(index) && !list_.IsGrey(index);
+  list_.StoreChoices(wizard_.connections().records);
   return WizardPage::OnWizardNext();
 }
 

@@ -12,7 +12,7 @@ CMyPropertyPage3::CMyPropertyPage3(CProxySettingSheet& wizard)
   handlers().OnMessage(WM_NOTIFY, [this](WPARAM, LPARAM lParam) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     LRESULT result = 0;
-    if (list_.IsTickChange(header) && !AllGrey()) ApplyNextRule();
+    if (list_.IsTickChange(header) && !list_.AllGrey()) ApplyNextRule();
     list_.OnNotify(header, result);
     return result;
   });
@@ -28,12 +28,6 @@ bool CMyPropertyPage3::OnInitDialog() {
   return true;
 }
 
-bool CMyPropertyPage3::AllGrey() const {
-  for (int index = 0; index < list_.count(); ++index)
-    if (!list_.IsGrey(index)) return false;
-  return true;
-}
-
 bool CMyPropertyPage3::OnSetActive() {
   Text(IDC_WIZ_PROFILES_GROUP, 3101);
   Text(IDC_WIZ_CHECK_ALL, 3105);
@@ -41,7 +35,7 @@ bool CMyPropertyPage3::OnSetActive() {
   Show(IDC_WIZ_PROFILES_NOTE, wizard_.profiles().disabledCount > 0);
   // No profile to choose: Finish alone (it still applies the other
   // browsers' choices). Otherwise Next follows the ticks from the start.
-  if (AllGrey())
+  if (list_.AllGrey())
     SetWizardButtons(PSWIZB_FINISH);
   else
     ApplyNextRule();
@@ -53,11 +47,7 @@ void CMyPropertyPage3::ApplyNextRule() const {
   SetWizardButtons(PSWIZB_BACK | (ThirdPageNextEnabled(list_.TickedCount()) ? PSWIZB_NEXT : 0));
 }
 
-void CMyPropertyPage3::StoreTicks() {
-  auto& records = wizard_.profiles().records;
-  for (int index = 0; index < list_.count(); ++index)
-    records[static_cast<size_t>(index)].selected = list_.IsTicked(index) && !list_.IsGrey(index);
-}
+void CMyPropertyPage3::StoreTicks() { list_.StoreChoices(wizard_.profiles().records); }
 
 LRESULT CMyPropertyPage3::OnWizardNext() {
   StoreTicks();

@@ -49,7 +49,6 @@ class CMyPropertyPage3 : public WizardPage {
  private:
   void ApplyNextRule() const;
   void StoreTicks();
-  bool AllGrey() const;
   ui::CheckList list_;
 };
 
