@@ -72,8 +72,9 @@ std::string FillScriptSlot(const std::string& script, const std::string& stateme
   return filled;
 }
 
-void PrepareBlockerScript() {
-  const std::string path = BlockerScriptPath();
+namespace {
+
+void PrepareFromFile(const std::string& path) {
   std::string script;
   if (!ReadWholeFile(path, script)) return;  // keeps what was prepared before
   const size_t slot = script.find("%s");
@@ -86,6 +87,17 @@ void PrepareBlockerScript() {
     }
   }
   SetPreparedBlockerScript(std::move(script));
+}
+
+}  // namespace
+
+void PrepareBlockerScript() {
+  // Called on the user-interface thread: running out of memory here keeps
+  // the script that was prepared before instead of ending the program.
+  try {
+    PrepareFromFile(BlockerScriptPath());
+  } catch (const std::bad_alloc&) {
+  }
 }
 
 std::shared_ptr<const std::string> PreparedBlockerScript() { return prepared.Load(); }

@@ -57,6 +57,14 @@ bool GetIntOption(Socket socket, SocketOption option, int& value);
 bool SetIntOption(Socket socket, SocketOption option, int value);
 bool SetBlocking(Socket socket);
 bool BindLoopback(Socket socket, std::uint16_t port);
+// Binds a socket that is to listen to 127.0.0.1:port for its use alone. On
+// Windows that takes exclusive use of the address: with SO_REUSEADDR any
+// local program could bind the same port beside ours and receive some of
+// the browsers' connections. Natively SO_REUSEADDR, which on Linux never
+// lets a second socket listen on the port but lets a restart bind while the
+// last run's connections linger in TIME_WAIT (Windows binds past those
+// anyway).
+bool BindListener(Socket socket, std::uint16_t port);
 bool Listen(Socket socket, int backlog);
 Socket Accept(Socket listener);
 // The bound port in host order, 0 when unknown.

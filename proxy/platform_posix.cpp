@@ -146,6 +146,13 @@ bool BindLoopback(Socket socket, std::uint16_t port) {
          0;
 }
 
+bool BindListener(Socket socket, std::uint16_t port) {
+  const int on = 1;
+  if (Remember(::setsockopt(Native(socket), SOL_SOCKET, SO_REUSEADDR, &on, sizeof(on))) != 0)
+    return false;
+  return BindLoopback(socket, port);
+}
+
 bool Listen(Socket socket, int backlog) { return Remember(::listen(Native(socket), backlog)) == 0; }
 
 Socket Accept(Socket listener) {
@@ -216,10 +223,12 @@ bool ResolveIPv4(const std::string& host, std::uint32_t& address) {
 bool StartDetachedThread(void (*entry)(void*), void* argument, bool /*highestPriority*/) {
   // Raising a thread's priority needs privileges on Linux; the native build
   // runs every thread at the normal priority.
+  // Out of threads is a system_error; the thread's own bookkeeping can
+  // also run out of memory.
   try {
     std::thread(entry, argument).detach();
     return true;
-  } catch (const std::system_error&) {
+  } catch (const std::exception&) {
     return false;
   }
 }

@@ -3,6 +3,8 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <new>
+
 #include "proxy/platform.h"
 
 namespace hush::platform {
@@ -90,6 +92,14 @@ bool BindLoopback(Socket socket, std::uint16_t port) {
   return ::bind(Native(socket), reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0;
 }
 
+bool BindListener(Socket socket, std::uint16_t port) {
+  const BOOL on = TRUE;
+  if (::setsockopt(Native(socket), SOL_SOCKET, SO_EXCLUSIVEADDRUSE,
+                   reinterpret_cast<const char*>(&on), sizeof(on)) != 0)
+    return false;
+  return BindLoopback(socket, port);
+}
+
 bool Listen(Socket socket, int backlog) { return ::listen(Native(socket), backlog) == 0; }
 
 Socket Accept(Socket listener) {
@@ -149,7 +159,8 @@ bool ResolveIPv4(const std::string& host, std::uint32_t& address) {
 }
 
 bool StartDetachedThread(void (*entry)(void*), void* argument, bool highestPriority) {
-  auto* start = new ThreadStart{entry, argument};
+  auto* start = new (std::nothrow) ThreadStart{entry, argument};
+  if (start == nullptr) return false;
   HANDLE thread = ::CreateThread(nullptr, 0, ThreadTrampoline, start, 0, nullptr);
   if (thread == nullptr) {
     delete start;

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <climits>
+#include <new>
 
 #include "app/proxy_settings.h"
 #include "proxy/diagnostic.h"
@@ -16,6 +18,12 @@ namespace {
 
 using platform::kNoSocket;
 using platform::Socket;
+
+// A browser connection that has not sent a whole request header within this
+// time is closed: idle or trickling connections must not pin threads for
+// ever. Browsers open spare connections ahead of need and use or drop them
+// well within it.
+std::atomic<int> firstRequestWaitMs{60000};
 
 std::atomic<int> injectedSendFailures{0};
 std::atomic<int> injectedSendError{0};
@@ -63,6 +71,8 @@ void BackOffBufferSize() {
   } while (!size.compare_exchange_weak(current, lowered));
 }
 
+void SetFirstRequestWaitForTesting(int milliseconds) { firstRequestWaitMs.store(milliseconds); }
+
 void InjectSendFailuresForTesting(int errorCode, int count) {
   injectedSendError.store(errorCode);
   injectedSendFailures.store(count);
@@ -73,13 +83,32 @@ ProxyConnection::ProxyConnection(Socket browserSocket) : browserSocket_(browserS
 }
 
 ProxyConnection::~ProxyConnection() {
-  Close();
-  if (DiagnosticsWanted())
-    ReportDiagnostic(FormatText("Closing connection: %s", hostName_.c_str()));
+  // Finishing the response may need memory; when the connection ends
+  // because memory ran out, that must not throw again from here (which
+  // would end the whole program): the browser keeps what it has got.
+  try {
+    Close();
+  } catch (const std::bad_alloc&) {
+    ReleaseSockets();
+  }
+  try {
+    if (DiagnosticsWanted())
+      ReportDiagnostic(FormatText("Closing connection: %s", hostName_.c_str()));
+  } catch (const std::bad_alloc&) {
+  }
   ActiveConnectionCount.fetch_sub(1);
 }
 
+void ProxyConnection::ReleaseSockets() {
+  for (Socket* socket : {&serverSocket_, &browserSocket_}) {
+    platform::CloseSocket(*socket);
+    *socket = kNoSocket;
+  }
+}
+
 void ProxyConnection::Run() {
+  firstRequestDeadline_ =
+      std::chrono::steady_clock::now() + std::chrono::milliseconds(firstRequestWaitMs.load());
   ChooseBufferSizes();
   RelayLoop();
 }
@@ -102,7 +131,19 @@ void ProxyConnection::ApplyBufferSizes(Socket socket) const {
   platform::SetIntOption(socket, platform::SocketOption::ReceiveBuffer, receiveSize_);
 }
 
-int ProxyConnection::SelectTimeoutMs() const { return ConnectionWaitMilliseconds(Settings()); }
+int ProxyConnection::SelectTimeoutMs() const {
+  const int configured = ConnectionWaitMilliseconds(Settings());
+  if (requestSeen_) return configured;
+  const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        firstRequestDeadline_ - std::chrono::steady_clock::now())
+                        .count();
+  const int remaining = left > 0 ? static_cast<int>(std::min<std::int64_t>(left, INT_MAX)) : 0;
+  return configured < 0 ? remaining : std::min(configured, remaining);
+}
+
+bool ProxyConnection::FirstRequestOverdue() const {
+  return !requestSeen_ && std::chrono::steady_clock::now() >= firstRequestDeadline_;
+}
 
 bool ProxyConnection::ReceiveInto(Socket socket, ByteBuffer& buffer) {
   char* space = buffer.Reserve(static_cast<size_t>(receiveSize_));
@@ -118,6 +159,7 @@ void ProxyConnection::RelayLoop() {
   // The stop signal is looked at after each wait: a connection accepted
   // just before the stop waits for its browser like every other one.
   do {
+    if (FirstRequestOverdue()) break;
     bool browserReady = false, serverReady = false;
     const Socket polledServer = serverSocket_;
     if (platform::WaitReadable(browserSocket_, polledServer, SelectTimeoutMs(), browserReady,
@@ -151,6 +193,7 @@ bool ProxyConnection::OnBrowserData() {
       return toServer_.size() <= kMaxHeaderBlock ? true : FailRequest();
     }
     if (!ParseRequestHeader()) return false;
+    requestSeen_ = true;
     ResetResponse();
     if (!ConnectToServer()) return false;
   }

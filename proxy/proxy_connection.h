@@ -4,6 +4,7 @@
 // Used by its own connection thread only.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -63,10 +64,12 @@ class ProxyConnection {
   friend struct ConnectionProbe;
 
   void ChooseBufferSizes();
+  void ReleaseSockets();
   void RelayLoop();
   bool ReceiveInto(platform::Socket socket, ByteBuffer& buffer);
   void ApplyBufferSizes(platform::Socket socket) const;
   int SelectTimeoutMs() const;
+  bool FirstRequestOverdue() const;
   void SendText(platform::Socket socket, std::string_view text);
   bool FailRequest();
   bool SplitResponseHeader();
@@ -108,6 +111,8 @@ class ProxyConnection {
   std::vector<std::string> heldHeaderLines_;
   std::string contentTypeLine_;
   std::int32_t firstBodyData_ = 1;
+  bool requestSeen_ = false;
+  std::chrono::steady_clock::time_point firstRequestDeadline_{};
   // Settings that the whole connection sees with one value.
   bool useDefaultBufferSizes_ = true;
 };
@@ -119,6 +124,10 @@ void BackOffBufferSize();
 // Makes the next `count` sends of any connection fail with `errorCode`, to
 // exercise the failure paths that real loopback sockets never take.
 void InjectSendFailuresForTesting(int errorCode, int count);
+
+// Shortens the time a connection may take to send its first request header
+// (tests only).
+void SetFirstRequestWaitForTesting(int milliseconds);
 
 // Replaces the Ctrl-key test (tests only; nullptr restores it).
 void SetControlKeyProbeForTesting(bool (*probe)());

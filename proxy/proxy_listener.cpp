@@ -42,23 +42,48 @@ void DrainConnections() {
   ConnectionsStarted.store(0);
 }
 
+// How long the accept loop rests when the system is out of sockets or
+// threads: long enough not to spin, short enough that browsers barely notice
+// once resources return.
+constexpr unsigned kExhaustionBackOffMs = 100;
+
 void AcceptThread(void* parameter) {
   // The thread owns a reference to the event of the start that created it.
   std::unique_ptr<std::shared_ptr<platform::ManualResetEvent>> stopEvent(
       static_cast<std::shared_ptr<platform::ManualResetEvent>*>(parameter));
   for (Socket listener; (listener = ListenSocket.load()) != kNoSocket;) {
     Socket accepted = platform::Accept(listener);
-    if (accepted == kNoSocket) continue;
+    if (accepted == kNoSocket) {
+      // Out of sockets (or the stop closed the listener, which the loop
+      // condition sees next).
+      if (ListenSocket.load() != kNoSocket) platform::SleepMilliseconds(kExhaustionBackOffMs);
+      continue;
+    }
     platform::SetBlocking(accepted);
     ConnectionsStarted.store(1);
     if (!platform::StartDetachedThread(ConnectionThread, reinterpret_cast<void*>(accepted),
                                        /*highestPriority=*/true)) {
+      // Out of threads: this browser connection is refused, the next ones
+      // are served once running connections end.
       platform::CloseSocket(accepted);
-      return;
+      platform::SleepMilliseconds(kExhaustionBackOffMs);
     }
   }
   (*stopEvent)->Wait();
   DrainConnections();
+}
+
+// With exclusive use of the address (Windows), a restart on the same port
+// fails while connections accepted by the last listener are still open;
+// they end within moments of the stop, so the bind is tried again meanwhile.
+bool BindWhenFree(Socket listener, std::uint16_t port) {
+  for (int attempt = 0;; ++attempt) {
+    if (platform::BindListener(listener, port)) return true;
+    if (platform::LastSocketError() != platform::kErrAddressInUse || attempt == 20 ||
+        ActiveConnectionCount.load() == 0)
+      return false;
+    platform::SleepMilliseconds(100);
+  }
 }
 
 }  // namespace
@@ -81,8 +106,7 @@ bool ProxyListener::StartListening() {
     DefaultReceiveBufferSize.store(size);
   if (platform::GetIntOption(listener, platform::SocketOption::SendBuffer, size))
     DefaultSendBufferSize.store(size);
-  platform::SetIntOption(listener, platform::SocketOption::ReuseAddress, 1);
-  const bool bound = platform::BindLoopback(listener, port);
+  const bool bound = BindWhenFree(listener, port);
   const int bindError = platform::LastSocketError();
   platform::SetBlocking(listener);
   // The socket is published even when it cannot listen, so that the next

@@ -4,9 +4,11 @@
 
 #include "app/proxy_settings.h"
 #include "proxy/diagnostic.h"
+#include "proxy/proxy_connection.h"
 #include "proxy/proxy_listener.h"
 #include "proxy/proxy_state.h"
 #include "proxy/winsock_errors.h"
+#include "support/origin_server.h"
 #include "support/raw_client.h"
 #include "support/test_environment.h"
 
@@ -70,6 +72,51 @@ TEST_F(ListenerTest, RestartListensAnewAndTheOldPortIsGone) {
   EXPECT_TRUE(RawClient(listener.ListeningPort()).connected());
 }
 
+// Another local program must not be able to listen beside the proxy (and
+// take some of the browsers' connections), even asking to reuse the address;
+// a restart on the same port right after serving still works.
+TEST_F(ListenerTest, ThePortIsTheProxysAloneAndARestartGetsItBack) {
+  test::OriginServer origin(
+      test::OriginServer::Replying([](const std::string&) { return test::HttpResponse("ok"); }));
+  ProxyListener listener;
+  ASSERT_TRUE(listener.StartListening());
+  const std::uint16_t port = listener.ListeningPort();
+  platform::Socket thief = platform::OpenTcpSocket();
+  platform::SetIntOption(thief, platform::SocketOption::ReuseAddress, 1);
+  EXPECT_FALSE(platform::BindLoopback(thief, port) && platform::Listen(thief, 1));
+  platform::CloseSocket(thief);
+
+  Settings().popupPort.store(port);
+  for (int round = 0; round < 2; ++round) {
+    {
+      RawClient browser(port);
+      browser.Send("GET http://127.0.0.1:" + std::to_string(origin.port()) + "/ HTTP/1.1\r\n\r\n");
+      EXPECT_EQ(browser.ReadResponse(), test::HttpResponse("ok")) << round;
+    }
+    listener.StopListening();
+    ASSERT_TRUE(listener.StartListening()) << round;
+    EXPECT_EQ(listener.ListeningPort(), port);
+  }
+}
+
+// Idle and trickling connections that never complete a request would pin
+// their threads for ever.
+TEST_F(ListenerTest, ConnectionsThatNeverSendARequestAreClosed) {
+  SetFirstRequestWaitForTesting(500);
+  ProxyListener listener;
+  ASSERT_TRUE(listener.StartListening());
+  RawClient idle(listener.ListeningPort());
+  RawClient trickling(listener.ListeningPort());
+  for (int i = 0; i < 8; ++i) {
+    trickling.Send("G");
+    platform::SleepMilliseconds(100);
+  }
+  EXPECT_TRUE(idle.PeerClosed(3000));
+  EXPECT_TRUE(trickling.PeerClosed(3000));
+  EXPECT_TRUE(Eventually([] { return ActiveConnectionCount.load() == 0; }));
+  SetFirstRequestWaitForTesting(60000);
+}
+
 TEST_F(ListenerTest, CountsConnectionsAndDrainsAfterTheStop) {
   ProxyListener listener;
   ASSERT_TRUE(listener.StartListening());
@@ -79,7 +126,7 @@ TEST_F(ListenerTest, CountsConnectionsAndDrainsAfterTheStop) {
   EXPECT_EQ(ConnectionsStarted.load(), 1);
 
   listener.StopListening();
-  // Idle connections wait without a time limit and do not see the stop...
+  // Idle connections wait for their first request and do not see the stop...
   EXPECT_EQ(ActiveConnectionCount.load(), 2);
   EXPECT_EQ(ConnectionsStarted.load(), 1);
   // ...until their browser goes; the drain ends within a second of the last.
