@@ -418,14 +418,11 @@ std::int64_t ProxyConnection::ParseChunkSize() {
   size_t consumed = lineFeed + 1;
   if (size == 0) {
     // Trailer fields after the last chunk end at an empty line; they are
-    // headers, not page, and go.
-    if (consumed < bytes.size() && bytes[consumed] != '\r' && bytes[consumed] != '\n') {
-      const size_t end = EndOfTrailers(bytes, consumed);
-      if (end == std::string_view::npos) return kChunkIncomplete;
-      consumed = end;
-    }
-    while (consumed < bytes.size() && (bytes[consumed] == '\r' || bytes[consumed] == '\n'))
-      ++consumed;
+    // headers, not page, and go. Until that line is whole, a trailer may
+    // still be on its way.
+    const size_t end = EndOfTrailers(bytes, consumed);
+    if (end == std::string_view::npos) return kChunkIncomplete;
+    consumed = end + (bytes[end] == '\r' ? 2 : 1);
   }
   if (bytes.size() < consumed + static_cast<size_t>(size)) return kChunkIncomplete;
   toBrowser_.Consume(consumed);

@@ -153,6 +153,28 @@ TEST_F(ResponseFilterTest, ChunkedPageBecomesOneBodyWithALength) {
   EXPECT_EQ(Through(png), png);
 }
 
+// The last chunk's line may come alone: trailers (or the empty line) that
+// follow a moment later are still not page.
+TEST_F(ResponseFilterTest, TrailersArrivingAfterTheLastChunkStayOutOfThePage) {
+  for (const char* rest : {"X-Checksum: 1\r\n\r\n", "\r\n"}) {
+    OriginServer origin([rest](OriginConnection& connection) {
+      connection.ReadHead();
+      connection.Send(
+          "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nTransfer-Encoding: chunked\r\n\r\n"
+          "6\r\n<html>\r\n0\r\n");
+      platform::SleepMilliseconds(200);
+      connection.Send(rest);
+    });
+    RawClient browser(ProxyPort());
+    browser.Send("GET http://127.0.0.1:" + std::to_string(origin.port()) + "/ HTTP/1.1\r\n\r\n");
+    EXPECT_EQ(browser.ReadResponse(),
+              "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2006\r\n\r\n" +
+                  kScript + "<html>")
+        << rest;
+    EXPECT_EQ(browser.ReadToEnd(1000), "") << rest;
+  }
+}
+
 TEST_F(ResponseFilterTest, HeaderlessAnswerStartingWithMarkupIsAPage) {
   EXPECT_EQ(Through(" \r\n <html>old server</html>"), kScript + " \r\n <html>old server</html>");
 }
