@@ -29,6 +29,21 @@ void ByteBuffer::Append(std::string_view more) {
   Commit(more.size());
 }
 
+void ByteBuffer::Prepend(std::string_view front) {
+  if (front.empty()) return;
+  if (begin_ < front.size()) {
+    const std::size_t held = size();
+    std::unique_ptr<char[]> larger(new char[front.size() + held + (capacity_ - end_)]);
+    if (held > 0) std::memcpy(larger.get() + front.size(), data(), held);
+    capacity_ = front.size() + held + (capacity_ - end_);
+    storage_.swap(larger);
+    begin_ = front.size();
+    end_ = begin_ + held;
+  }
+  begin_ -= front.size();
+  std::memcpy(storage_.get() + begin_, front.data(), front.size());
+}
+
 void ByteBuffer::Consume(std::size_t count) {
   begin_ += count < size() ? count : size();
   if (begin_ == end_) Clear();

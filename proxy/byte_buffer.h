@@ -18,6 +18,10 @@ class ByteBuffer {
   char operator[](std::size_t i) const { return storage_[begin_ + i]; }
 
   void Append(std::string_view more);
+  // Puts `front` before the content: in place when the bytes drained from
+  // the front left room (a response header taken off its body, say), so the
+  // body is not copied again.
+  void Prepend(std::string_view front);
   // Room for `length` more bytes at the back; Commit says how many were used.
   char* Reserve(std::size_t length);
   void Commit(std::size_t used) { end_ += used; }

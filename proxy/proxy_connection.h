@@ -45,9 +45,10 @@ class ProxyConnection {
   bool ParseStatus();
   void SendHeader();
   void SendHeaderWithBody();
-  // Puts the prepared script in front of the page in `buffer` (and the alert
-  // element after its head tag); true when the page was changed.
-  bool InjectBlocker(std::string& buffer);
+  // Builds in `injected` the page with the prepared script in front (and
+  // the alert element after its head tag); false, leaving `injected` alone,
+  // when the page goes as it is (then nothing of it was copied).
+  bool InjectBlocker(std::string_view buffer, std::string& injected);
   static void FixContentLength(std::vector<std::string>& lines, std::size_t size);
   // The size of the chunk at the front of the to-browser buffer (its size
   // line removed), 0 for the last chunk, kChunkIncomplete when more bytes

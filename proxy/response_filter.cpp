@@ -174,14 +174,13 @@ void ProxyConnection::SendHeaderWithBody() {
     SendAll(browserSocket_, toBrowser_);
     return;
   }
-  ByteBuffer out;
-  out.Append(JoinHeader(responseLines_));
-  out.Append(toBrowser_.view());
-  toBrowser_.Clear();
+  toBrowser_.Prepend(JoinHeader(responseLines_));
   responseLines_.clear();
   if (DiagnosticsWanted())
     ReportDiagnostic(FormatText("HTTP Response header from %s", hostName_.c_str()));
-  SendAll(browserSocket_, out);
+  SendAll(browserSocket_, toBrowser_);
+  // What could not be sent is dropped with the connection, never sent later.
+  toBrowser_.Clear();
 }
 
 void ProxyConnection::OnServerData() {
@@ -332,8 +331,8 @@ void ProxyConnection::FinishResponse() {
     PassChunkedResponseThrough();
   } else if (!toBrowser_.empty()) {
     if (Has(contentClass_, kText) && Settings().disabled.load() == 0) {
-      std::string page(toBrowser_.view());
-      if (InjectBlocker(page)) {
+      std::string page;
+      if (InjectBlocker(toBrowser_.view(), page)) {
         FixContentLength(responseLines_, page.size());
         toBrowser_.Assign(page);
       }
@@ -349,7 +348,7 @@ void ProxyConnection::FinishResponse() {
   ResetResponse();
 }
 
-bool ProxyConnection::InjectBlocker(std::string& buffer) {
+bool ProxyConnection::InjectBlocker(std::string_view buffer, std::string& injected) {
   const ProxySettings& settings = Settings();
   if (settings.disabled.load() != 0 || settings.popupCheckEnabled.load() == 0) return false;
   if (!Has(contentClass_, kText) || Has(contentClass_, kScript)) return false;
@@ -361,13 +360,13 @@ bool ProxyConnection::InjectBlocker(std::string& buffer) {
   const size_t at = ScriptOffset(buffer);
   std::string page;
   page.reserve(buffer.size() + script->size() + kAlertElement.size());
-  page.append(buffer, 0, at).append(*script).append(buffer, at, std::string::npos);
+  page.append(buffer.substr(0, at)).append(*script).append(buffer.substr(at));
   if (settings.playWave.load() != 0) {
     size_t head = UpToNul(page).find("<head>");
     if (head == std::string::npos) head = UpToNul(page).find("<HEAD>");
     if (head != std::string::npos && head + 6 < page.size()) page.insert(head + 6, kAlertElement);
   }
-  buffer.swap(page);
+  injected.swap(page);
   return true;
 }
 
