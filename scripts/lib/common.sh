@@ -24,7 +24,7 @@ hush_require_packages() {
 
 # What building and testing the programs needs.
 HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
-  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64)
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev)
 HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
 
 # The browser tests' puppeteer-core, from npm.

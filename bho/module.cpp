@@ -1,0 +1,138 @@
+// The in-process server Internet Explorer loads as a browser helper: its
+// load and unload hooks, the class object of the helper object,
+// self-registration from the embedded script and type library, and the
+// exports the setup program calls on removal.
+#include <windows.h>
+
+#include <olectl.h>
+
+#include <atomic>
+#include <string>
+
+#include "bho/browser_hooks.h"
+#include "bho/cookie_helper_object.h"
+#include "bho/module_files.h"
+#include "bho/registrar.h"
+#include "bho/restore_ie.h"
+
+namespace hush::skin {
+
+std::atomic<long>& LiveObjects() {
+  static std::atomic<long> count{0};
+  return count;
+}
+
+}  // namespace hush::skin
+
+namespace hush::bho {
+namespace {
+
+constexpr int kRegistrationScript = 101;
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+constexpr char kRunValue[] = "Hushwall";
+
+std::atomic<long> locks{0};
+
+class ClassFactory : public skin::CountedObject<IClassFactory> {
+ public:
+  ClassFactory() : CountedObject<IClassFactory>(IID_IClassFactory) {}
+
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID id, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+    auto* helper = new CookieHelperObject();
+    const HRESULT result = helper->QueryInterface(id, object);
+    helper->Release();
+    return result;
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
+    lock ? ++locks : --locks;
+    return S_OK;
+  }
+};
+
+// The registration script with the library's own path for %MODULE%.
+std::wstring RegistrationScript() {
+  HRSRC found = ::FindResourceW(ThisModule(), MAKEINTRESOURCEW(kRegistrationScript), L"REGISTRY");
+  HGLOBAL loaded = found == nullptr ? nullptr : ::LoadResource(ThisModule(), found);
+  const char* bytes =
+      loaded == nullptr ? nullptr : static_cast<const char*>(::LockResource(loaded));
+  if (bytes == nullptr) return {};
+  std::wstring script(bytes, bytes + ::SizeofResource(ThisModule(), found));
+  const std::wstring module = ModulePath();
+  for (size_t at; (at = script.find(L"%MODULE%")) != std::wstring::npos;)
+    script.replace(at, 8, module);
+  return script;
+}
+
+// The program writes the user's own Run value; older installations wrote
+// the machine's. Both go.
+void DeleteRunValues() {
+  for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+    HKEY run = nullptr;
+    if (::RegOpenKeyExA(root, kRunKey, 0, KEY_SET_VALUE, &run) != ERROR_SUCCESS) continue;
+    ::RegDeleteValueA(run, kRunValue);
+    ::RegCloseKey(run);
+  }
+}
+
+}  // namespace
+}  // namespace hush::bho
+
+using namespace hush::bho;
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
+  if (reason == DLL_PROCESS_ATTACH) {
+    ThisModule() = instance;
+    if (!OnProcessAttach()) return FALSE;
+    ::DisableThreadLibraryCalls(instance);
+  } else if (reason == DLL_PROCESS_DETACH) {
+    OnProcessDetach();
+  }
+  return TRUE;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID id, void** object) {
+  if (object == nullptr) return E_POINTER;
+  *object = nullptr;
+  if (!IsEqualGUID(classId, CLSID_CookieHlprObj)) return CLASS_E_CLASSNOTAVAILABLE;
+  auto* factory = new ClassFactory();
+  const HRESULT result = factory->QueryInterface(id, object);
+  factory->Release();
+  return result;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
+  return hush::skin::LiveObjects() == 0 && locks == 0 ? S_OK : S_FALSE;
+}
+
+extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
+  const std::wstring script = RegistrationScript();
+  if (script.empty() || !RunRegistrationScript(script, RegistrarAction::kRegister))
+    return SELFREG_E_CLASS;
+  ITypeLib* library = nullptr;
+  const HRESULT loaded = ::LoadTypeLibEx(ModulePath().c_str(), REGKIND_REGISTER, &library);
+  if (FAILED(loaded)) return SELFREG_E_TYPELIB;
+  library->Release();
+  return S_OK;
+}
+
+extern "C" int WINAPI RestoreIE() { return RestoreInternetExplorer(); }
+
+extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
+  RestoreInternetExplorer();
+  DeleteRunValues();
+  RunRegistrationScript(RegistrationScript(), RegistrarAction::kUnregister);
+  ::UnRegisterTypeLib(LIBID_COOKIEHLPRLib, 1, 0, LOCALE_NEUTRAL, SYS_WIN64);
+  return S_OK;
+}
+
+extern "C" int WINAPI UninstInitialize(int, int, int) {
+  RestoreInternetExplorer();
+  DeleteRunValues();
+  DllUnregisterServer();
+  return 0;
+}
+
+extern "C" int WINAPI UninstUnInitialize() { return 0; }

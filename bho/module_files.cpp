@@ -1,0 +1,65 @@
+#include "bho/module_files.h"
+
+#include <cwctype>
+
+namespace hush::bho {
+namespace {
+
+// GetModuleFileName with a buffer that grows until the whole path fits.
+std::wstring ModuleFileName(HMODULE module) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD length = ::GetModuleFileNameW(module, path.data(), static_cast<DWORD>(path.size()));
+    if (length == 0) return {};
+    if (length < path.size()) {
+      path.resize(length);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+HMODULE& ThisModule() {
+  static HMODULE module = nullptr;
+  return module;
+}
+
+std::wstring ModulePath() { return ModuleFileName(ThisModule()); }
+
+std::string ModuleFolder() {
+  char path[MAX_PATH * 4] = {};
+  const DWORD length = ::GetModuleFileNameA(ThisModule(), path, sizeof path);
+  const std::string file(path, length < sizeof path ? length : 0);
+  const size_t slash = file.find_last_of('\\');
+  return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+}
+
+std::wstring HostFileName() {
+  std::wstring path = ModuleFileName(nullptr);
+  path.erase(0, path.find_last_of(L"\\/") + 1);
+  for (wchar_t& c : path) c = static_cast<wchar_t>(std::towlower(c));
+  return path;
+}
+
+std::string ProductValue(const char* name) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Hushwall", 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return {};
+  std::string text;
+  DWORD type = 0, size = 0;
+  if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+      type == REG_SZ && size > 0) {
+    text.resize(size);
+    if (::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()),
+                           &size) != ERROR_SUCCESS)
+      size = 0;
+    text.resize(size);
+    while (!text.empty() && text.back() == '\0') text.pop_back();
+  }
+  ::RegCloseKey(key);
+  return text;
+}
+
+}  // namespace hush::bho
