@@ -9,7 +9,6 @@ namespace hush {
 namespace {
 
 constexpr char kSection[] = "Hushwall";
-constexpr std::size_t kMessageCapacity = 250;
 
 std::function<LanguageLocation()>& LocationSource() {
   static std::function<LanguageLocation()> source = [] { return LanguageLocation{}; };
@@ -24,7 +23,7 @@ void SetLanguageLocationSource(std::function<LanguageLocation()> source) {
 
 std::string LanguageFilePath() {
   const LanguageLocation where = LocationSource()();
-  return where.installationDirectory + "\\Language\\" + where.language + ".ini";
+  return where.installationDirectory + "\\" + where.folder + "\\" + where.language + ".ini";
 }
 
 std::string LookUpText(const std::string& key, const std::string& defaultText, std::size_t capacity,
@@ -35,7 +34,7 @@ std::string LookUpText(const std::string& key, const std::string& defaultText, s
 }
 
 std::string GetMessageText(const std::string& key, const std::string& defaultText) {
-  return LookUpText(key, defaultText, kMessageCapacity, true);
+  return LookUpText(key, defaultText, LocationSource()().messageCapacity, true);
 }
 
 std::string GetMessageText(int key) {

@@ -3,6 +3,7 @@
 // English default whenever the file, the section or the key is missing.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -12,6 +13,9 @@ namespace hush {
 struct LanguageLocation {
   std::string installationDirectory;  // the "Path" registry value
   std::string language;               // the "Language" registry value
+  // The uninstaller keeps its own copies in "Lang" and reads longer texts.
+  std::string folder = "Language";
+  std::size_t messageCapacity = 250;
 };
 
 // Where the current installation directory and language name come from;
@@ -20,7 +24,8 @@ void SetLanguageLocationSource(std::function<LanguageLocation()> source);
 
 std::string LanguageFilePath();
 
-// Up to 249 characters; every "#" becomes a line feed.
+// Up to the location's capacity less one (249 characters); every "#"
+// becomes a line feed.
 std::string GetMessageText(const std::string& key, const std::string& defaultText);
 // The same for a message of the built-in table.
 std::string GetMessageText(int key);

@@ -151,6 +151,8 @@ constexpr BuiltInMessage kMessages[] = {
     {19017,
      "HOSTS file not found in your operating system, please contact our customr support telling us "
      "your operating system version"},
+    {19018,
+     "ActiveX restore settings file can't be found\r\nActiveX Settings will not be restored"},
     {19019,
      "You have Internet Explorer, Opera 6 and Opera 7 browsers installed, but you haven't "
      "configured the proxy settings for any of them\r\nDo you want to configure proxy settings "

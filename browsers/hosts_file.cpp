@@ -113,4 +113,31 @@ bool ApplyBannerHostsFile(bool on, const BrowserContext& context) {
   return result == FileResult::kDone;
 }
 
+HostsRestore RestoreHostsFile(const std::string& path, const BrowserContext& context) {
+  if (path.empty()) return HostsRestore::kNoHostsFile;
+  const std::string backup = context.InstalledFile(kHostsBackupFile);
+  std::string text;
+  if (ReadWholeFile(path, text) != FileResult::kDone) return HostsRestore::kFailed;
+  std::optional<std::string> restored = WithoutHushwallLines(text, kProxyHost);
+  if (!restored) {
+    std::string saved;
+    if (backup.empty() || ReadWholeFile(backup, saved) != FileResult::kDone)
+      return HostsRestore::kFailed;
+    restored = std::move(saved);
+  }
+  const std::string sample = ".sam";
+  const bool isSample = path.size() > sample.size() &&
+                        path.compare(path.size() - sample.size(), sample.size(), sample) == 0;
+  const std::string target = isSample ? path.substr(0, path.size() - sample.size()) : path;
+  SetHostsFileAttributes(target, false);
+  const FileResult written = ReplaceWholeFile(target, *restored);
+  SetHostsFileAttributes(target, true);
+  if (written != FileResult::kDone) return HostsRestore::kFailed;
+  if (!backup.empty()) {
+    ::SetFileAttributesA(backup.c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(backup.c_str());
+  }
+  return HostsRestore::kRestored;
+}
+
 }  // namespace hush::browsers

@@ -38,4 +38,14 @@ bool BackupHostsFile(const BrowserContext& context);
 // Banner blocking on or off; the proxy entry is there afterwards.
 bool ApplyBannerHostsFile(bool on, const BrowserContext& context);
 
+enum class HostsRestore { kRestored, kNoHostsFile, kFailed };
+
+// Removal: takes Hushwall's lines out of the hosts file (`path`, as
+// GetHostsFilePath found it; a sample file's result goes to the hosts file
+// beside it) and writes the rest back in one step. Only when Hushwall's
+// lines cannot be told apart is the first-run backup put back instead (when
+// it can be read). The backup is deleted once the hosts file is written;
+// on a failure nothing is lost.
+HostsRestore RestoreHostsFile(const std::string& path, const BrowserContext& context);
+
 }  // namespace hush::browsers

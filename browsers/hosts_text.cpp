@@ -141,4 +141,46 @@ std::string WithBannerBlocking(std::string_view fileText, std::string_view block
   return file.Bytes();
 }
 
+namespace {
+
+// Every block of the kind opens and closes in turn.
+bool BlocksComplete(const TextLines& file, std::string_view begin, std::string_view end) {
+  bool open = false;
+  for (const TextLine& line : file.lines()) {
+    const std::string_view text = Trimmed(line.text);
+    if (text == begin) {
+      if (open) return false;
+      open = true;
+    } else if (text == end) {
+      if (!open) return false;
+      open = false;
+    }
+  }
+  return !open;
+}
+
+bool IsProxyEntryLine(const TextLine& line, std::string_view proxyHost) {
+  const std::vector<HostsEntry> entries = HostsEntries(line.text);
+  return entries.size() == 1 && IsLoopback(entries[0].address) && entries[0].hosts.size() == 1 &&
+         Lower(entries[0].hosts[0]) == Lower(std::string(proxyHost));
+}
+
+}  // namespace
+
+std::optional<std::string> WithoutHushwallLines(std::string_view fileText,
+                                                std::string_view proxyHost) {
+  TextLines file = TextLines::Parse(fileText);
+  if (!BlocksComplete(file, kAdBlockBegin, kAdBlockEnd) ||
+      !BlocksComplete(file, kDefaultsBegin, kDefaultsEnd))
+    return std::nullopt;
+  RemoveBlock(file, kAdBlockBegin, kAdBlockEnd);
+  RemoveBlock(file, kDefaultsBegin, kDefaultsEnd);
+  auto& lines = file.lines();
+  lines.erase(
+      std::remove_if(lines.begin(), lines.end(),
+                     [&](const TextLine& line) { return IsProxyEntryLine(line, proxyHost); }),
+      lines.end());
+  return file.Bytes();
+}
+
 }  // namespace hush::browsers

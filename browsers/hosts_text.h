@@ -4,6 +4,7 @@
 // without touching any other line.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,5 +35,12 @@ std::string WithHostsEntry(std::string_view fileText, const std::string& address
 // lacks are added as another marked block. Every other line stays.
 std::string WithBannerBlocking(std::string_view fileText, std::string_view blockingFile,
                                std::string_view defaultFile, bool on);
+
+// The file with every line of Hushwall's taken out: the marked blocks and
+// the lines that map a loopback address to `proxyHost` alone. None when an
+// unfinished block leaves Hushwall's lines impossible to tell from the
+// user's.
+std::optional<std::string> WithoutHushwallLines(std::string_view fileText,
+                                                std::string_view proxyHost);
 
 }  // namespace hush::browsers

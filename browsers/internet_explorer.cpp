@@ -167,6 +167,16 @@ bool IsInternetExplorerConfigured() {
   return false;
 }
 
+bool LanUsesProxy() {
+  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ);
+  DWORD enabled = 0;
+  std::string server;
+  if (settings.ReadNumber("ProxyEnable", enabled) && enabled != 0 &&
+      settings.ReadText("ProxyServer", server) && server == kHushwallServerList)
+    return true;
+  return IsConnectionConfigured(kLanValue);
+}
+
 bool SetConnectionOptions(const std::string& connection, const std::string& server,
                           const BrowserContext& context) {
   if (ApplyProxy(connection, PROXY_TYPE_DIRECT | PROXY_TYPE_PROXY, server, kBypassList))

@@ -49,6 +49,8 @@ ConnectionSet EnumerateConnections(WizardMode mode);
 // The LAN settings use the proxy, or the LAN proxy is on and some stored
 // connection value names it.
 bool IsInternetExplorerConfigured();
+// The LAN settings (not a dial-up connection) name Hushwall's proxy.
+bool LanUsesProxy();
 
 // Points a connection ("" for the LAN) at `server` with the bypass list
 // "local"; a refusal is shown (message 2241).

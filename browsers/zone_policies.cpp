@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <cstdlib>
+
 #include "app/registry_key.h"
 #include "app/unique_handle.h"
 
@@ -83,6 +85,23 @@ bool BackupZoneSettings(const std::string& iniPath) {
       ::WritePrivateProfileStringA(kBackupSections[zone - 1], name,
                                    std::to_string(static_cast<LONG>(value)).c_str(),
                                    iniPath.c_str());
+    }
+  }
+  return true;
+}
+
+bool RestoreZoneSettings(const std::string& iniPath) {
+  if (!UniqueFile(::CreateFileA(iniPath.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)))
+    return false;
+  for (int zone = 1; zone <= kZoneCount; ++zone) {
+    RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, ZoneKeyPath(zone), KEY_ALL_ACCESS);
+    for (const char* name : kBackupKeys) {
+      char text[32] = {};
+      ::GetPrivateProfileStringA(kBackupSections[zone - 1], name, "", text, sizeof text,
+                                 iniPath.c_str());
+      if (text[0] == '\0' || !key) continue;
+      key.WriteNumber(name, static_cast<DWORD>(std::strtol(text, nullptr, 10)));
     }
   }
   return true;

@@ -45,4 +45,10 @@ bool WriteZone(int zone, const ZoneChoices& choices);
 // cannot be emptied.
 bool BackupZoneSettings(const std::string& iniPath);
 
+// Removal: writes back every value the backup holds, as the DWORD it was
+// (65536, Administrator Approved, stays 65536); a value the backup lacks is
+// left as it is rather than loosened to Enable. False when the backup
+// cannot be read.
+bool RestoreZoneSettings(const std::string& iniPath);
+
 }  // namespace hush::browsers

@@ -279,6 +279,52 @@ TEST_F(HostsFileTest, BannerBlockingKeepsTheUsersLinesAndTheEntry) {
   EXPECT_EQ(text.substr(0, 14), "10.0.0.5 nas\r\n");
 }
 
+// Removal takes out only Hushwall's lines, so a line the user added since
+// the first run stays; the first-run backup stands in only when Hushwall's
+// lines cannot be told apart, and goes only once the hosts file is written.
+TEST_F(HostsFileTest, RemovalKeepsEveryLineOfTheUsers) {
+  const std::string ours =
+      "# Hushwall: default entries (begin)\r\n127.0.0.1 localhost\r\n"
+      "# Hushwall: default entries (end)\r\n"
+      "# Hushwall: ad servers blocked while Block Ads is on (begin)\r\n127.0.0.1 ad.test\r\n"
+      "# Hushwall: ad servers (end)\r\n";
+  struct Case {
+    bool sampleOnly;     // only "hosts.sam" is there
+    const char* before;  // the hosts (or sample) file at removal
+    const char* backup;  // nullptr: no backup
+    const char* after;   // nullptr: unchanged
+    HostsRestore result;
+  } cases[] = {
+      {false, "10.0.0.5 nas\r\n127.0.0.1\tHushwall\r\n@ours10.0.0.9 added-later\r\n", "old\r\n",
+       "10.0.0.5 nas\r\n10.0.0.9 added-later\r\n", HostsRestore::kRestored},
+      {false, "10.0.0.5 nas\n127.0.0.1 hushwall\n127.0.0.1 Hushwall other\n", nullptr,
+       "10.0.0.5 nas\n127.0.0.1 Hushwall other\n", HostsRestore::kRestored},
+      {false, "# Hushwall: ad servers (end)\r\n10.0.0.5 nas\r\n", "saved\r\n", "saved\r\n",
+       HostsRestore::kRestored},
+      {false, "# Hushwall: ad servers (end)\r\n10.0.0.5 nas\r\n", nullptr, nullptr,
+       HostsRestore::kFailed},
+      {true, "# sample\r\n127.0.0.1\tHushwall\r\n", "x", "# sample\r\n", HostsRestore::kRestored},
+  };
+  BrowserContext uninstaller = context_;
+  uninstaller.policy = kUninstallerPolicy;
+  for (const Case& c : cases) {
+    ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(At("windows"));
+    std::filesystem::create_directories(At("windows\\system32\\drivers\\etc"));
+    std::string before = c.before;
+    if (const size_t at = before.find("@ours"); at != std::string::npos)
+      before.replace(at, 5, ours);
+    Write(c.sampleOnly ? Hosts() + ".sam" : Hosts(), before);
+    ::DeleteFileA(At("install\\mHosts").c_str());
+    if (c.backup) Write(At("install\\mHosts"), c.backup);
+    EXPECT_EQ(RestoreHostsFile(GetHostsFilePath(uninstaller), uninstaller), c.result) << c.before;
+    EXPECT_EQ(Read(Hosts()), c.after ? c.after : before) << c.before;
+    EXPECT_EQ(Exists(At("install\\mHosts")),
+              c.backup != nullptr && c.result != HostsRestore::kRestored)
+        << c.before;
+  }
+}
+
 TEST(FileReplace, AFileThatCannotBeReplacedKeepsItsBytes) {
   const std::string path = "C:\\hushtest\\readonly.txt";
   ::CreateDirectoryA("C:\\hushtest", nullptr);

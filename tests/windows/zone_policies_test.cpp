@@ -117,5 +117,23 @@ TEST(SoundTitle, OnlyAWavEndingGoes) {
   for (const auto& [path, title] : cases) EXPECT_EQ(SoundTitle(path), title) << path;
 }
 
+// Removal writes back what the backup holds, 65536 included, and leaves a
+// value the backup lacks as it is instead of loosening it to Enable.
+TEST_F(ZonePoliciesTest, RemovalRestoresOnlyWhatTheBackupHolds) {
+  EXPECT_FALSE(browsers::RestoreZoneSettings(kBackup + std::string(".missing")));
+  std::ofstream(kBackup, std::ios::binary)
+      << "[Internet]\r\n1001=0\r\n1200=65536\r\n[Restricted Sites]\r\n1405=1\r\n";
+  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  const RegistryKey restricted = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(4));
+  internet.WriteNumber("1004", 3);
+  ASSERT_TRUE(browsers::RestoreZoneSettings(kBackup));
+  DWORD value = 0;
+  EXPECT_TRUE(internet.ReadNumber("1001", value) && value == 0);
+  EXPECT_TRUE(internet.ReadNumber("1200", value) && value == 65536);
+  EXPECT_TRUE(internet.ReadNumber("1004", value) && value == 3);
+  EXPECT_TRUE(restricted.ReadNumber("1405", value) && value == 1);
+  EXPECT_TRUE(restricted.ReadNumber("1001", value) && value == 3);  // Restricted stays restricted
+}
+
 }  // namespace
 }  // namespace hush
