@@ -22,9 +22,10 @@ hush_require_packages() {
     "${missing[@]}" >/dev/null
 }
 
-# What building and testing the programs needs.
+# What building and testing the programs needs (fp-utils: chmcmd and chmls,
+# which compile and read the help file).
 HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
-  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64)
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64 fp-utils)
 HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
 
 # The browser tests' puppeteer-core, from npm.
