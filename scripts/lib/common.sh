@@ -22,9 +22,12 @@ hush_require_packages() {
     "${missing[@]}" >/dev/null
 }
 
-# What building and testing the programs needs.
+# What building and testing the programs needs (fp-utils: chmcmd and chmls,
+# which compile and read the help file; libwine-dev: the platform's IDL
+# files, from which widl makes the helper library's type library).
 HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
-  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64 libwine-dev)
+  g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64 fp-utils
+  libwine-dev)
 HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
 
 # The browser tests' puppeteer-core, from npm.

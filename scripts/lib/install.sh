@@ -17,7 +17,7 @@ hush_install_registry() {  # PREFIX [LANGUAGE]
   _reg "$1" ShowAtStart REG_DWORD 1
 }
 
-# Copies the program, its controls and assets, registers the controls and
+# Copies the program, its controls, assets and help file, registers the controls and
 # writes the installer's registry values; PORT (if given) replaces PopupPort.
 # HUSH_SPLASH_DURATION (milliseconds), when set, shortens the splash.
 hush_install_program() {  # PREFIX BUILD-DIR [PORT]
@@ -28,6 +28,8 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
   cp "$2/assets/hostse" "$2/assets/hostsd" "$dir/"
   cp -r "$2/assets/Language" "$2/assets/Flags" "$2/assets/Sounds" "$2/assets/PopUp.wav" "$dir/"
+  mkdir -p "$dir/Help"
+  cp "$2/Help/HushHlp.chm" "$dir/Help/"
   if [ -n "${HUSH_SPLASH_DURATION:-}" ]; then
     sed "s/^Duration=.*\r\$/Duration=$HUSH_SPLASH_DURATION\r/" "$2/assets/splash.spl" >"$dir/splash.spl"
   else
