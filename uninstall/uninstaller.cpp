@@ -48,12 +48,7 @@ void AskMainProgramToQuit() {
 void ResetInternetExplorer(ConfigurationState& state, const BrowserContext& context) {
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
   connections.SelectAllEnabled();
-  InternetExplorerChoice choice;
-  // A proxy of the user's own on the LAN stays when only a dial-up
-  // connection was Hushwall's.
-  choice.lan = state.lanConfigured || LanUsesProxy();
-  choice.dialUp = state.dialUpConfigured || connections.stillUsingProxy > 0;
-  ResetInternetExplorerProxy(state, connections, choice, context);
+  ResetInternetExplorerProxy(state, connections, RemovalChoice(state, connections), context);
 }
 
 void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
@@ -94,7 +89,15 @@ void RestoreHosts(const BrowserContext& context) {
 
 }  // namespace
 
-int RunUninstall() {
+InternetExplorerChoice RemovalChoice(const ConfigurationState& state,
+                                     const ConnectionSet& connections) {
+  InternetExplorerChoice choice;
+  choice.lan = state.lanConfigured || LanUsesProxy();
+  choice.dialUp = state.dialUpConfigured || connections.stillUsingProxy > 0;
+  return choice;
+}
+
+int RunUninstall(const ShowBoxFunction& showBox) {
   const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS);
   if (!product) return 0;
   std::string path, language;
@@ -107,6 +110,7 @@ int RunUninstall() {
   context.installationDirectory = path;
   context.policy = kUninstallerPolicy;
   context.captionMessage = kTitleMessage;
+  context.showBox = showBox;
 
   RestoreActiveX(context);
   AskMainProgramToQuit();

@@ -102,7 +102,7 @@ int Listener(std::uint16_t& port) {
   address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
   socklen_t length = sizeof address;
   if (::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      ::listen(listener, 16) != 0 ||
+      ::listen(listener, 128) != 0 ||
       ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
     std::perror("listener");
     std::abort();
@@ -143,11 +143,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Settings().disabled.store((flags >> 1) & 1);
   const Request request = MakeRequest(input, flags, serverPort);
 
+  // A connection left from an earlier input is not this one's.
+  for (int stale; (stale = ::accept(listener, nullptr, nullptr)) >= 0;) ::close(stale);
   int server = -1;
+  bool open = true;
   {
     ProxyConnection connection(platform::kNoSocket);
     ConnectionProbe::SetSendSize(connection, 4096);
-    bool open = true;
     for (std::size_t at = 0; open && at < request.fromBrowser.size(); at += slice) {
       ConnectionProbe::ToServer(connection)
           .Append(std::string_view(request.fromBrowser).substr(at, slice));
@@ -169,6 +171,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ::close(server);
   }
   if (received != request.toServer) {
+    std::fprintf(stderr, "--- %s\n",
+                 server < 0 ? "no connection reached the server"
+                 : open     ? "the request was relayed"
+                            : "the proxy gave up on the request");
     std::fprintf(stderr, "--- the browser sent\n%s\n--- the server got\n%s\n--- expected\n%s\n",
                  Visible(request.fromBrowser).c_str(), Visible(received).c_str(),
                  Visible(request.toServer).c_str());

@@ -8,6 +8,7 @@
 #include "browsers/browser_checks.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/opera.h"
+#include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 
 namespace hush::browsers {
@@ -90,6 +91,42 @@ TEST_F(InternetExplorerTest, ADialUpCountsOnlyWhileTheLanProxyIsOn) {
   EXPECT_FALSE(IsInternetExplorerConfigured());
   SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
   EXPECT_TRUE(IsInternetExplorerConfigured());
+}
+
+// Removal resets the LAN only when it was Hushwall's: a proxy of the
+// user's own there stays when only a dial-up connection used Hushwall.
+TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  SetText(kInternetSettingsKey, "ProxyServer", "mine:8080");
+  SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=Hushwall:8100"));
+  ConfigurationState state;
+  state.dialUpConfigured = true;
+  ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
+  InternetExplorerChoice choice = uninstall::RemovalChoice(state, connections);
+  EXPECT_FALSE(choice.lan);
+  EXPECT_TRUE(choice.dialUp);
+  // Flags both clear but the LAN still naming Hushwall: reset all the same.
+  SetText(kInternetSettingsKey, "ProxyServer", "http=Hushwall:8100");
+  state.dialUpConfigured = false;
+  ::RegDeleteValueA(RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey).get(), "Office");
+  connections = EnumerateConnections(WizardMode::kReset);
+  choice = uninstall::RemovalChoice(state, connections);
+  EXPECT_TRUE(choice.lan);
+  EXPECT_FALSE(choice.dialUp);
+
+  // The whole removal, its boxes answered here: the dial-up flag is
+  // cleared, and the missing ActiveX backup is reported first.
+  SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=Hushwall:8100"));
+  WriteConfiguredFlag(Flag::kDialUp, true);
+  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall");
+  std::string savedPath;
+  const bool hadPath = product.ReadText("Path", savedPath);
+  product.WriteText("Path", At("install"));
+  EXPECT_EQ(uninstall::RunUninstall(context_.showBox), 0);
+  EXPECT_EQ(StoredFlag(Flag::kDialUp), 0);
+  ASSERT_FALSE(boxes_.empty());
+  EXPECT_EQ(boxes_[0].text, GetMessageText(19018));
+  if (hadPath) product.WriteText("Path", savedPath);
 }
 
 class ConfigurationTest : public test::BrowserFixture {};
