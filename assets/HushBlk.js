@@ -539,12 +539,27 @@
     watchDocument(doc);
   }
 
+  /* The child windows each guarded window had at its last look: a look
+     after every insertion only goes to the new ones, since asking a frame
+     of another origin throws, and throwing is slow. A frame that changes
+     page later is guarded again by its load (see onFrameLoad). */
+  var looked = [];
+
   function scanWindow(w) {
-    for (var i = 0; w && i < 1000; i++) {
+    var i, known = null;
+    if (!w) return;
+    for (i = 0; i < looked.length && !known; i++) {
+      if (looked[i].w === w) known = looked[i].children;
+    }
+    if (!known) looked.push({ w: w, children: known = [] });
+    for (i = 0; i < 1000; i++) {
       var child = null;
       try { child = w[i]; } catch (e) {}
       if (!child) return;
-      protectWindow(child);
+      if (known[i] !== child) {
+        known[i] = child;
+        protectWindow(child);
+      }
     }
   }
 
@@ -650,8 +665,9 @@
     scanWindow(viewOf(doc));
   }
 
-  /* A frame without a page address fires its load while it is being put
-     into the document, before any page code can reach it. */
+  /* A frame fires its load once each page of its own is in; one without a
+     page address does so while it is being put into the document, before
+     any page code can reach it. */
   function onFrameLoad(e) {
     checkFrame(eventTarget(e));
   }
