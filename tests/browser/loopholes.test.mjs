@@ -103,7 +103,8 @@ const pages = {
   '/late.html': html(`
     <button id="timer" onclick="setTimeout(function () { window.${OPEN}; }, 400)">timer</button>
     <button id="fetch" onclick="fetch('${TARGET}').then(function () { window.${OPEN}; })">fetch</button>
-    <button id="burst" onclick="for (var i = 0; i < 3; i++) window.${OPEN};">burst</button>`),
+    <button id="burst" onclick="for (var i = 0; i < 3; i++) window.${OPEN};">burst</button>
+    <iframe srcdoc="<button id=inside onclick=&quot;window.${OPEN}&quot;>inside</button>"></iframe>`),
   '/uses-stopped.html': html(script(`
     var w = ${OPEN};
     w.document.body.innerHTML = '<p>ad</p>';
@@ -207,15 +208,17 @@ for (const kind of ['chromium', 'firefox']) {
       assert.equal(result.markers, 1, result.title);
     });
 
-    test('a click still opens its window after a timer or a network answer', async () => {
-      for (const button of ['#timer', '#fetch']) {
-        const result = await visit(proxied, '/late.html', {
-          act: (tab) => tab.click(button), done: (s) => s.opened > 0,
+    test('a click still opens its window after a timer, a network answer, or in a srcdoc frame',
+        async () => {
+          const inFrame = (tab) => tab.frames().find((frame) => frame.url() === 'about:srcdoc');
+          for (const [button, where] of [['#timer'], ['#fetch'], ['#inside', inFrame]]) {
+            const result = await visit(proxied, '/late.html', {
+              act: (tab) => (where ? where(tab) : tab).click(button), done: (s) => s.opened > 0,
+            });
+            assert.equal(result.opened, 1, button);
+            assert.equal(result.markers, 0, button);
+          }
         });
-        assert.equal(result.opened, 1, button);
-        assert.equal(result.markers, 0, button);
-      }
-    });
 
     test('one click opens one window: the rest of a burst is stopped and marked', async () => {
       const result = await visit(proxied, '/late.html', {
