@@ -66,10 +66,11 @@ const pages = {
   '/quirks.html': '<html><head><title>quirks</title></head><body>q</body></html>',
 };
 
-export function startSite() {
+// `extra` adds pages of a test file's own to the common ones.
+export function startSite(extra = {}) {
   const server = http.createServer((request, response) => {
     const path = request.url.replace(/\?.*$/, '');
-    const body = pages[path];
+    const body = extra[path] ?? pages[path];
     if (body === undefined) {
       response.writeHead(404, {'Content-Type': 'text/plain'});
       response.end('not found');
