@@ -44,7 +44,10 @@ bool SplitHeaderBlock(ByteBuffer& buffer, std::vector<std::string>& lines,
     if (finished) ++end;
     std::string line(bytes.substr(lineStart, end - lineStart));
     if (options.classify) options.classify(ToLower(line));
-    if (!(options.dropGzipOffer && OffersGzip(line))) found.push_back(std::move(line));
+    // The request or status line is never an offer, whatever its address
+    // says ("/gzip?accept-encoding:" is a page like any other).
+    const bool offer = options.dropGzipOffer && lineStart != 0 && OffersGzip(line);
+    if (!offer) found.push_back(std::move(line));
     lineStart = end;
     if (finished) {
       buffer.Consume(end);

@@ -68,6 +68,11 @@ TEST(HeaderSplit, DropsOnlyLinesThatOfferGzip) {
   EXPECT_EQ(lines[1], "accept-encoding: deflate\r\n");
   EXPECT_EQ(lines[2], "X-Note: gzip\r\n\r\n");
   EXPECT_EQ(Split(request, buffer, false).size(), 5u);
+  // An address that spells an offer is still the request line.
+  lines = Split("GET http://h/gzip?accept-encoding: HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n",
+                buffer, true);
+  ASSERT_EQ(lines.size(), 1u);
+  EXPECT_EQ(lines[0], "GET http://h/gzip?accept-encoding: HTTP/1.1\r\n");
 }
 
 TEST(HeaderSplit, ClassifierSeesLowercasedLines) {

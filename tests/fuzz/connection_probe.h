@@ -3,6 +3,8 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstdio>
+#include <string>
 
 #include "proxy/proxy_connection.h"
 
@@ -13,6 +15,22 @@ struct ConnectionProbe {
   static ByteBuffer& ToBrowser(ProxyConnection& c) { return c.toBrowser_; }
   static void SetBrowserSocket(ProxyConnection& c, platform::Socket s) { c.browserSocket_ = s; }
   static void SetSendSize(ProxyConnection& c, int size) { c.sendSize_ = c.receiveSize_ = size; }
+
+  // Bytes as an oracle's report shows them: control and high bytes escaped,
+  // a line break after each line feed.
+  static std::string Visible(const std::string& bytes) {
+    std::string shown;
+    for (unsigned char c : bytes) {
+      char escaped[8];
+      std::snprintf(escaped, sizeof escaped,
+                    c == '\n'             ? "\\n\n"
+                    : (c < 32 || c > 126) ? "\\x%02x"
+                                          : "%c",
+                    c);
+      shown += escaped;
+    }
+    return shown;
+  }
 };
 
 }  // namespace hush

@@ -113,20 +113,6 @@ int Listener(std::uint16_t& port) {
   return listener;
 }
 
-std::string Visible(const std::string& bytes) {
-  std::string shown;
-  for (unsigned char c : bytes) {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped,
-                  c == '\n'             ? "\\n\n"
-                  : (c < 32 || c > 126) ? "\\x%02x"
-                                        : "%c",
-                  c);
-    shown += escaped;
-  }
-  return shown;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -176,8 +162,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                  : open     ? "the request was relayed"
                             : "the proxy gave up on the request");
     std::fprintf(stderr, "--- the browser sent\n%s\n--- the server got\n%s\n--- expected\n%s\n",
-                 Visible(request.fromBrowser).c_str(), Visible(received).c_str(),
-                 Visible(request.toServer).c_str());
+                 ConnectionProbe::Visible(request.fromBrowser).c_str(),
+                 ConnectionProbe::Visible(received).c_str(),
+                 ConnectionProbe::Visible(request.toServer).c_str());
     std::abort();
   }
   return 0;

@@ -109,23 +109,10 @@ void RemoveAdditions(std::string& body) {
     body.erase(head + 6, sizeof kAlertElement - 1);
 }
 
-std::string Visible(const std::string& bytes) {
-  std::string shown;
-  for (unsigned char c : bytes) {
-    char escaped[8];
-    std::snprintf(escaped, sizeof escaped,
-                  c == '\n'             ? "\\n\n"
-                  : (c < 32 || c > 126) ? "\\x%02x"
-                                        : "%c",
-                  c);
-    shown += escaped;
-  }
-  return shown;
-}
-
 [[noreturn]] void Fail(const char* what, const std::string& sent, const std::string& got) {
   std::fprintf(stderr, "%s\n--- server sent (%zu bytes)\n%s\n--- browser got (%zu bytes)\n%s\n",
-               what, sent.size(), Visible(sent).c_str(), got.size(), Visible(got).c_str());
+               what, sent.size(), ConnectionProbe::Visible(sent).c_str(), got.size(),
+               ConnectionProbe::Visible(got).c_str());
   std::abort();
 }
 
