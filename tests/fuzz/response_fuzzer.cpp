@@ -111,8 +111,8 @@ void RemoveAdditions(std::string& body) {
 
 [[noreturn]] void Fail(const char* what, const std::string& sent, const std::string& got) {
   std::fprintf(stderr, "%s\n--- server sent (%zu bytes)\n%s\n--- browser got (%zu bytes)\n%s\n",
-               what, sent.size(), ConnectionProbe::Visible(sent).c_str(), got.size(),
-               ConnectionProbe::Visible(got).c_str());
+               what, sent.size(), hush::ConnectionProbe::Visible(sent).c_str(), got.size(),
+               hush::ConnectionProbe::Visible(got).c_str());
   std::abort();
 }
 
