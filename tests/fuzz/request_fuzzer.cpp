@@ -113,6 +113,21 @@ int Listener(std::uint16_t& port) {
   return listener;
 }
 
+// What the server receives: the expected length (everything the proxy sends
+// is on its way before OnBrowserData returns), then whatever more is there.
+void ReadRequest(int server, std::size_t expected, std::string& received) {
+  const timeval limit{5, 0};
+  ::setsockopt(server, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+  char block[65536];
+  while (received.size() < expected) {
+    const ssize_t n = ::recv(server, block, sizeof block, 0);
+    if (n <= 0) return;
+    received.append(block, static_cast<std::size_t>(n));
+  }
+  for (ssize_t n; (n = ::recv(server, block, sizeof block, MSG_DONTWAIT)) > 0;)
+    received.append(block, static_cast<std::size_t>(n));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -133,6 +148,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (int stale; (stale = ::accept(listener, nullptr, nullptr)) >= 0;) ::close(stale);
   int server = -1;
   bool open = true;
+  std::string received;
   {
     ProxyConnection connection(platform::kNoSocket);
     ConnectionProbe::SetSendSize(connection, 4096);
@@ -145,16 +161,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // proxy's connect returned.
     pollfd ready{listener, POLLIN, 0};
     if (::poll(&ready, 1, 5000) == 1) server = ::accept(listener, nullptr, nullptr);
-  }
-  // The connection has closed its side: the server reads to the end.
-  std::string received;
-  if (server >= 0) {
-    const timeval limit{5, 0};
-    ::setsockopt(server, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-    char block[65536];
-    for (ssize_t n; (n = ::recv(server, block, sizeof block, 0)) > 0;)
-      received.append(block, static_cast<std::size_t>(n));
-    ::close(server);
+    if (server >= 0) {
+      ReadRequest(server, request.toServer.size(), received);
+      // Closed with a reset before the proxy closes its side: hundreds of
+      // thousands of connections must not leave their ports waiting in
+      // TIME_WAIT, or connects begin to fail for want of ports.
+      const linger abort{1, 0};
+      ::setsockopt(server, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+      ::close(server);
+    }
   }
   if (received != request.toServer) {
     std::fprintf(stderr, "--- %s\n",
