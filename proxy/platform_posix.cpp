@@ -79,6 +79,16 @@ Result Remember(Result result) {
   return result;
 }
 
+// A signal (a profiler's or a fuzzer's timer, say) interrupts blocking
+// calls with EINTR; Winsock has no such thing, so here they are resumed.
+template <typename Call>
+auto Resumed(Call call) {
+  decltype(call()) result;
+  do result = call();
+  while (result < 0 && errno == EINTR);
+  return result;
+}
+
 bool OptionLevelAndName(SocketOption option, int& level, int& name) {
   switch (option) {
     case SocketOption::ReceiveBuffer:
@@ -156,7 +166,8 @@ bool BindListener(Socket socket, std::uint16_t port) {
 bool Listen(Socket socket, int backlog) { return Remember(::listen(Native(socket), backlog)) == 0; }
 
 Socket Accept(Socket listener) {
-  int s = Remember(::accept4(Native(listener), nullptr, nullptr, SOCK_CLOEXEC));
+  int s = Remember(
+      Resumed([&] { return ::accept4(Native(listener), nullptr, nullptr, SOCK_CLOEXEC); }));
   return s < 0 ? kNoSocket : s;
 }
 
@@ -172,17 +183,29 @@ bool ConnectIPv4(Socket socket, std::uint32_t addressNetworkOrder, std::uint16_t
   address.sin_family = AF_INET;
   address.sin_port = htons(port);
   address.sin_addr.s_addr = addressNetworkOrder;
-  return Remember(::connect(Native(socket), reinterpret_cast<sockaddr*>(&address),
-                            sizeof(address))) == 0;
+  if (::connect(Native(socket), reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
+    lastSocketError = 0;
+    return true;
+  }
+  if (errno != EINTR) return Remember(-1) == 0;
+  // An interrupted connect goes on in the background: wait for its outcome.
+  pollfd writable{Native(socket), POLLOUT, 0};
+  if (Resumed([&] { return ::poll(&writable, 1, -1); }) < 0) return Remember(-1) == 0;
+  int error = 0;
+  socklen_t length = sizeof(error);
+  ::getsockopt(Native(socket), SOL_SOCKET, SO_ERROR, &error, &length);
+  lastSocketError = WinsockCodeFor(error);
+  return error == 0;
 }
 
 int Receive(Socket socket, char* buffer, int length) {
-  return static_cast<int>(Remember(::recv(Native(socket), buffer, static_cast<size_t>(length), 0)));
+  return static_cast<int>(Remember(
+      Resumed([&] { return ::recv(Native(socket), buffer, static_cast<size_t>(length), 0); })));
 }
 
 int Send(Socket socket, const char* buffer, int length) {
-  return static_cast<int>(
-      Remember(::send(Native(socket), buffer, static_cast<size_t>(length), MSG_NOSIGNAL)));
+  return static_cast<int>(Remember(Resumed(
+      [&] { return ::send(Native(socket), buffer, static_cast<size_t>(length), MSG_NOSIGNAL); })));
 }
 
 int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady, bool& secondReady) {
@@ -190,7 +213,10 @@ int WaitReadable(Socket first, Socket second, int timeoutMs, bool& firstReady, b
   // connections.
   pollfd fds[2] = {{Native(first), POLLIN, 0}, {Native(second), POLLIN, 0}};
   nfds_t count = second == kNoSocket ? 1 : 2;
-  int result = Remember(::poll(fds, count, timeoutMs < 0 ? -1 : timeoutMs));
+  // An interrupted wait counts as a time-out: the caller waits again.
+  int result = ::poll(fds, count, timeoutMs < 0 ? -1 : timeoutMs);
+  if (result < 0 && errno == EINTR) result = 0;
+  Remember(result);
   const short ready = POLLIN | POLLHUP | POLLERR;
   firstReady = result > 0 && (fds[0].revents & ready) != 0;
   secondReady = result > 0 && count == 2 && (fds[1].revents & ready) != 0;
