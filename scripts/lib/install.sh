@@ -45,6 +45,16 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   hush_install_registry "$1"
 }
 
+# Where the setup program installs, as Windows sees it.
+HUSH_SETUP_WINDOWS_DIR='C:\Program Files\Hushwall'
+
+# Installs with the setup program itself, silently, as a user would.
+hush_install_with_setup() {  # PREFIX BUILD-DIR
+  cp "$2/HushwallSetup.exe" "$1/drive_c/"
+  timeout 180 env WINEPREFIX="$1" TMPDIR="$1/tmp" "$HUSH_WINE" 'C:\HushwallSetup.exe' /S \
+    </dev/null >/dev/null 2>&1 9>&- || { echo "the setup program failed" >&2; return 1; }
+}
+
 # Internet Explorer's LAN settings in PREFIX pointing at the proxy, as the
 # set-up wizard leaves them: start-up then finds a configured browser, keeps
 # pop-up catching on and has no browser to warn about.

@@ -1,0 +1,223 @@
+; The Hushwall setup program: lays the programs and their files down,
+; registers the helper library and the skin controls, writes what the main
+; program reads at its first start, and removes it all again, putting the
+; browsers, the hosts file and the security zones back first.
+; makensis -DBUILD=<build/win> -DWEB_SITE=<title of the main window>
+;          -DOUTFILE=<setup program> hushwall.nsi
+Unicode true
+Target amd64-unicode
+SetCompressor /SOLID lzma
+RequestExecutionLevel admin
+
+!include "LogicLib.nsh"
+!include "x64.nsh"
+
+!define PRODUCT "Hushwall"
+!define PRODUCT_KEY "Software\Hushwall"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Hushwall"
+!define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define IE_KEY "Software\Microsoft\Windows\CurrentVersion\Internet Settings"
+; The main program ends without asking on this message.
+!define QUIET_EXIT 32790
+
+Name "${PRODUCT}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\${PRODUCT}"
+ShowInstDetails show
+ShowUninstDetails show
+
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Function .onInit
+  SetRegView 64
+FunctionEnd
+
+Function un.onInit
+  SetRegView 64
+FunctionEnd
+
+; Internet Explorer's proxy as it is before Hushwall changes anything, for
+; the helper library to put back on removal. A backup already there (a
+; reinstallation) is the user's original and stays; a proxy that is
+; Hushwall's own is nothing to put back.
+Function SaveInternetExplorerProxy
+  ReadINIStr $0 "$INSTDIR\Browser.ini" "IE Settings" "Saved"
+  ${If} $0 != ""
+    Return
+  ${EndIf}
+  ReadRegStr $0 HKCU "${IE_KEY}" "ProxyServer"
+  ClearErrors
+  ReadRegDWORD $1 HKCU "${IE_KEY}" "ProxyEnable"
+  ${If} ${Errors}
+    StrCpy $1 0
+  ${EndIf}
+  ; The four bytes of the DWORD, low first, as hexadecimal numbers.
+  IntOp $2 $1 & 0xFF
+  IntOp $3 $1 >> 8
+  IntOp $3 $3 & 0xFF
+  IntOp $4 $1 >> 16
+  IntOp $4 $4 & 0xFF
+  IntOp $5 $1 >> 24
+  IntOp $5 $5 & 0xFF
+  IntFmt $2 "%x" $2
+  IntFmt $3 "%x" $3
+  IntFmt $4 "%x" $4
+  IntFmt $5 "%x" $5
+  WriteINIStr "$INSTDIR\Browser.ini" "IE Settings" "Proxy" "$0"
+  WriteINIStr "$INSTDIR\Browser.ini" "IE Settings" "ProxyEnable" "$2,$3,$4,$5"
+  WriteINIStr "$INSTDIR\Browser.ini" "IE Settings" "Saved" "1"
+FunctionEnd
+
+Section "Hushwall"
+  SetOutPath "$INSTDIR"
+  Call SaveInternetExplorerProxy
+  File "${BUILD}\app\PopHush.exe"
+  ; The helper library starts the main program by this name.
+  File "/oname=HushPop.exe" "${BUILD}\app\PopHush.exe"
+  File "${BUILD}\uninstall\UInHush.exe"
+  File "${BUILD}\bho\HushBHO.dll"
+  File "${BUILD}\skin\HushSkin.dll"
+  File "${BUILD}\app\WebScrub.dll"
+  File "${BUILD}\assets\HushBlk.js"
+  File "${BUILD}\assets\HushINI.ini"
+  File "${BUILD}\assets\HushSkn.skn"
+  File "${BUILD}\assets\popup.skn"
+  File "${BUILD}\assets\splash.bmp"
+  File "${BUILD}\assets\splash.spl"
+  File "${BUILD}\assets\PopUp.wav"
+  File "${BUILD}\assets\hostse"
+  File "${BUILD}\assets\hostsd"
+  SetOutPath "$INSTDIR\Language"
+  File "${BUILD}\assets\Language\*.ini"
+  ; The uninstaller reads its own copies of the texts.
+  SetOutPath "$INSTDIR\Lang"
+  File "${BUILD}\assets\Language\*.ini"
+  SetOutPath "$INSTDIR\Flags"
+  File "${BUILD}\assets\Flags\*.*"
+  SetOutPath "$INSTDIR\Sounds"
+  File "${BUILD}\assets\Sounds\*.wav"
+  SetOutPath "$INSTDIR\Help"
+  File "${BUILD}\Help\HushHlp.chm"
+  SetOutPath "$INSTDIR"
+
+  WriteRegStr HKCU "${PRODUCT_KEY}" "Path" "$INSTDIR"
+  ClearErrors
+  ReadRegStr $0 HKCU "${PRODUCT_KEY}" "Language"
+  ${If} $0 == ""
+    WriteRegStr HKCU "${PRODUCT_KEY}" "Language" "English"
+  ${EndIf}
+  WriteRegStr HKCU "${PRODUCT_KEY}" "Blocked Popups" "0"
+  WriteRegStr HKCU "${PRODUCT_KEY}" "User Wav Path" "$INSTDIR\Sounds\Default.wav"
+  WriteRegDWORD HKCU "${PRODUCT_KEY}" "FirstRun" 1
+  WriteRegDWORD HKCU "${PRODUCT_KEY}" "ShowAtStart" 1
+
+  ClearErrors
+  RegDLL "$INSTDIR\HushSkin.dll"
+  RegDLL "$INSTDIR\HushBHO.dll"
+  ${If} ${Errors}
+    DetailPrint "A library could not be registered."
+  ${EndIf}
+
+  CreateDirectory "$SMPROGRAMS\${PRODUCT}"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\PopHush.exe"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT} Help.lnk" "$INSTDIR\Help\HushHlp.chm"
+  CreateShortcut "$SMPROGRAMS\${PRODUCT}\Uninstall ${PRODUCT}.lnk" "$INSTDIR\Uninstall.exe"
+
+  WriteUninstaller "$INSTDIR\Uninstall.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "${PRODUCT}"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\PopHush.exe"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\Uninstall.exe"'
+  WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+  WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Asks the running main program to quit and waits up to ten seconds for its
+; window to go.
+Function un.EndMainProgram
+  FindWindow $0 "" "${WEB_SITE}"
+  ${If} $0 == 0
+    Return
+  ${EndIf}
+  SendMessage $0 ${QUIET_EXIT} 0 0 /TIMEOUT=5000
+  StrCpy $1 0
+  ${Do}
+    Sleep 200
+    FindWindow $0 "" "${WEB_SITE}"
+    IntOp $1 $1 + 1
+    ${If} $1 >= 50
+      ${ExitDo}
+    ${EndIf}
+  ${LoopUntil} $0 == 0
+  ; The process ends a few moments after its window (its connections
+  ; drain): its file can be deleted once it has.
+  StrCpy $1 0
+  ${Do}
+    ClearErrors
+    Delete "$INSTDIR\PopHush.exe"
+    ${IfNot} ${FileExists} "$INSTDIR\PopHush.exe"
+      ${ExitDo}
+    ${EndIf}
+    Sleep 200
+    IntOp $1 $1 + 1
+  ${LoopUntil} $1 >= 150
+FunctionEnd
+
+Section "Uninstall"
+  Call un.EndMainProgram
+  ; The browsers, the hosts file and the security zones go back first,
+  ; while the program's records of them are still there.
+  ${If} ${Silent}
+    ExecWait '"$INSTDIR\UInHush.exe" /S'
+  ${Else}
+    ExecWait '"$INSTDIR\UInHush.exe"'
+  ${EndIf}
+  ; Unregistering the helper puts Internet Explorer's saved proxy back and
+  ; deletes the Run values.
+  UnRegDLL "$INSTDIR\HushBHO.dll"
+  UnRegDLL "$INSTDIR\HushSkin.dll"
+  DeleteRegValue HKCU "${RUN_KEY}" "Hushwall"
+
+  Delete "$SMPROGRAMS\${PRODUCT}\*.lnk"
+  RMDir "$SMPROGRAMS\${PRODUCT}"
+  ; Only the files Hushwall put down or made, then the folders if empty.
+  Delete "$INSTDIR\PopHush.exe"
+  Delete "$INSTDIR\HushPop.exe"
+  Delete "$INSTDIR\UInHush.exe"
+  Delete "$INSTDIR\HushBHO.dll"
+  Delete "$INSTDIR\HushSkin.dll"
+  Delete "$INSTDIR\WebScrub.dll"
+  Delete "$INSTDIR\HushBlk.js"
+  Delete "$INSTDIR\HushINI.ini"
+  Delete "$INSTDIR\HushSkn.skn"
+  Delete "$INSTDIR\popup.skn"
+  Delete "$INSTDIR\splash.bmp"
+  Delete "$INSTDIR\splash.spl"
+  Delete "$INSTDIR\PopUp.wav"
+  Delete "$INSTDIR\hostse"
+  Delete "$INSTDIR\hostsd"
+  Delete "$INSTDIR\Browser.ini"
+  Delete "$INSTDIR\acRs.ini"
+  Delete "$INSTDIR\mHosts"
+  Delete "$INSTDIR\ProxyBak.ini"
+  Delete "$INSTDIR\Language\*.ini"
+  Delete "$INSTDIR\Lang\*.ini"
+  Delete "$INSTDIR\Flags\*.*"
+  Delete "$INSTDIR\Sounds\*.wav"
+  Delete "$INSTDIR\Help\HushHlp.chm"
+  RMDir "$INSTDIR\Language"
+  RMDir "$INSTDIR\Lang"
+  RMDir "$INSTDIR\Flags"
+  RMDir "$INSTDIR\Sounds"
+  RMDir "$INSTDIR\Help"
+  Delete "$INSTDIR\Uninstall.exe"
+  RMDir "$INSTDIR"
+
+  DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey HKCU "${PRODUCT_KEY}"
+SectionEnd

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# The setup program, end to end, in a prefix of its own seeded with the
+# user's settings: an Internet Explorer proxy, a Firefox profile with its
+# own user.js lines, a hosts file with the user's lines and ActiveX values
+# (65536 among them). Silent install; the browsers pointed at Hushwall;
+# PopHush serves a page with the blocker script; silent removal; then every
+# seeded value and file is back byte for byte, nothing of Hushwall is left
+# in the Run values, the helper's keys or the program folder, and PopHush
+# has ended. Usage: setup_round_trip.sh BUILD-DIR PREFIX (the prefix
+# argument is not used: the test makes its own).
+. "$(dirname "$0")/lib.sh"
+prefix=$build/setup-prefix
+rm -rf "$prefix"
+hush_wine_prefix_create "$prefix" null
+drive=$prefix/drive_c
+program_dir="$drive/Program Files/Hushwall"
+user=$(id -un)
+ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
+zones="$ie\\Zones"
+
+reg_set() { wine_quiet reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null; }
+# One value as "reg query" prints it ("TYPE DATA"), empty when missing.
+reg_value() {
+  wine_quiet reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+    awk -v name="$2" '$1 == name { $1 = ""; sub(/^ +/, ""); print }'
+}
+key_exists() { wine_quiet reg query "$1" >/dev/null 2>&1; }
+
+# --- the user's own settings ---------------------------------------------------
+reg_set "$ie" ProxyServer REG_SZ 'work:3128'
+reg_set "$ie" ProxyEnable REG_DWORD 1
+reg_set "$zones\\3" 1200 REG_DWORD 65536
+reg_set "$zones\\3" 1001 REG_DWORD 0
+reg_set "$zones\\2" 1405 REG_DWORD 1
+hosts=$drive/windows/system32/drivers/etc/hosts
+printf '127.0.0.1 localhost\r\n10.0.0.5 nas\r\n' >"$hosts"
+profile="$drive/users/$user/AppData/Roaming/Mozilla/Firefox/Profiles/t1.default-release"
+mkdir -p "$profile"
+printf '// Mozilla User Preferences\nuser_pref("browser.x", 1);\n' >"$profile/prefs.js"
+printf 'user_pref("my.own.setting", true);\n' >"$profile/user.js"
+printf '[Profile0]\nName=default-release\nIsRelative=1\nPath=Profiles/t1.default-release\n' \
+  >"$drive/users/$user/AppData/Roaming/Mozilla/Firefox/profiles.ini"
+cp "$hosts" "$work/hosts.before"
+cp "$profile/user.js" "$work/user.js.before"
+seeded_values=("$ie|ProxyServer" "$ie|ProxyEnable" "$zones\\3|1200" "$zones\\3|1001"
+  "$zones\\2|1405" "$zones\\4|1001")
+for entry in "${seeded_values[@]}"; do
+  echo "$entry=$(reg_value "${entry%|*}" "${entry#*|}")"
+done >"$work/values.before"
+
+# --- install, use --------------------------------------------------------------
+hush_install_with_setup "$prefix" "$build" || fail "the setup program failed"
+[ -f "$program_dir/PopHush.exe" ] && [ -f "$program_dir/HushPop.exe" ] || fail "the programs are not installed"
+grep -q '^Proxy=work:3128' "$program_dir/Browser.ini" || fail "Browser.ini does not hold the user's proxy"
+ok "installed silently; Browser.ini holds Internet Explorer's proxy"
+
+configure() { wine_quiet "$(winepath_of "$build/tests/configure_browsers.exe")" "$@" | tr -d '\r'; }
+configure ie set >/dev/null || fail "pointing Internet Explorer at Hushwall failed"
+configure profiles set Hushwall 8100 >/dev/null || fail "pointing Firefox at Hushwall failed"
+[ "$(reg_value "$ie" ProxyServer)" = "REG_SZ http=Hushwall:8100" ] || fail "Internet Explorer does not use Hushwall"
+ok "the browsers use Hushwall"
+
+mkdir -p "$work/site"
+printf '<html><body>served</body></html>\n' >"$work/site/page.html"
+origin_port=$(hush_free_port)
+(cd "$work/site" && exec python3 -m http.server "$origin_port" --bind 127.0.0.1 \
+  >"$work/origin.log" 2>&1) &
+pids+=($!)
+wine_quiet 'C:\Program Files\Hushwall\PopHush.exe' >/dev/null &
+program=$!
+pids+=("$program")
+hush_wait_for_port 8100 60 || fail "PopHush did not listen on 8100"
+hush_wait_for_port "$origin_port" 20 || fail "the origin did not start"
+page=$(curl -sS --max-time 60 -x 127.0.0.1:8100 "http://127.0.0.1:$origin_port/page.html") ||
+  fail "no page through PopHush"
+[ "${page:0:7}" = '<script' ] && [[ $page == *'<html><body>served</body></html>'* ]] ||
+  fail "the page came without the blocker script in front"
+ok "PopHush serves pages on 8100 with the blocker script"
+# Its first run backs up the hosts file and the zones and adds its entry:
+# all of that must be undone too.
+for made in mHosts acRs.ini; do
+  for _ in $(seq 50); do [ -f "$program_dir/$made" ] && break; sleep 0.2; done
+  [ -f "$program_dir/$made" ] || fail "the first run made no $made"
+done
+grep -q 'Hushwall' "$hosts" || fail "the first run added no hosts entry"
+
+# --- remove --------------------------------------------------------------------
+# The removal goes on from a copy of itself; it is done when the folder is.
+wine_quiet 'C:\Program Files\Hushwall\Uninstall.exe' /S &
+pids+=($!)
+for _ in $(seq 600); do [ -d "$program_dir" ] || break; sleep 0.2; done
+[ -d "$program_dir" ] && fail "the program folder is still there: $(ls "$program_dir" | tr '\n' ' ')"
+ended_within "$program" 20 || fail "PopHush is still running after the removal"
+ok "removed silently; PopHush has ended and the program folder is gone"
+
+for entry in "${seeded_values[@]}"; do
+  echo "$entry=$(reg_value "${entry%|*}" "${entry#*|}")"
+done >"$work/values.after"
+diff "$work/values.before" "$work/values.after" >&2 || fail "seeded registry values changed"
+cmp -s "$work/hosts.before" "$hosts" || fail "the hosts file differs: $(od -c "$hosts" | head -5)"
+cmp -s "$work/user.js.before" "$profile/user.js" ||
+  fail "user.js differs: $(cat "$profile/user.js")"
+ok "Internet Explorer's proxy, the zones, the hosts file and user.js are back byte for byte"
+
+for run in 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' \
+  'HKLM\Software\Microsoft\Windows\CurrentVersion\Run'; do
+  [ -z "$(reg_value "$run" Hushwall)" ] || fail "a Run value is left in $run"
+done
+class='{4DF1DB24-A57C-11D3-A180-00A0C90AE44B}'
+! key_exists "HKCR\\CLSID\\$class" || fail "the helper's class key is left"
+! key_exists "HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Browser Helper Objects\\$class" ||
+  fail "the Browser Helper Objects key is left"
+! key_exists 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Hushwall' ||
+  fail "the uninstall entry is left"
+ok "no Run value, helper key or uninstall entry is left"
