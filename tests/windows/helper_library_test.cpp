@@ -224,13 +224,20 @@ TEST_F(HelperLibraryTest, RegistersAndUnregistersThroughRegsvr32) {
   ::CoFreeUnusedLibraries();
   ::CoUninitialize();
 
-  // Twice: the second finds nothing more to remove and still succeeds.
+  // Both Run values go: the user's, which the program writes, and the
+  // machine's. Twice: the second finds nothing more to remove and still
+  // succeeds.
+  const std::string run = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+  SetText(HKEY_CURRENT_USER, run, "Hushwall", "\"C:\\Hushwall\\PopHush.exe\"");
+  SetText(HKEY_LOCAL_MACHINE, run, "Hushwall", "\"C:\\Hushwall\\PopHush.exe\"");
   for (int round = 0; round < 2; ++round)
     EXPECT_EQ(RunCommand("regsvr32 /s /u \"" + library_ + "\""), 0u) << round;
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
   EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, "CookieHlprObj.CookieHlprObj"));
   EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kHelperKey));
   EXPECT_TRUE(KeyExists(HKEY_CLASSES_ROOT, "CLSID"));
+  EXPECT_EQ(ReadText(HKEY_CURRENT_USER, run, "Hushwall"), "");
+  EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, "Hushwall"), "");
 }
 
 // Internet Explorer's saved proxy comes back once, as the DWORD Windows

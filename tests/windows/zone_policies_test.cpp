@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <shlwapi.h>
+
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -11,6 +13,7 @@
 #include "app/registry_key.h"
 #include "browsers/zone_policies.h"
 #include "ui/options_page.h"
+#include "uninstall/uninstaller.h"
 
 namespace hush {
 namespace {
@@ -133,6 +136,23 @@ TEST_F(ZonePoliciesTest, RemovalRestoresOnlyWhatTheBackupHolds) {
   EXPECT_TRUE(internet.ReadNumber("1004", value) && value == 3);
   EXPECT_TRUE(restricted.ReadNumber("1405", value) && value == 1);
   EXPECT_TRUE(restricted.ReadNumber("1001", value) && value == 3);  // Restricted stays restricted
+}
+
+// Without Hushwall's own key removal does nothing at all: no box, no zone
+// written.
+TEST_F(ZonePoliciesTest, RemovalWithoutTheProductKeyDoesNothing) {
+  ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Hushwall");
+  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  internet.WriteNumber("1001", 2);
+  int boxes = 0;
+  EXPECT_EQ(uninstall::RunUninstall([&](const std::string&, const std::string&, unsigned) {
+              ++boxes;
+              return IDOK;
+            }),
+            0);
+  EXPECT_EQ(boxes, 0);
+  DWORD value = 0;
+  EXPECT_TRUE(internet.ReadNumber("1001", value) && value == 2);
 }
 
 }  // namespace
