@@ -22,6 +22,11 @@ std::atomic<long>& LiveObjects() {
   return count;
 }
 
+std::atomic<long>& ServerLocks() {
+  static std::atomic<long> count{0};
+  return count;
+}
+
 }  // namespace hush::skin
 
 namespace hush::bho {
@@ -31,26 +36,7 @@ constexpr int kRegistrationScript = 101;
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "Hushwall";
 
-std::atomic<long> locks{0};
-
-class ClassFactory : public skin::CountedObject<IClassFactory> {
- public:
-  ClassFactory() : CountedObject<IClassFactory>(IID_IClassFactory) {}
-
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID id, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    auto* helper = new CookieHelperObject();
-    const HRESULT result = helper->QueryInterface(id, object);
-    helper->Release();
-    return result;
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    lock ? ++locks : --locks;
-    return S_OK;
-  }
-};
+IUnknown* CreateHelper() { return static_cast<ICookieHlpr*>(new CookieHelperObject()); }
 
 // The registration script with the library's own path for %MODULE%.
 std::wstring RegistrationScript() {
@@ -97,14 +83,14 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID id,
   if (object == nullptr) return E_POINTER;
   *object = nullptr;
   if (!IsEqualGUID(classId, CLSID_CookieHlprObj)) return CLASS_E_CLASSNOTAVAILABLE;
-  auto* factory = new ClassFactory();
+  auto* factory = new hush::skin::ClassFactory(CreateHelper);
   const HRESULT result = factory->QueryInterface(id, object);
   factory->Release();
   return result;
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
-  return hush::skin::LiveObjects() == 0 && locks == 0 ? S_OK : S_FALSE;
+  return hush::skin::LiveObjects() == 0 && hush::skin::ServerLocks() == 0 ? S_OK : S_FALSE;
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {

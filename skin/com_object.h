@@ -12,9 +12,11 @@
 
 namespace hush::skin {
 
-// Objects alive in this module and windows still drawn by it, for
-// DllCanUnloadNow.
+// Objects alive in this module and windows still drawn by it, and the locks
+// taken through IClassFactory::LockServer, for DllCanUnloadNow. Each module
+// that uses these objects defines both.
 std::atomic<long>& LiveObjects();
+std::atomic<long>& ServerLocks();
 
 // Reference counting and the interface query for one interface (and
 // IDispatch when the interface derives from it).
@@ -78,6 +80,33 @@ class ComObject : public CountedObject<Interface> {
                                    UINT*) override {
     return DISP_E_MEMBERNOTFOUND;
   }
+};
+
+// A new object of one class, counted once for its caller.
+using Creator = IUnknown* (*)();
+
+// The class object of one class: makes its objects (no aggregation).
+class ClassFactory : public CountedObject<IClassFactory> {
+ public:
+  explicit ClassFactory(Creator create)
+      : CountedObject<IClassFactory>(IID_IClassFactory), create_(create) {}
+
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID id, void** object) override {
+    if (object == nullptr) return E_POINTER;
+    *object = nullptr;
+    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
+    IUnknown* created = create_();
+    const HRESULT result = created->QueryInterface(id, object);
+    created->Release();
+    return result;
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
+    lock ? ++ServerLocks() : --ServerLocks();
+    return S_OK;
+  }
+
+ private:
+  Creator create_;
 };
 
 }  // namespace hush::skin

@@ -19,12 +19,14 @@ std::atomic<long>& LiveObjects() {
   return count;
 }
 
+std::atomic<long>& ServerLocks() {
+  static std::atomic<long> count{0};
+  return count;
+}
+
 namespace {
 
 HMODULE module = nullptr;
-std::atomic<long> locks{0};
-
-using Creator = IUnknown* (*)();
 
 template <typename Control>
 IUnknown* Create() {
@@ -41,29 +43,6 @@ const ControlClass kClasses[] = {
     {kSkinControlClass, L"Hushwall skin control", Create<SkinControl>},
     {kSplashControlClass, L"Hushwall splash control", Create<SplashControl>},
     {kBadgeControlClass, L"Hushwall badge control", Create<BadgeControl>},
-};
-
-class ClassFactory : public CountedObject<IClassFactory> {
- public:
-  explicit ClassFactory(Creator create)
-      : CountedObject<IClassFactory>(IID_IClassFactory), create_(create) {}
-
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID id, void** object) override {
-    if (object == nullptr) return E_POINTER;
-    *object = nullptr;
-    if (outer != nullptr) return CLASS_E_NOAGGREGATION;
-    IUnknown* control = create_();
-    const HRESULT result = control->QueryInterface(id, object);
-    control->Release();
-    return result;
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    lock ? ++locks : --locks;
-    return S_OK;
-  }
-
- private:
-  Creator create_;
 };
 
 std::wstring GuidText(const GUID& id) {
@@ -111,7 +90,7 @@ extern "C" HRESULT STDAPICALLTYPE DllGetClassObject(REFCLSID classId, REFIID id,
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllCanUnloadNow() {
-  return LiveObjects() == 0 && locks == 0 ? S_OK : S_FALSE;
+  return LiveObjects() == 0 && ServerLocks() == 0 ? S_OK : S_FALSE;
 }
 
 extern "C" HRESULT STDAPICALLTYPE DllRegisterServer() {
