@@ -6,7 +6,6 @@
 
 #include <olectl.h>
 
-#include <atomic>
 #include <string>
 
 #include "bho/browser_hooks.h"
@@ -14,20 +13,6 @@
 #include "bho/module_files.h"
 #include "bho/registrar.h"
 #include "bho/restore_ie.h"
-
-namespace hush::skin {
-
-std::atomic<long>& LiveObjects() {
-  static std::atomic<long> count{0};
-  return count;
-}
-
-std::atomic<long>& ServerLocks() {
-  static std::atomic<long> count{0};
-  return count;
-}
-
-}  // namespace hush::skin
 
 namespace hush::bho {
 namespace {

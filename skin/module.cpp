@@ -13,17 +13,6 @@
 #include "skin/splash_control.h"
 
 namespace hush::skin {
-
-std::atomic<long>& LiveObjects() {
-  static std::atomic<long> count{0};
-  return count;
-}
-
-std::atomic<long>& ServerLocks() {
-  static std::atomic<long> count{0};
-  return count;
-}
-
 namespace {
 
 HMODULE module = nullptr;
