@@ -49,6 +49,9 @@ Function SaveInternetExplorerProxy
     Return
   ${EndIf}
   ReadRegStr $0 HKCU "${IE_KEY}" "ProxyServer"
+  ${If} $0 == "http=Hushwall:8100"
+    Return
+  ${EndIf}
   ClearErrors
   ReadRegDWORD $1 HKCU "${IE_KEY}" "ProxyEnable"
   ${If} ${Errors}
