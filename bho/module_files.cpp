@@ -29,11 +29,18 @@ HMODULE& ThisModule() {
 std::wstring ModulePath() { return ModuleFileName(ThisModule()); }
 
 std::string ModuleFolder() {
-  char path[MAX_PATH * 4] = {};
-  const DWORD length = ::GetModuleFileNameA(ThisModule(), path, sizeof path);
-  const std::string file(path, length < sizeof path ? length : 0);
-  const size_t slash = file.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : file.substr(0, slash + 1);
+  // The settings files are read with the ANSI profile functions: the same
+  // path in the ANSI code page, as long as it is.
+  const std::wstring path = ModulePath();
+  const size_t slash = path.find_last_of(L'\\');
+  if (slash == std::wstring::npos) return {};
+  const std::wstring folder = path.substr(0, slash + 1);
+  const int size = ::WideCharToMultiByte(CP_ACP, 0, folder.c_str(), static_cast<int>(folder.size()),
+                                         nullptr, 0, nullptr, nullptr);
+  std::string narrow(static_cast<size_t>(size), '\0');
+  ::WideCharToMultiByte(CP_ACP, 0, folder.c_str(), static_cast<int>(folder.size()), narrow.data(),
+                        size, nullptr, nullptr);
+  return narrow;
 }
 
 std::wstring HostFileName() {
