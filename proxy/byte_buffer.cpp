@@ -33,15 +33,39 @@ void ByteBuffer::Prepend(std::string_view front) {
   if (front.empty()) return;
   if (begin_ < front.size()) {
     const std::size_t held = size();
-    std::unique_ptr<char[]> larger(new char[front.size() + held + (capacity_ - end_)]);
-    if (held > 0) std::memcpy(larger.get() + front.size(), data(), held);
-    capacity_ = front.size() + held + (capacity_ - end_);
-    storage_.swap(larger);
-    begin_ = front.size();
-    end_ = begin_ + held;
+    const std::size_t start = front.size();
+    if (capacity_ - held >= start) {
+      // Sliding the content back makes the room without a new allocation;
+      // growing by the room every time would let a connection's buffer
+      // grow with each page it carries.
+      std::memmove(storage_.get() + start, data(), held);
+    } else {
+      std::unique_ptr<char[]> larger(new char[start + held]);
+      if (held > 0) std::memcpy(larger.get() + start, data(), held);
+      storage_.swap(larger);
+      capacity_ = start + held;
+    }
+    begin_ = start;
+    end_ = start + held;
   }
   begin_ -= front.size();
   std::memcpy(storage_.get() + begin_, front.data(), front.size());
+}
+
+void ByteBuffer::ClearLeavingRoom(std::size_t room) {
+  Clear();
+  Reserve(room);
+  begin_ = end_ = room;
+}
+
+void ByteBuffer::Insert(std::size_t at, std::string_view text) {
+  if (text.empty()) return;
+  if (at > size()) at = size();
+  Reserve(text.size());  // may move the content; begin_ follows it
+  char* place = storage_.get() + begin_ + at;
+  std::memmove(place + text.size(), place, size() - at);
+  std::memcpy(place, text.data(), text.size());
+  Commit(text.size());
 }
 
 void ByteBuffer::Consume(std::size_t count) {

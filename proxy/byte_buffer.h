@@ -14,6 +14,7 @@ class ByteBuffer {
   const char* data() const { return storage_.get() + begin_; }
   std::size_t size() const { return end_ - begin_; }
   bool empty() const { return begin_ == end_; }
+  std::size_t capacity() const { return capacity_; }
   std::string_view view() const { return {data(), size()}; }
   char operator[](std::size_t i) const { return storage_[begin_ + i]; }
 
@@ -22,6 +23,11 @@ class ByteBuffer {
   // the front left room (a response header taken off its body, say), so the
   // body is not copied again.
   void Prepend(std::string_view front);
+  // Empties the buffer and leaves `room` bytes in front of where the
+  // content will start, for a Prepend that then copies nothing.
+  void ClearLeavingRoom(std::size_t room);
+  // Puts `text` at offset `at` of the content (at most size()).
+  void Insert(std::size_t at, std::string_view text);
   // Room for `length` more bytes at the back; Commit says how many were used.
   char* Reserve(std::size_t length);
   void Commit(std::size_t used) { end_ += used; }

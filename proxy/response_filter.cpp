@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
+#include <utility>
 
 #include "app/proxy_settings.h"
 #include "proxy/blocker_script.h"
@@ -331,10 +332,15 @@ void ProxyConnection::FinishResponse() {
     PassChunkedResponseThrough();
   } else if (!toBrowser_.empty()) {
     if (Has(contentClass_, kText) && Settings().disabled.load() == 0) {
-      std::string page;
-      if (InjectBlocker(toBrowser_.view(), page)) {
-        FixContentLength(responseLines_, page.size());
-        toBrowser_.Assign(page);
+      // Room in front for the header, whose length line may grow by a few
+      // digits, so that header and page go out without another copy.
+      size_t headerSize = 32;
+      for (const std::string& line : responseLines_) headerSize += line.size();
+      rewrittenPage_.ClearLeavingRoom(headerSize);
+      if (InjectBlocker(toBrowser_.view(), rewrittenPage_)) {
+        FixContentLength(responseLines_, rewrittenPage_.size());
+        // The buffers trade places and keep their storage for later pages.
+        std::swap(toBrowser_, rewrittenPage_);
       }
     }
     if (DiagnosticsWanted())
@@ -348,25 +354,26 @@ void ProxyConnection::FinishResponse() {
   ResetResponse();
 }
 
-bool ProxyConnection::InjectBlocker(std::string_view buffer, std::string& injected) {
+bool ProxyConnection::InjectBlocker(std::string_view page, ByteBuffer& injected) {
   const ProxySettings& settings = Settings();
   if (settings.disabled.load() != 0 || settings.popupCheckEnabled.load() == 0) return false;
   if (!Has(contentClass_, kText) || Has(contentClass_, kScript)) return false;
   if (ControlKeyDown()) return false;  // holding Ctrl lets a page through
-  if (!HasPageMarkers(buffer)) return false;
+  if (!HasPageMarkers(page)) return false;
   const std::shared_ptr<const std::string> script = PreparedBlockerScript();
   if (script->empty()) return false;
 
-  const size_t at = ScriptOffset(buffer);
-  std::string page;
-  page.reserve(buffer.size() + script->size() + kAlertElement.size());
-  page.append(buffer.substr(0, at)).append(*script).append(buffer.substr(at));
+  const size_t at = ScriptOffset(page);
+  injected.Append(page.substr(0, at));
+  injected.Append(*script);
+  injected.Append(page.substr(at));
   if (settings.playWave.load() != 0) {
-    size_t head = UpToNul(page).find("<head>");
-    if (head == std::string::npos) head = UpToNul(page).find("<HEAD>");
-    if (head != std::string::npos && head + 6 < page.size()) page.insert(head + 6, kAlertElement);
+    const std::string_view built = UpToNul(injected.view());
+    size_t head = built.find("<head>");
+    if (head == std::string_view::npos) head = built.find("<HEAD>");
+    if (head != std::string_view::npos && head + 6 < injected.size())
+      injected.Insert(head + 6, kAlertElement);
   }
-  injected.swap(page);
   return true;
 }
 

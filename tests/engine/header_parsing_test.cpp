@@ -2,6 +2,9 @@
 // is cut into lines and put back together, and how text is split.
 #include "proxy/header_parsing.h"
 
+#include <algorithm>
+#include <string>
+
 #include <gtest/gtest.h>
 
 namespace hush {
@@ -119,6 +122,39 @@ TEST(ByteBufferTest, ConsumesFromTheFrontAndReusesSpace) {
   EXPECT_EQ(buffer.view(), "orld!");
   buffer.Consume(100);
   EXPECT_TRUE(buffer.empty());
+}
+
+TEST(ByteBufferTest, PrependAndInsertKeepTheBytesInOrder) {
+  struct Case {
+    size_t room, consumed;  // front room left, then bytes taken off the front
+    size_t insertAt;
+  } cases[] = {{0, 0, 0}, {0, 3, 5}, {16, 0, 2}, {2, 0, 99}, {0, 5, 4}};
+  for (const Case& c : cases) {
+    ByteBuffer buffer;
+    buffer.ClearLeavingRoom(c.room);
+    buffer.Append("xxxxxbody of the page");
+    buffer.Consume(c.consumed);
+    std::string expected = std::string("xxxxxbody of the page").substr(c.consumed);
+    buffer.Insert(c.insertAt, "<ins>");
+    expected.insert(std::min(c.insertAt, expected.size()), "<ins>");
+    buffer.Prepend("HEADER\r\n\r\n");
+    EXPECT_EQ(buffer.view(), "HEADER\r\n\r\n" + expected) << c.room << " " << c.consumed;
+  }
+}
+
+TEST(ByteBufferTest, HeadersPutInFrontPageAfterPageDoNotGrowTheStorage) {
+  // A keep-alive connection rebuilds each page and puts its header in front.
+  ByteBuffer buffer;
+  const std::string page(20000, 'p'), header(250, 'h');
+  size_t firstCapacity = 0;
+  for (int i = 0; i < 1000; ++i) {
+    buffer.Assign(page);
+    buffer.Prepend(header);
+    ASSERT_EQ(buffer.size(), page.size() + header.size());
+    buffer.Clear();
+    if (i == 0) firstCapacity = buffer.capacity();
+  }
+  EXPECT_LE(buffer.capacity(), 2 * firstCapacity);
 }
 
 }  // namespace
