@@ -71,6 +71,23 @@ std::string_view UpToNul(std::string_view page) {
   return nul == nullptr ? page : page.substr(0, static_cast<const char*>(nul) - page.data());
 }
 
+// Where `needle` first starts in `first` followed by `second`, searching no
+// further than the first NUL byte; npos when it is not there.
+size_t FindInJoined(std::string_view first, std::string_view second, std::string_view needle) {
+  const std::string_view head = UpToNul(first);
+  const size_t found = head.find(needle);
+  if (found != std::string_view::npos || head.size() < first.size()) return found;
+  second = UpToNul(second);
+  // A match that starts in `first` and ends in `second`, earliest first.
+  for (size_t inFirst = std::min(needle.size() - 1, first.size()); inFirst > 0; --inFirst) {
+    if (first.substr(first.size() - inFirst) == needle.substr(0, inFirst) &&
+        second.substr(0, needle.size() - inFirst) == needle.substr(inFirst))
+      return first.size() - inFirst;
+  }
+  const size_t later = second.find(needle);
+  return later == std::string_view::npos ? later : first.size() + later;
+}
+
 bool HasPageMarkers(std::string_view page) {
   page = UpToNul(page);
   if (ContainsIgnoreCase(page, "<html>") || ContainsIgnoreCase(page, "<body")) return true;
@@ -366,14 +383,26 @@ bool ProxyConnection::InjectBlocker(std::string_view page, ByteBuffer& injected)
   const size_t at = ScriptOffset(page);
   injected.Append(page.substr(0, at));
   injected.Append(*script);
-  injected.Append(page.substr(at));
+  std::string_view rest = page.substr(at);
   if (settings.playWave.load() != 0) {
-    const std::string_view built = UpToNul(injected.view());
-    size_t head = built.find("<head>");
-    if (head == std::string_view::npos) head = built.find("<HEAD>");
-    if (head != std::string_view::npos && head + 6 < injected.size())
-      injected.Insert(head + 6, kAlertElement);
+    // The alert element goes right after the first head tag of the page as
+    // it is with the script; found before the rest is added, so that the
+    // page is copied once.
+    const std::string_view built = injected.view();
+    size_t head = FindInJoined(built, rest, "<head>");
+    if (head == std::string_view::npos) head = FindInJoined(built, rest, "<HEAD>");
+    const size_t after = head + 6;
+    if (head != std::string_view::npos && after < built.size() + rest.size()) {
+      if (after <= built.size()) {
+        injected.Insert(after, kAlertElement);
+      } else {
+        injected.Append(rest.substr(0, after - built.size()));
+        injected.Append(kAlertElement);
+        rest.remove_prefix(after - built.size());
+      }
+    }
   }
+  injected.Append(rest);
   return true;
 }
 

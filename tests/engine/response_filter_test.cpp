@@ -185,6 +185,29 @@ TEST_F(ResponseFilterTest, MixedCaseHeadTagGetsNoAlertElement) {
             "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + kScript + page);
 }
 
+TEST_F(ResponseFilterTest, AlertElementFollowsTheFirstHeadTagOfThePageWithItsScript) {
+  const std::string a = kAlert;
+  // Far enough in that the page is not taken for binary.
+  const std::string nulFirst = "<html>" + std::string(40, 'p') + '\0' + "<head>t";
+  const struct {
+    std::string script, page, expected;
+  } cases[] = {
+      {"<s>x</s>", "<html><head>t", "<s>x</s><html><head>" + a + "t"},
+      {"<s><head></s>", "<html><head>t", "<s><head>" + a + "</s><html><head>t"},
+      {"<s></s><he", "ad><body>b", "<s></s><head>" + a + "<body>b"},
+      {"<s></s><head", "><body>b", "<s></s><head>" + a + "<body>b"},
+      {"<s>x</s>", "<html><HEAD>t", "<s>x</s><html><HEAD>" + a + "t"},
+      {"<s>x</s>", nulFirst, "<s>x</s>" + nulFirst},  // nothing is searched past a NUL
+      {"<s>x</s>", "<html><head>", "<s>x</s><html><head>"},
+  };
+  for (const auto& c : cases) {
+    SetPreparedBlockerScript(c.script);
+    EXPECT_EQ(Through("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + c.page),
+              "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + c.expected)
+        << c.script << c.page;
+  }
+}
+
 TEST_F(ResponseFilterTest, ScriptGoesBehindALeadingDoctype) {
   const std::string start = "\xEF\xBB\xBF \r\n<!DOCTYPE html>";
   const std::string rest = "\n<html><body>standards mode</body></html>";
