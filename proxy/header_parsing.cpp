@@ -28,33 +28,45 @@ bool IsHeaderComplete(std::string_view bytes) {
 
 bool SplitHeaderBlock(ByteBuffer& buffer, std::vector<std::string>& lines,
                       const HeaderSplitOptions& options) {
-  lines.clear();
+  // The strings already in `lines` are reused: a keep-alive connection
+  // splits a header of much the same lines for every request.
+  size_t kept = 0;
+  std::string lowered;
   const std::string_view bytes = buffer.view();
-  if (bytes.size() < 2) return false;
-  std::vector<std::string> found;
   size_t lineStart = 0;
   // A line ends at an LF that has a byte after it; the byte after it (and,
   // past a CR, the one after that) decides whether the block ends there.
-  while (lineStart < bytes.size() - 1) {
+  while (bytes.size() >= 2 && lineStart < bytes.size() - 1) {
     const void* lf = std::memchr(bytes.data() + lineStart, '\n', bytes.size() - 1 - lineStart);
     if (lf == nullptr) break;
     size_t end = static_cast<size_t>(static_cast<const char*>(lf) - bytes.data()) + 1;
     if (end < bytes.size() && bytes[end] == '\r') ++end;
     bool finished = end < bytes.size() && bytes[end] == '\n';
     if (finished) ++end;
-    std::string line(bytes.substr(lineStart, end - lineStart));
-    if (options.classify) options.classify(ToLower(line));
+    const std::string_view line = bytes.substr(lineStart, end - lineStart);
+    if (options.classify) {
+      lowered.assign(line);
+      for (char& c : lowered) c = LowerAscii(c);
+      options.classify(lowered);
+    }
     // The request or status line is never an offer, whatever its address
     // says ("/gzip?accept-encoding:" is a page like any other).
     const bool offer = options.dropGzipOffer && lineStart != 0 && OffersGzip(line);
-    if (!offer) found.push_back(std::move(line));
+    if (!offer) {
+      if (kept < lines.size())
+        lines[kept].assign(line);
+      else
+        lines.emplace_back(line);
+      ++kept;
+    }
     lineStart = end;
     if (finished) {
+      lines.resize(kept);
       buffer.Consume(end);
-      lines.swap(found);
       return true;
     }
   }
+  lines.clear();
   return false;
 }
 
