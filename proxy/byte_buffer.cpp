@@ -7,19 +7,21 @@ namespace hush {
 char* ByteBuffer::Reserve(std::size_t length) {
   if (capacity_ - end_ >= length) return storage_.get() + end_;
   const std::size_t held = size();
-  if (begin_ > 0 && capacity_ - held >= length) {
-    // Moving what is held to the front makes enough room.
-    std::memmove(storage_.get(), data(), held);
+  const std::size_t start = frontRoom_;
+  if (capacity_ >= start + held + length) {
+    // Moving what is held to the front makes enough room (it can only move
+    // forward here: there was not enough room behind it).
+    std::memmove(storage_.get() + start, data(), held);
   } else {
     std::size_t grown = capacity_ * 2;
-    if (grown < held + length) grown = held + length;
+    if (grown < start + held + length) grown = start + held + length;
     std::unique_ptr<char[]> larger(new char[grown]);
-    if (held > 0) std::memcpy(larger.get(), data(), held);
+    if (held > 0) std::memcpy(larger.get() + start, data(), held);
     storage_.swap(larger);
     capacity_ = grown;
   }
-  begin_ = 0;
-  end_ = held;
+  begin_ = start;
+  end_ = start + held;
   return storage_.get() + end_;
 }
 
@@ -52,15 +54,17 @@ void ByteBuffer::Prepend(std::string_view front) {
   std::memcpy(storage_.get() + begin_, front.data(), front.size());
 }
 
-void ByteBuffer::ClearLeavingRoom(std::size_t room) {
-  Clear();
-  Reserve(room);
-  begin_ = end_ = room;
-}
-
 void ByteBuffer::Insert(std::size_t at, std::string_view text) {
   if (text.empty()) return;
   if (at > size()) at = size();
+  if (begin_ >= text.size() && at <= size() - at) {
+    // What comes before `at` is the shorter side: it moves to the front.
+    char* start = storage_.get() + begin_;
+    std::memmove(start - text.size(), start, at);
+    std::memcpy(start - text.size() + at, text.data(), text.size());
+    begin_ -= text.size();
+    return;
+  }
   Reserve(text.size());  // may move the content; begin_ follows it
   char* place = storage_.get() + begin_ + at;
   std::memmove(place + text.size(), place, size() - at);

@@ -23,16 +23,19 @@ class ByteBuffer {
   // the front left room (a response header taken off its body, say), so the
   // body is not copied again.
   void Prepend(std::string_view front);
-  // Empties the buffer and leaves `room` bytes in front of where the
-  // content will start, for a Prepend that then copies nothing.
-  void ClearLeavingRoom(std::size_t room);
-  // Puts `text` at offset `at` of the content (at most size()).
+  // From now on, whenever the content starts afresh (emptied, compacted or
+  // moved to larger storage), `room` bytes stay free in front of it, so
+  // that text put in front of it or near its start later (a response
+  // header, a script in front of a page) moves only what comes before.
+  void KeepFrontRoom(std::size_t room) { frontRoom_ = room; }
+  // Puts `text` at offset `at` of the content (at most size()), moving
+  // whichever side of `at` is shorter when there is room in front.
   void Insert(std::size_t at, std::string_view text);
   // Room for `length` more bytes at the back; Commit says how many were used.
   char* Reserve(std::size_t length);
   void Commit(std::size_t used) { end_ += used; }
   void Consume(std::size_t count);
-  void Clear() { begin_ = end_ = 0; }
+  void Clear() { begin_ = end_ = capacity_ >= frontRoom_ ? frontRoom_ : 0; }
   // Replaces the content; `content` may point into this buffer.
   void Assign(std::string_view content);
 
@@ -41,6 +44,7 @@ class ByteBuffer {
   std::size_t capacity_ = 0;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  std::size_t frontRoom_ = 0;
 };
 
 }  // namespace hush

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <chrono>
 #include <climits>
+#include <exception>
 #include <new>
 
 #include "app/proxy_settings.h"
@@ -83,13 +84,18 @@ ProxyConnection::ProxyConnection(Socket browserSocket) : browserSocket_(browserS
 }
 
 ProxyConnection::~ProxyConnection() {
-  // Finishing the response may need memory; when the connection ends
-  // because memory ran out, that must not throw again from here (which
-  // would end the whole program): the browser keeps what it has got.
-  try {
-    Close();
-  } catch (const std::bad_alloc&) {
+  // A connection that ends because memory ran out (or anything else was
+  // thrown) does not finish its response: a page held in part would go out
+  // as though it were whole. Finishing may also need memory, and throwing
+  // again from here would end the whole program.
+  if (std::uncaught_exceptions() > 0) {
     ReleaseSockets();
+  } else {
+    try {
+      Close();
+    } catch (const std::bad_alloc&) {
+      ReleaseSockets();
+    }
   }
   try {
     if (DiagnosticsWanted())
@@ -110,6 +116,7 @@ void ProxyConnection::Run() {
   firstRequestDeadline_ =
       std::chrono::steady_clock::now() + std::chrono::milliseconds(firstRequestWaitMs.load());
   ChooseBufferSizes();
+  LeaveRoomForTheScript();
   RelayLoop();
 }
 

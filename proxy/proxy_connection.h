@@ -45,10 +45,11 @@ class ProxyConnection {
   bool ParseStatus();
   void SendHeader();
   void SendHeaderWithBody();
-  // Appends to `injected` the page with the prepared script in front (and
-  // the alert element after its head tag); false, leaving `injected` alone,
-  // when the page goes as it is (then nothing of it was copied).
-  bool InjectBlocker(std::string_view page, ByteBuffer& injected);
+  // Puts the prepared script in front of `page` (and the alert element
+  // after its head tag); false, leaving the page alone, when it goes as it
+  // is.
+  bool InjectBlocker(ByteBuffer& page);
+  void LeaveRoomForTheScript();
   static void FixContentLength(std::vector<std::string>& lines, std::size_t size);
   // The size of the chunk at the front of the to-browser buffer (its size
   // line removed), 0 for the last chunk, kChunkIncomplete when more bytes
@@ -82,9 +83,6 @@ class ProxyConnection {
   bool HeldBytesOverLimit() const;
 
   ByteBuffer toBrowser_;
-  // Where a page is rebuilt with the script; kept to spare an allocation
-  // per page.
-  ByteBuffer rewrittenPage_;
   ByteBuffer toServer_;
   std::vector<std::string> requestLines_;
   std::vector<std::string> responseLines_;

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstring>
-#include <utility>
 
 #include "app/proxy_settings.h"
 #include "proxy/blocker_script.h"
@@ -65,39 +64,29 @@ size_t ScriptOffset(std::string_view page) {
   return end == std::string_view::npos ? 0 : end + 1;
 }
 
-// The page as far as a C string would reach: searches stop at a NUL byte.
-std::string_view UpToNul(std::string_view page) {
-  const void* nul = std::memchr(page.data(), '\0', page.size());
-  return nul == nullptr ? page : page.substr(0, static_cast<const char*>(nul) - page.data());
-}
-
-// Where `needle` first starts in `first` followed by `second`, searching no
-// further than the first NUL byte; npos when it is not there.
-size_t FindInJoined(std::string_view first, std::string_view second, std::string_view needle) {
-  const std::string_view head = UpToNul(first);
-  const size_t found = head.find(needle);
-  if (found != std::string_view::npos || head.size() < first.size()) return found;
-  second = UpToNul(second);
-  // A match that starts in `first` and ends in `second`, earliest first.
-  for (size_t inFirst = std::min(needle.size() - 1, first.size()); inFirst > 0; --inFirst) {
-    if (first.substr(first.size() - inFirst) == needle.substr(0, inFirst) &&
-        second.substr(0, needle.size() - inFirst) == needle.substr(inFirst))
-      return first.size() - inFirst;
-  }
-  const size_t later = second.find(needle);
-  return later == std::string_view::npos ? later : first.size() + later;
+// Where `needle` first starts in `text` as far as a C string would reach
+// (before any NUL byte), or npos. The NUL is looked for only before the
+// match, so a page is not scanned to its end for nothing.
+size_t FindBeforeNul(std::string_view text, std::string_view needle, bool ignoreCase = false) {
+  auto lowered = [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; };
+  const size_t at = ignoreCase
+                        ? static_cast<size_t>(std::search(text.begin(), text.end(), needle.begin(),
+                                                          needle.end(), lowered) -
+                                              text.begin())
+                        : text.find(needle);
+  if (at == std::string_view::npos || at >= text.size()) return std::string_view::npos;
+  return std::memchr(text.data(), '\0', at + needle.size()) == nullptr ? at
+                                                                       : std::string_view::npos;
 }
 
 bool HasPageMarkers(std::string_view page) {
-  page = UpToNul(page);
-  if (ContainsIgnoreCase(page, "<html>") || ContainsIgnoreCase(page, "<body")) return true;
+  if (FindBeforeNul(page, "<html>", true) != std::string_view::npos ||
+      FindBeforeNul(page, "<body", true) != std::string_view::npos)
+    return true;
   // A script tag that is not inside a quoted string.
-  auto lowered = [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; };
-  std::string_view tag = "<scr";
-  auto at = std::search(page.begin(), page.end(), tag.begin(), tag.end(), lowered);
-  if (at == page.end() || at == page.begin()) return false;
-  const char before = *(at - 1);
-  return before != '\'' && before != '"';
+  const size_t at = FindBeforeNul(page, "<scr", true);
+  if (at == std::string_view::npos || at == 0) return false;
+  return page[at - 1] != '\'' && page[at - 1] != '"';
 }
 
 }  // namespace
@@ -348,18 +337,8 @@ void ProxyConnection::FinishResponse() {
     // The server ended a chunked page early: pass on what came, unchanged.
     PassChunkedResponseThrough();
   } else if (!toBrowser_.empty()) {
-    if (Has(contentClass_, kText) && Settings().disabled.load() == 0) {
-      // Room in front for the header, whose length line may grow by a few
-      // digits, so that header and page go out without another copy.
-      size_t headerSize = 32;
-      for (const std::string& line : responseLines_) headerSize += line.size();
-      rewrittenPage_.ClearLeavingRoom(headerSize);
-      if (InjectBlocker(toBrowser_.view(), rewrittenPage_)) {
-        FixContentLength(responseLines_, rewrittenPage_.size());
-        // The buffers trade places and keep their storage for later pages.
-        std::swap(toBrowser_, rewrittenPage_);
-      }
-    }
+    if (Has(contentClass_, kText) && Settings().disabled.load() == 0 && InjectBlocker(toBrowser_))
+      FixContentLength(responseLines_, toBrowser_.size());
     if (DiagnosticsWanted())
       ReportDiagnostic(FormatText("HTTP Response data from %s.  %s", hostName_.c_str(),
                                   contentTypeLine_.c_str()));
@@ -371,39 +350,31 @@ void ProxyConnection::FinishResponse() {
   ResetResponse();
 }
 
-bool ProxyConnection::InjectBlocker(std::string_view page, ByteBuffer& injected) {
+bool ProxyConnection::InjectBlocker(ByteBuffer& page) {
   const ProxySettings& settings = Settings();
   if (settings.disabled.load() != 0 || settings.popupCheckEnabled.load() == 0) return false;
   if (!Has(contentClass_, kText) || Has(contentClass_, kScript)) return false;
   if (ControlKeyDown()) return false;  // holding Ctrl lets a page through
-  if (!HasPageMarkers(page)) return false;
+  if (!HasPageMarkers(page.view())) return false;
   const std::shared_ptr<const std::string> script = PreparedBlockerScript();
   if (script->empty()) return false;
 
-  const size_t at = ScriptOffset(page);
-  injected.Append(page.substr(0, at));
-  injected.Append(*script);
-  std::string_view rest = page.substr(at);
+  page.Insert(ScriptOffset(page.view()), *script);
   if (settings.playWave.load() != 0) {
-    // The alert element goes right after the first head tag of the page as
-    // it is with the script; found before the rest is added, so that the
-    // page is copied once.
-    const std::string_view built = injected.view();
-    size_t head = FindInJoined(built, rest, "<head>");
-    if (head == std::string_view::npos) head = FindInJoined(built, rest, "<HEAD>");
-    const size_t after = head + 6;
-    if (head != std::string_view::npos && after < built.size() + rest.size()) {
-      if (after <= built.size()) {
-        injected.Insert(after, kAlertElement);
-      } else {
-        injected.Append(rest.substr(0, after - built.size()));
-        injected.Append(kAlertElement);
-        rest.remove_prefix(after - built.size());
-      }
-    }
+    size_t head = FindBeforeNul(page.view(), "<head>");
+    if (head == std::string_view::npos) head = FindBeforeNul(page.view(), "<HEAD>");
+    if (head != std::string_view::npos && head + 6 < page.size())
+      page.Insert(head + 6, kAlertElement);
   }
-  injected.Append(rest);
   return true;
+}
+
+void ProxyConnection::LeaveRoomForTheScript() {
+  // With this much room in front of a page, putting the script and the
+  // alert element in and the header in front moves only the bytes before
+  // them, never the whole page.
+  constexpr size_t kHeaderRoom = 1024;
+  toBrowser_.KeepFrontRoom(PreparedBlockerScript()->size() + kAlertElement.size() + kHeaderRoom);
 }
 
 void ProxyConnection::FixContentLength(std::vector<std::string>& lines, std::size_t size) {

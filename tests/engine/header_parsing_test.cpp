@@ -126,12 +126,12 @@ TEST(ByteBufferTest, ConsumesFromTheFrontAndReusesSpace) {
 
 TEST(ByteBufferTest, PrependAndInsertKeepTheBytesInOrder) {
   struct Case {
-    size_t room, consumed;  // front room left, then bytes taken off the front
+    size_t room, consumed;  // front room kept, then bytes taken off the front
     size_t insertAt;
-  } cases[] = {{0, 0, 0}, {0, 3, 5}, {16, 0, 2}, {2, 0, 99}, {0, 5, 4}};
+  } cases[] = {{0, 0, 0}, {0, 3, 5}, {16, 0, 2}, {16, 0, 15}, {2, 0, 99}, {0, 5, 4}, {8, 2, 1}};
   for (const Case& c : cases) {
     ByteBuffer buffer;
-    buffer.ClearLeavingRoom(c.room);
+    buffer.KeepFrontRoom(c.room);
     buffer.Append("xxxxxbody of the page");
     buffer.Consume(c.consumed);
     std::string expected = std::string("xxxxxbody of the page").substr(c.consumed);
