@@ -28,6 +28,11 @@ void* operator new(std::size_t size) {
 }
 void operator delete(void* block) noexcept { std::free(block); }
 void operator delete(void* block, std::size_t) noexcept { std::free(block); }
+// The array forms too: the sanitizers' run-time would otherwise serve them
+// itself, past the ceiling.
+void* operator new[](std::size_t size) { return operator new(size); }
+void operator delete[](void* block) noexcept { std::free(block); }
+void operator delete[](void* block, std::size_t) noexcept { std::free(block); }
 
 namespace hush {
 namespace {
