@@ -45,8 +45,7 @@ bool SplitHeaderBlock(ByteBuffer& buffer, std::vector<std::string>& lines,
     if (finished) ++end;
     const std::string_view line = bytes.substr(lineStart, end - lineStart);
     if (options.classify) {
-      lowered.assign(line);
-      for (char& c : lowered) c = LowerAscii(c);
+      AssignLowered(lowered, line);
       options.classify(lowered);
     }
     // The request or status line is never an offer, whatever its address
@@ -103,15 +102,26 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
                     [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
 }
 
+size_t FindIgnoreCase(std::string_view text, std::string_view part) {
+  const auto at = std::search(text.begin(), text.end(), part.begin(), part.end(),
+                              [](char a, char b) { return LowerAscii(a) == LowerAscii(b); });
+  return at == text.end() && !part.empty() ? std::string_view::npos
+                                           : static_cast<size_t>(at - text.begin());
+}
+
 bool ContainsIgnoreCase(std::string_view text, std::string_view part) {
-  return std::search(text.begin(), text.end(), part.begin(), part.end(),
-                     [](char a, char b) { return LowerAscii(a) == LowerAscii(b); }) != text.end();
+  return FindIgnoreCase(text, part) != std::string_view::npos;
 }
 
 std::string ToLower(std::string_view text) {
-  std::string lowered(text);
-  for (char& c : lowered) c = LowerAscii(c);
+  std::string lowered;
+  AssignLowered(lowered, text);
   return lowered;
+}
+
+void AssignLowered(std::string& lowered, std::string_view text) {
+  lowered.assign(text);
+  for (char& c : lowered) c = LowerAscii(c);
 }
 
 }  // namespace hush

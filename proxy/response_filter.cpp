@@ -68,13 +68,8 @@ size_t ScriptOffset(std::string_view page) {
 // (before any NUL byte), or npos. The NUL is looked for only before the
 // match, so a page is not scanned to its end for nothing.
 size_t FindBeforeNul(std::string_view text, std::string_view needle, bool ignoreCase = false) {
-  auto lowered = [](char a, char b) { return (a >= 'A' && a <= 'Z' ? a + 32 : a) == b; };
-  const size_t at = ignoreCase
-                        ? static_cast<size_t>(std::search(text.begin(), text.end(), needle.begin(),
-                                                          needle.end(), lowered) -
-                                              text.begin())
-                        : text.find(needle);
-  if (at == std::string_view::npos || at >= text.size()) return std::string_view::npos;
+  const size_t at = ignoreCase ? FindIgnoreCase(text, needle) : text.find(needle);
+  if (at == std::string_view::npos) return at;
   return std::memchr(text.data(), '\0', at + needle.size()) == nullptr ? at
                                                                        : std::string_view::npos;
 }
