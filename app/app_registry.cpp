@@ -1,24 +1,51 @@
 #include "app/app_registry.h"
 
+#include "app/installation_folder.h"
 #include "app/registry_key.h"
 
 namespace hush {
+namespace {
+
+void WriteTextUnlessPresent(const RegistryKey& key, const char* name, const std::string& value) {
+  std::string present;
+  if (!key.ReadText(name, present)) key.WriteText(name, value);
+}
+
+}  // namespace
+
+void WriteFirstStartDefaults(const std::string& installationFolder) {
+  if (installationFolder.empty()) return;
+  DWORD number = 0;
+  if (RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey).ReadNumber("FirstRun", number)) return;
+  const RegistryKey key = RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey);
+  if (!key) return;
+  WriteTextUnlessPresent(key, "Language", "English");
+  WriteTextUnlessPresent(key, "Blocked Popups", "0");
+  WriteTextUnlessPresent(key, "User Wav Path", installationFolder + "\\Sounds\\Default.wav");
+  if (!key.ReadNumber("ShowAtStart", number)) key.WriteNumber("ShowAtStart", 1);
+  key.WriteNumber("FirstRun", 1);
+}
 
 void ReadStartFlags(AppRegistryValues& values) {
   RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
   if (!key) return;
   DWORD number = 0;
   values.firstRun = key.ReadNumber("FirstRun", number) && number != 0;
-  key.WriteNumber("FirstRun", 0);
   number = 0;
   values.showAtStart = key.ReadNumber("ShowAtStart", number) && number != 0;
+}
+
+void MarkFirstRunDone() {
+  if (RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
+    key.WriteNumber("FirstRun", 0);
 }
 
 bool LoadRegistrySettings(AppRegistryValues& values) {
   RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
   if (!key) return false;
   if (!key.ReadText("Wizard Message", values.wizardMessage)) values.wizardMessage = "A";
-  if (!key.ReadText("Language", values.language) || !key.ReadText("Path", values.path) ||
+  values.path = InstallationFolder();
+  if (values.path.empty() || !key.ReadText("Language", values.language) ||
       !key.ReadText("Blocked Popups", values.blockedPopups) ||
       !key.ReadText("User Wav Path", values.userWavPath))
     return false;

@@ -26,13 +26,26 @@ struct AppRegistryValues {
   std::string counterClearedDate;
 };
 
-// Start-up: reads "FirstRun" (and sets it to 0 at once) and "ShowAtStart".
-// Without the key both stay false and nothing is written.
+// Start-up of a user who never ran the program (no "FirstRun" yet): writes
+// the user's first values, each only when absent ("Language" English, the
+// count 0, the installed default sound, "ShowAtStart" 1), then "FirstRun" 1.
+// The setup program runs elevated, perhaps as another account, so these
+// are the program's to write. Nothing is written without an installation
+// folder.
+void WriteFirstStartDefaults(const std::string& installationFolder);
+
+// Start-up: reads "FirstRun" and "ShowAtStart". Without the key both stay
+// false.
 void ReadStartFlags(AppRegistryValues& values);
 
+// Sets "FirstRun" to 0: called once the first run's backups are made, so
+// that a backup that failed is tried again at the next start.
+void MarkFirstRunDone();
+
 // Start-up: reads the values the program cannot run without. False when
-// the key or any of "Language", "Path", "Blocked Popups", "User Wav Path"
-// is missing (a missing "Wizard Message" reads as "A").
+// the key, the installation folder (see InstallationFolder) or any of
+// "Language", "Blocked Popups", "User Wav Path" is missing (a missing
+// "Wizard Message" reads as "A").
 bool LoadRegistrySettings(AppRegistryValues& values);
 
 // Writes the counter, sound, wizard state, changed language, cleared date,

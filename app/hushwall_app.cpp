@@ -1,12 +1,15 @@
 #include "app/hushwall_app.h"
 
+#include "app/first_run.h"
+#include "app/installation_folder.h"
 #include "app/language.h"
 #include "app/proxy_settings.h"
 #include "app/resource_ids.h"
 #include "app/settings_store.h"
+#include "app/user_data_folder.h"
+#include "app/user_data_setup.h"
 #include "browsers/browser_checks.h"
 #include "browsers/hosts_file.h"
-#include "browsers/zone_policies.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
 #include "ui/framework/control_host.h"
@@ -83,13 +86,15 @@ void CHushwallApp::ReloadSettings() {
 bool CHushwallApp::InitInstance() {
   instanceName_ = GetMessageText(kInstanceNameMessage);
   if (!ClaimSingleInstance(instanceName_, instanceMutex_)) return false;
+  WriteFirstStartDefaults(InstallationFolder());
   ReadStartFlags(values_);
   caption_ = GetMessageText(kCaptionMessage);
   browsers::RefreshConfigurationState(configuration_, browserContext());
   if (!LoadRegistrySettings()) return false;
+  PrepareUserFiles();
   if (values_.firstRun) {
     browsers::BackupHostsFile(browserContext());
-    browsers::BackupZoneSettings(values_.path + "\\acRs.ini");
+    BackUpZonesOnFirstRun(browserContext());
   }
   if (values_.wizardMessage == "A")
     browsers::ShowConfigurationWarning(configuration_, values_.wizardMessage, runWizard_,
@@ -120,7 +125,15 @@ bool CHushwallApp::InitInstance() {
 browsers::BrowserContext CHushwallApp::browserContext() const {
   browsers::BrowserContext context;
   context.installationDirectory = values_.path;
+  context.dataDirectory = dataFolder_;
   return context;
+}
+
+void CHushwallApp::PrepareUserFiles() {
+  const std::string folder = UserDataFolder();
+  if (!PrepareUserData(folder, values_.path)) return;
+  dataFolder_ = folder;
+  OverrideSettingsFilePath(FileIn(dataFolder_, kSettingsFileName));
 }
 
 // Without the entry no browser reaches the proxy: the user is told how to

@@ -59,6 +59,7 @@ class CHushwallApp : public ui::Application {
  private:
   int RunMainWindow();
   void EnsureHostsEntry();
+  void PrepareUserFiles();
 
   HANDLE instanceMutex_ = nullptr;
   std::vector<UniqueHandle<HANDLE, CloseKernelHandle>> otherInstanceNames_;
@@ -67,6 +68,9 @@ class CHushwallApp : public ui::Application {
   std::string caption_;
   std::string proxyHost_;
   AppRegistryValues values_;
+  // The user's data folder once it is ready; empty until then, or when it
+  // cannot be made (the installation folder then serves, as it used to).
+  std::string dataFolder_;
   int runWizard_ = 0;
   browsers::ConfigurationState configuration_;
   PresenceWindow presence_;

@@ -35,4 +35,9 @@ std::string BrowserContext::InstalledFile(const std::string& name) const {
   return installationDirectory + "\\" + name;
 }
 
+std::string BrowserContext::DataFile(const std::string& name) const {
+  if (dataDirectory.empty()) return InstalledFile(name);
+  return dataDirectory + "\\" + name;
+}
+
 }  // namespace hush::browsers

@@ -40,6 +40,10 @@ struct BrowserContext {
   // Where the program is installed ("Path"): its hosts files, backups and
   // the record of replaced proxies. May be empty before it is known.
   std::string installationDirectory;
+  // The user's data folder, where the program keeps what it writes while it
+  // runs (the record of replaced proxies, the zone backup). Empty: the
+  // installation folder, as before there was one.
+  std::string dataDirectory;
   BrowserPolicy policy = kMainProgramPolicy;
   // The message whose text captions the browser error boxes.
   int captionMessage = 99990;
@@ -53,6 +57,8 @@ struct BrowserContext {
                   const std::string& second = {}) const;
   // A file of the installation folder.
   std::string InstalledFile(const std::string& name) const;
+  // A file the program keeps for the user.
+  std::string DataFile(const std::string& name) const;
 };
 
 }  // namespace hush::browsers

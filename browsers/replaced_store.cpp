@@ -11,7 +11,7 @@
 namespace hush::browsers {
 
 ReplacedStore::ReplacedStore(const BrowserContext& context)
-    : path_(context.InstalledFile(kReplacedSettingsFile)) {}
+    : path_(context.DataFile(kReplacedSettingsFile)) {}
 
 ReplacedSettings ReplacedStore::Load() const {
   std::string text;

@@ -1,6 +1,6 @@
-// The file of the installation folder that remembers what pointing each
+// The file of the user's data folder that remembers what pointing each
 // browser setting at Hushwall replaced ("ProxyBak.ini"); the uninstaller
-// reads it too. Without an installation folder nothing is remembered.
+// reads it too. Without a folder nothing is remembered.
 #pragma once
 
 #include <optional>

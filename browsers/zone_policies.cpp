@@ -72,22 +72,32 @@ bool WriteZone(int zone, const ZoneChoices& choices) {
 }
 
 bool BackupZoneSettings(const std::string& iniPath) {
+  // Written beside the backup and put in its place once whole: a backup cut
+  // short must not pass for the user's originals.
+  const std::string partial = iniPath + ".new";
   {
-    UniqueFile file(::CreateFileA(iniPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    UniqueFile file(::CreateFileA(partial.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
   }
+  bool written = true;
   for (int zone = 1; zone <= kZoneCount; ++zone) {
     const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, ZoneKeyPath(zone), KEY_READ);
     for (const char* name : kBackupKeys) {
       DWORD value = 0;
       if (!key || !key.ReadNumber(name, value)) continue;
-      ::WritePrivateProfileStringA(kBackupSections[zone - 1], name,
-                                   std::to_string(static_cast<LONG>(value)).c_str(),
-                                   iniPath.c_str());
+      written = ::WritePrivateProfileStringA(kBackupSections[zone - 1], name,
+                                             std::to_string(static_cast<LONG>(value)).c_str(),
+                                             partial.c_str()) != FALSE &&
+                written;
     }
   }
-  return true;
+  ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, partial.c_str());
+  if (written &&
+      ::MoveFileExA(partial.c_str(), iniPath.c_str(), MOVEFILE_REPLACE_EXISTING) != FALSE)
+    return true;
+  ::DeleteFileA(partial.c_str());
+  return false;
 }
 
 bool RestoreZoneSettings(const std::string& iniPath) {

@@ -38,11 +38,12 @@ ZoneChoices ReadZone(int zone);
 // opened or a value cannot be written.
 bool WriteZone(int zone, const ZoneChoices& choices);
 
-// Empties `iniPath` and writes a section per zone ("Local Intranet",
+// Writes `iniPath` afresh: a section per zone ("Local Intranet",
 // "Trusted Sites", "Internet", "Restricted Sites") with the keys "1001",
 // "1004", "1201", "1200", "1405" as signed decimal text; a value the zone
-// does not hold is left out rather than invented. False when the file
-// cannot be emptied.
+// does not hold is left out rather than invented. The file is replaced only
+// once the whole backup is written; false (and the file as it was) when
+// any of it cannot be.
 bool BackupZoneSettings(const std::string& iniPath);
 
 // Removal: writes back every value the backup holds, as the DWORD it was

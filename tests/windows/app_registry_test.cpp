@@ -38,17 +38,58 @@ class AppRegistryTest : public ::testing::Test {
   }
 };
 
-TEST_F(AppRegistryTest, StartFlagsAreReadAndFirstRunIsClearedAtOnce) {
+// "FirstRun" stays set until the first run's backups are made.
+TEST_F(AppRegistryTest, StartFlagsAreReadAndFirstRunEndsWhenMarkedDone) {
   Install();
   AppRegistryValues values;
   ReadStartFlags(values);
   EXPECT_TRUE(values.firstRun);
   EXPECT_TRUE(values.showAtStart);
-  DWORD firstRun = 7;
-  EXPECT_TRUE(RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey).ReadNumber("FirstRun", firstRun));
-  EXPECT_EQ(firstRun, 0u);
+  ReadStartFlags(values);
+  EXPECT_TRUE(values.firstRun);
+  MarkFirstRunDone();
   ReadStartFlags(values);
   EXPECT_FALSE(values.firstRun);
+}
+
+// A user's first start writes the user's values, keeping any already
+// there; a user who ran it before (or a count set since) is left alone.
+TEST_F(AppRegistryTest, FirstStartWritesTheMissingUserValuesOnce) {
+  WriteFirstStartDefaults("");
+  EXPECT_FALSE(RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey));
+  RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteText("Language", "French");
+  WriteFirstStartDefaults("C:\\Hush");
+  EXPECT_EQ(Text(kProgramKey, "Language"), "French");
+  EXPECT_EQ(Text(kProgramKey, "Blocked Popups"), "0");
+  EXPECT_EQ(Text(kProgramKey, "User Wav Path"), "C:\\Hush\\Sounds\\Default.wav");
+  AppRegistryValues values;
+  ReadStartFlags(values);
+  EXPECT_TRUE(values.firstRun);
+  EXPECT_TRUE(values.showAtStart);
+
+  MarkFirstRunDone();
+  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
+  key.WriteText("Blocked Popups", "17");
+  key.WriteNumber("ShowAtStart", 0);
+  WriteFirstStartDefaults("C:\\Hush");
+  ReadStartFlags(values);
+  EXPECT_FALSE(values.firstRun);
+  EXPECT_FALSE(values.showAtStart);
+  EXPECT_EQ(Text(kProgramKey, "Blocked Popups"), "17");
+}
+
+// The folder the setup program records for the machine comes before the
+// one an older installation left among the user's values.
+TEST_F(AppRegistryTest, TheMachinesInstallationFolderComesFirst) {
+  Install();
+  AppRegistryValues values;
+  {
+    const RegistryKey machine = RegistryKey::Create(HKEY_LOCAL_MACHINE, kProgramKey);
+    machine.WriteText("Path", "D:\\Hushwall");
+    ASSERT_TRUE(LoadRegistrySettings(values));
+  }
+  ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kProgramKey);
+  EXPECT_EQ(values.path, "D:\\Hushwall");
 }
 
 TEST_F(AppRegistryTest, WithoutTheKeyNothingIsReadOrWritten) {

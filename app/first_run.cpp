@@ -1,0 +1,17 @@
+#include "app/first_run.h"
+
+#include "app/app_registry.h"
+#include "app/user_data_folder.h"
+#include "browsers/zone_policies.h"
+
+namespace hush {
+
+bool BackUpZonesOnFirstRun(const browsers::BrowserContext& context) {
+  const std::string backup = context.DataFile(kZoneBackupFileName);
+  if (backup.empty()) return false;
+  if (!FileExists(backup) && !browsers::BackupZoneSettings(backup)) return false;
+  MarkFirstRunDone();
+  return true;
+}
+
+}  // namespace hush
