@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/user_data_folder.h"
 #include "bho/main_window.h"
 #include "bho/module_files.h"
 
@@ -28,7 +29,10 @@ bool countedIn = false;
 bool StartMainProgramIfWanted() {
   const std::string folder = ModuleFolder();
   if (folder.empty()) return true;
-  const std::string settings = folder + "HushINI.ini";
+  // The user's settings where the main program keeps them; an installation
+  // not started since its upgrade still has them beside the library.
+  const std::string settings =
+      FindUserFile(UserDataFolder(), folder.substr(0, folder.size() - 1), kSettingsFileName);
   if (::GetPrivateProfileIntA("Hushwall", "Startup", 0, settings.c_str()) !=
       kStartWithInternetExplorer)
     return false;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "app/installation_folder.h"
 #include "bho/module_files.h"
 #include "product_names.h"
 
@@ -11,7 +12,7 @@ HWND FindMainWindow() {
   // The title is the language file's message 9999, as the main program
   // names its window.
   const std::string languageFile =
-      ProductValue("Path") + "\\Language\\" + ProductValue("Language") + ".ini";
+      InstallationFolder() + "\\Language\\" + ProductValue("Language") + ".ini";
   char title[255] = {};
   ::GetPrivateProfileStringA("Hushwall", "9999", HUSH_WEB_SITE, title, sizeof title,
                              languageFile.c_str());

@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "app/installation_folder.h"
 #include "app/language.h"
 #include "app/registry_key.h"
+#include "app/user_data_folder.h"
 #include "browsers/browser_checks.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
@@ -36,8 +38,12 @@ void ShowNetscapeNote(const BrowserContext& context) {
   context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
 }
 
+// The backup of the user who runs the removal; one an older version made in
+// the installation folder when the user's folder has none.
 void RestoreActiveX(const BrowserContext& context) {
-  if (!RestoreZoneSettings(context.InstalledFile("acRs.ini"))) ShowProductBox(context, 19018);
+  const std::string backup =
+      FindUserFile(UserDataFolder(), context.installationDirectory, kZoneBackupFileName);
+  if (!RestoreZoneSettings(backup)) ShowProductBox(context, 19018);
 }
 
 void AskMainProgramToQuit() {
@@ -98,16 +104,18 @@ InternetExplorerChoice RemovalChoice(const ConfigurationState& state,
 }
 
 int RunUninstall(const ShowBoxFunction& showBox) {
-  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS);
+  // A user who never ran the program has nothing of it to undo.
+  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, kProductKey, KEY_READ);
   if (!product) return 0;
-  std::string path, language;
-  product.ReadText("Path", path);
+  const std::string path = InstallationFolder();
+  std::string language;
   if (!product.ReadText("Language", language)) language = "English";
   SetLanguageLocationSource([path, language] {
     return LanguageLocation{path, language, kTextFolder, kTextCapacity};
   });
   BrowserContext context;
   context.installationDirectory = path;
+  context.dataDirectory = FolderHolding(UserDataFolder(), path, kReplacedProxiesFileName);
   context.policy = kUninstallerPolicy;
   context.captionMessage = kTitleMessage;
   context.showBox = showBox;

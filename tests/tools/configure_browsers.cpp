@@ -1,6 +1,7 @@
 // Stands in for the set-up wizard's Finish in the real-browser tests: points
 // the installed browsers at the proxy, or takes them off, through the same
-// library calls, for the installation named by the registry's "Path".
+// library calls, for the installation named by the registry's "Path" and the
+// user's data folder, as the main program would.
 //   configure_browsers profiles set HOST PORT | profiles reset | ie set | ie reset
 // Prints what it changed; any message box it would have shown is printed
 // instead and makes it fail.
@@ -9,7 +10,8 @@
 #include <cstdio>
 #include <string>
 
-#include "app/registry_key.h"
+#include "app/installation_folder.h"
+#include "app/user_data_folder.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/mozilla_profiles.h"
 
@@ -18,8 +20,8 @@ namespace {
 using namespace hush::browsers;
 
 int Usage() {
-  std::fprintf(stderr,
-               "usage: configure_browsers profiles set HOST PORT | profiles reset | ie set|reset\n");
+  std::fprintf(
+      stderr, "usage: configure_browsers profiles set HOST PORT | profiles reset | ie set|reset\n");
   return 2;
 }
 
@@ -30,8 +32,9 @@ int main(int argc, char** argv) {
   const std::string what = argv[1], action = argv[2];
   bool boxShown = false;
   BrowserContext context;
-  hush::RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall", KEY_READ)
-      .ReadText("Path", context.installationDirectory);
+  context.installationDirectory = hush::InstallationFolder();
+  context.dataDirectory = hush::UserDataFolder();
+  ::CreateDirectoryA(context.dataDirectory.c_str(), nullptr);
   context.showBox = [&](const std::string& text, const std::string&, unsigned) {
     std::printf("message box: %s\n", text.c_str());
     boxShown = true;

@@ -7,6 +7,7 @@
 
 #include <exdisp.h>
 #include <ocidl.h>
+#include <shlobj.h>
 
 #include <fstream>
 #include <string>
@@ -187,6 +188,23 @@ TEST_F(HelperLibraryTest, TheBrowserStartsTheMainProgramAndEndsItWhenItGoes) {
   EXPECT_EQ(Finish(second), 1u);
   EXPECT_FALSE(ExitQuietlyPosted());
   ::CloseHandle(release);
+}
+
+// The start-up mode is the user's own, from the user's data folder; the
+// file beside the library is only the installed default.
+TEST_F(HelperLibraryTest, TheStartUpModeIsReadFromTheUsersSettings) {
+  SetStartup(0);
+  char appData[MAX_PATH] = {};
+  ::SHGetFolderPathA(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, appData);
+  const std::string userFolder = std::string(appData) + "\\Hushwall";
+  const std::string userSettings = userFolder + "\\HushINI.ini";
+  ::CreateDirectoryA(userFolder.c_str(), nullptr);
+  std::ofstream(userSettings, std::ios::binary) << "[Hushwall]\r\nStartup=1\r\n";
+  ::CopyFileA(HUSH_BHO_HOST, (folder_ + "HushPop.exe").c_str(), FALSE);
+  EXPECT_EQ(RunHost("iexplore.exe"), 1u);
+  for (int i = 0; i < 100 && !Exists("started"); ++i) ::Sleep(100);
+  EXPECT_TRUE(Exists("started"));
+  ::DeleteFileA(userSettings.c_str());
 }
 
 TEST_F(HelperLibraryTest, RegistersAndUnregistersThroughRegsvr32) {

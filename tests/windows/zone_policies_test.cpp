@@ -9,8 +9,14 @@
 #include <fstream>
 #include <map>
 #include <sstream>
+#include <string>
+#include <vector>
 
+#include "app/app_registry.h"
+#include "app/first_run.h"
+#include "app/language.h"
 #include "app/registry_key.h"
+#include "app/user_data_folder.h"
 #include "browsers/zone_policies.h"
 #include "ui/options_page.h"
 #include "uninstall/uninstaller.h"
@@ -153,6 +159,71 @@ TEST_F(ZonePoliciesTest, RemovalWithoutTheProductKeyDoesNothing) {
   EXPECT_EQ(boxes, 0);
   DWORD value = 0;
   EXPECT_TRUE(internet.ReadNumber("1001", value) && value == 2);
+}
+
+// A backup that failed leaves the first run to come again; once made, a
+// reinstallation that asks for a first run again keeps it, so the values
+// changed since do not become the "originals".
+TEST_F(ZonePoliciesTest, TheFirstRunBackupIsRetriedUntilMadeAndThenKept) {
+  const RegistryKey product = RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey);
+  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  const std::string folder = "C:\\hushtest\\first-run";
+  browsers::BrowserContext context;
+  context.dataDirectory = folder;
+  const auto firstRun = [&] {
+    DWORD value = 7;
+    product.ReadNumber("FirstRun", value);
+    return value;
+  };
+  product.WriteNumber("FirstRun", 1);
+  internet.WriteNumber("1001", 0);
+  ::RemoveDirectoryA(folder.c_str());
+  EXPECT_FALSE(BackUpZonesOnFirstRun(context));
+  EXPECT_EQ(firstRun(), 1u);
+
+  ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+  const std::string backup = folder + "\\acRs.ini";
+  EXPECT_TRUE(BackUpZonesOnFirstRun(context));
+  EXPECT_EQ(firstRun(), 0u);
+  EXPECT_EQ(::GetPrivateProfileIntA("Internet", "1001", 9, backup.c_str()), 0u);
+
+  internet.WriteNumber("1001", 3);
+  product.WriteNumber("FirstRun", 1);
+  EXPECT_TRUE(BackUpZonesOnFirstRun(context));
+  EXPECT_EQ(::GetPrivateProfileIntA("Internet", "1001", 9, backup.c_str()), 0u);
+  EXPECT_EQ(firstRun(), 0u);
+  ::DeleteFileA(backup.c_str());
+  ::RemoveDirectoryA(folder.c_str());
+  ::SHDeleteValueA(HKEY_CURRENT_USER, kProgramKey, "FirstRun");
+}
+
+// Removal puts the zones back from the backup in the remover's own data
+// folder, not from a stale copy an older version left beside the programs.
+TEST_F(ZonePoliciesTest, RemovalRestoresFromTheUsersOwnBackup) {
+  const std::string install = "C:\\hushtest\\removal-install";
+  const std::string data = UserDataFolder();
+  ::CreateDirectoryA(install.c_str(), nullptr);
+  ::CreateDirectoryA(data.c_str(), nullptr);
+  std::ofstream(install + "\\acRs.ini", std::ios::binary) << "[Internet]\r\n1001=3\r\n";
+  std::ofstream(data + "\\acRs.ini", std::ios::binary) << "[Internet]\r\n1001=1\r\n";
+  const RegistryKey machine = RegistryKey::Create(HKEY_LOCAL_MACHINE, kProgramKey);
+  machine.WriteText("Path", install);
+  RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteText("Language", "English");
+  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  internet.WriteNumber("1001", 0);
+  std::vector<std::string> boxes;
+  uninstall::RunUninstall([&](const std::string& text, const std::string&, unsigned) {
+    boxes.push_back(text);
+    return IDOK;
+  });
+  DWORD value = 9;
+  EXPECT_TRUE(internet.ReadNumber("1001", value) && value == 1) << value;
+  for (const std::string& box : boxes) EXPECT_NE(box, GetMessageText(19018));
+  ::SHDeleteKeyA(HKEY_LOCAL_MACHINE, kProgramKey);
+  ::SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
+  ::DeleteFileA((data + "\\acRs.ini").c_str());
+  ::DeleteFileA((install + "\\acRs.ini").c_str());
+  ::RemoveDirectoryA(install.c_str());
 }
 
 }  // namespace
