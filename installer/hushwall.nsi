@@ -1,7 +1,10 @@
 ; The Hushwall setup program: lays the programs and their files down,
-; registers the helper library and the skin controls, writes what the main
-; program reads at its first start, and removes it all again, putting the
-; browsers, the hosts file and the security zones back first.
+; registers the helper library and the skin controls, records the folder for
+; the whole machine, and removes it all again, putting the browsers, the
+; hosts file and the security zones back first. It runs elevated, perhaps
+; as another account than the user's: the user's own values and files (in
+; HKCU\Software\Hushwall and %APPDATA%\Hushwall) are the main program's to
+; write when that user starts it.
 ; makensis -DBUILD=<build/win> -DWEB_SITE=<title of the main window>
 ;          -DOUTFILE=<setup program> hushwall.nsi
 Unicode true
@@ -85,7 +88,11 @@ Section "Hushwall"
   File "${BUILD}\skin\HushSkin.dll"
   File "${BUILD}\app\WebScrub.dll"
   File "${BUILD}\assets\HushBlk.js"
+  ; The default settings each user starts from. An older version kept the
+  ; user's own settings here: they stay, for the main program to carry over.
+  SetOverwrite off
   File "${BUILD}\assets\HushINI.ini"
+  SetOverwrite on
   File "${BUILD}\assets\HushSkn.skn"
   File "${BUILD}\assets\popup.skn"
   File "${BUILD}\assets\splash.bmp"
@@ -106,16 +113,7 @@ Section "Hushwall"
   File "${BUILD}\Help\HushHlp.chm"
   SetOutPath "$INSTDIR"
 
-  WriteRegStr HKCU "${PRODUCT_KEY}" "Path" "$INSTDIR"
-  ClearErrors
-  ReadRegStr $0 HKCU "${PRODUCT_KEY}" "Language"
-  ${If} $0 == ""
-    WriteRegStr HKCU "${PRODUCT_KEY}" "Language" "English"
-  ${EndIf}
-  WriteRegStr HKCU "${PRODUCT_KEY}" "Blocked Popups" "0"
-  WriteRegStr HKCU "${PRODUCT_KEY}" "User Wav Path" "$INSTDIR\Sounds\Default.wav"
-  WriteRegDWORD HKCU "${PRODUCT_KEY}" "FirstRun" 1
-  WriteRegDWORD HKCU "${PRODUCT_KEY}" "ShowAtStart" 1
+  WriteRegStr HKLM "${PRODUCT_KEY}" "Path" "$INSTDIR"
 
   ClearErrors
   RegDLL "$INSTDIR\HushSkin.dll"
@@ -220,7 +218,14 @@ Section "Uninstall"
   RMDir "$INSTDIR\Help"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
+  ; The files the main program kept for the user who removes it, now that
+  ; the zones and the browsers are back; nothing else in that folder.
+  Delete "$APPDATA\${PRODUCT}\HushINI.ini"
+  Delete "$APPDATA\${PRODUCT}\ProxyBak.ini"
+  Delete "$APPDATA\${PRODUCT}\acRs.ini"
+  RMDir "$APPDATA\${PRODUCT}"
 
   DeleteRegKey HKLM "${UNINSTALL_KEY}"
+  DeleteRegKey HKLM "${PRODUCT_KEY}"
   DeleteRegKey HKCU "${PRODUCT_KEY}"
 SectionEnd

@@ -5,16 +5,35 @@
 HUSH_INSTALL_WINDOWS_DIR='C:\Hushwall'
 hush_install_dir() { echo "$1/drive_c/Hushwall"; }  # PREFIX
 
-# The values the installer writes under HKCU\Software\Hushwall.
+# The folder the setup program records for the whole machine, then the
+# values PopHush writes under HKCU\Software\Hushwall at a user's first start
+# (written here so that a test can change them before that start).
 hush_install_registry() {  # PREFIX [LANGUAGE]
   local key='HKCU\Software\Hushwall'
   _reg() { hush_wine_in_prefix "$1" "$HUSH_WINE" reg add "$key" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1; }
-  _reg "$1" Path REG_SZ "$HUSH_INSTALL_WINDOWS_DIR"
+  hush_wine_in_prefix "$1" "$HUSH_WINE" reg add 'HKLM\Software\Hushwall' /v Path /t REG_SZ \
+    /d "$HUSH_INSTALL_WINDOWS_DIR" /f >/dev/null 2>&1
   _reg "$1" Language REG_SZ "${2:-English}"
   _reg "$1" "Blocked Popups" REG_SZ 0
   _reg "$1" "User Wav Path" REG_SZ "$HUSH_INSTALL_WINDOWS_DIR\\Sounds\\Default.wav"
   _reg "$1" FirstRun REG_DWORD 1
   _reg "$1" ShowAtStart REG_DWORD 1
+}
+
+# The folder where PopHush keeps the files it changes for the user
+# (%APPDATA%\Hushwall), on the Linux side.
+hush_user_data_dir() { echo "$1/drive_c/users/$(id -un)/AppData/Roaming/Hushwall"; }  # PREFIX
+
+# The user's settings file, made from the installed default as PopHush's
+# first start would when the user has none yet: tests edit this one.
+hush_settings_file() {  # PREFIX
+  local dir
+  dir=$(hush_user_data_dir "$1")
+  if [ ! -f "$dir/HushINI.ini" ]; then
+    mkdir -p "$dir"
+    cp "$(hush_install_dir "$1")/HushINI.ini" "$dir/HushINI.ini"
+  fi
+  echo "$dir/HushINI.ini"
 }
 
 # Copies the program, its controls, assets and help file, registers the controls and

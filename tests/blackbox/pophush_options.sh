@@ -17,8 +17,8 @@ run_value() {  # the data of the Run entry, "<empty>" when it is empty
   wine_quiet reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Hushwall |
     tr -d '\r' | awk '$1 == "Hushwall" {print ($3 == "" ? "<empty>" : $3)}'
 }
-installed=$(hush_install_dir "$prefix")
-ini() { tr -d '\r' <"$installed/HushINI.ini" | sed -n "s/^$1=//p"; }
+user_data=$(hush_user_data_dir "$prefix")
+ini() { tr -d '\r' <"$user_data/HushINI.ini" | sed -n "s/^$1=//p"; }
 until_true() {  # SECONDS COMMAND...
   local deadline=$((SECONDS + $1)); shift
   until "$@"; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.2; done
@@ -57,8 +57,8 @@ for zone in 1 2 3 4; do
     expected+="$name=$(decimal "$(reg_get "$zones\\$zone" $name)")|"
   done
 done
-until_true 10 test -f "$installed/acRs.ini" || fail "no acRs.ini after the first run"
-backup=$(tr -d '\r' <"$installed/acRs.ini" | grep -v '^$' | tr '\n' '|')
+until_true 10 test -f "$user_data/acRs.ini" || fail "no acRs.ini after the first run"
+backup=$(tr -d '\r' <"$user_data/acRs.ini" | grep -v '^$' | tr '\n' '|')
 [ "$backup" = "$expected" ] || fail "acRs.ini: $backup, the registry: $expected"
 ok "the first run backs the four zones up in zone order, five keys each"
 

@@ -129,7 +129,7 @@ done
 # The question's text has a "#", which message boxes show as a line break;
 # dialog texts keep theirs.
 installed=$(hush_install_dir "$prefix")
-sed -i 's/^Startup=.*\r$/Startup=1\r/' "$installed/HushINI.ini"
+sed -i 's/^Startup=.*\r$/Startup=1\r/' "$(hush_settings_file "$prefix")"
 sed -i -e 's/^6003=.*\r$/6003=Leave now?#The browsers keep the proxy.\r/' \
        -e 's/^18002=.*\r$/18002=Never#again\r/' "$installed/Language/English.ini"
 reg_set ShowAtStart 1 REG_DWORD

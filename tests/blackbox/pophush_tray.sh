@@ -14,7 +14,7 @@ site=www.hushwall.example
 key='HKCU\Software\Hushwall'
 reg_set() { wine_quiet reg add "$key" /v "$1" /t "${3:-REG_SZ}" /d "$2" /f >/dev/null; }
 reg_get() { wine_quiet reg query "$key" /v "$1" | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
-ini() { tr -d '\r' <"$(hush_install_dir "$prefix")/HushINI.ini" | sed -n "s/^$1=//p"; }
+ini() { tr -d '\r' <"$(hush_user_data_dir "$prefix")/HushINI.ini" | sed -n "s/^$1=//p"; }
 until_true() {  # SECONDS COMMAND...: retries COMMAND every 0.2 s
   local deadline=$((SECONDS + $1)); shift
   until "$@"; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.2; done

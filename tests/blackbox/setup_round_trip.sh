@@ -6,15 +6,22 @@
 # PopHush serves a page with the blocker script; silent removal; then every
 # seeded value and file is back byte for byte, nothing of Hushwall is left
 # in the Run values, the helper's keys or the program folder, and PopHush
-# has ended. Usage: setup_round_trip.sh BUILD-DIR PREFIX (the prefix
-# argument is not used: the test makes its own).
+# has ended. In between, a reinstallation keeps the user's files (in the
+# user's data folder), the count and the sound, and the first run's backups
+# stay the originals; the second start writes nothing into the program
+# folder (made immutable for it). Usage: setup_round_trip.sh BUILD-DIR
+# PREFIX (the prefix argument is not used: the test makes its own).
 . "$(dirname "$0")/lib.sh"
 prefix=$build/setup-prefix
+# A run that was cut short may have left its program folder immutable.
+chattr -R -i "$prefix/drive_c/Program Files/Hushwall" 2>/dev/null || true
 rm -rf "$prefix"
 hush_wine_prefix_create "$prefix" null
 drive=$prefix/drive_c
 program_dir="$drive/Program Files/Hushwall"
 user=$(id -un)
+user_data="$drive/users/$user/AppData/Roaming/Hushwall"
+program_key='HKCU\Software\Hushwall'
 ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 zones="$ie\\Zones"
 
@@ -52,7 +59,11 @@ done >"$work/values.before"
 hush_install_with_setup "$prefix" "$build" || fail "the setup program failed"
 [ -f "$program_dir/PopHush.exe" ] && [ -f "$program_dir/HushPop.exe" ] || fail "the programs are not installed"
 grep -q '^Proxy=work:3128' "$program_dir/Browser.ini" || fail "Browser.ini does not hold the user's proxy"
-ok "installed silently; Browser.ini holds Internet Explorer's proxy"
+[ "$(reg_value 'HKLM\Software\Hushwall' Path)" = 'REG_SZ C:\Program Files\Hushwall' ] ||
+  fail "the setup program recorded no installation folder for the machine"
+[ -z "$(reg_value "$program_key" FirstRun)" ] && [ -z "$(reg_value "$program_key" 'Blocked Popups')" ] ||
+  fail "the elevated setup program wrote the user's own values"
+ok "installed silently; Browser.ini holds Internet Explorer's proxy; the user's values are left to PopHush"
 
 configure() { wine_quiet "$(winepath_of "$build/tests/configure_browsers.exe")" "$@" | tr -d '\r'; }
 configure ie set >/dev/null || fail "pointing Internet Explorer at Hushwall failed"
@@ -78,11 +89,46 @@ page=$(curl -sS --max-time 60 -x 127.0.0.1:8100 "http://127.0.0.1:$origin_port/p
 ok "PopHush serves pages on 8100 with the blocker script"
 # Its first run backs up the hosts file and the zones and adds its entry:
 # all of that must be undone too.
-for made in mHosts acRs.ini; do
-  for _ in $(seq 50); do [ -f "$program_dir/$made" ] && break; sleep 0.2; done
-  [ -f "$program_dir/$made" ] || fail "the first run made no $made"
+for made in "$program_dir/mHosts" "$user_data/acRs.ini"; do
+  for _ in $(seq 50); do [ -f "$made" ] && break; sleep 0.2; done
+  [ -f "$made" ] || fail "the first run made no $made"
 done
 grep -q 'Hushwall' "$hosts" || fail "the first run added no hosts entry"
+[ -f "$user_data/HushINI.ini" ] || fail "the user has no settings file"
+[ "$(reg_value "$program_key" 'Blocked Popups')" = 'REG_SZ 0' ] &&
+  [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] ||
+  fail "the first start did not write the user's values or did not end the first run"
+ok "the first start made the user's values, settings and zone backup in the user's data folder"
+
+# --- the user's choices, then a reinstallation -----------------------------------
+robot post www.hushwall.example 32790 || fail "cannot ask PopHush to exit"
+ended_within "$program" 20 || fail "PopHush did not exit"
+reg_set "$program_key" 'Blocked Popups' REG_SZ 7
+reg_set "$program_key" 'User Wav Path' REG_SZ 'C:\mine.wav'
+reg_set "$zones\\3" 1001 REG_DWORD 3  # changed on the ActiveX page since the first run
+sed -i 's/^PlayWave=.*\r$/PlayWave=0\r/' "$user_data/HushINI.ini"
+cp "$user_data/acRs.ini" "$work/acRs.before"
+cp "$user_data/HushINI.ini" "$work/HushINI.before"
+hush_install_with_setup "$prefix" "$build" || fail "the setup program failed the second time"
+# The program folder cannot be written while PopHush runs again.
+chattr -R +i "$program_dir" || fail "cannot make the program folder immutable"
+undo+=("chattr -R -i '$program_dir'")
+wine_quiet 'C:\Program Files\Hushwall\PopHush.exe' >/dev/null &
+program=$!
+pids+=("$program")
+hush_wait_for_port 8100 60 || fail "PopHush did not listen on 8100 after the reinstallation"
+page=$(curl -sS --max-time 60 -x 127.0.0.1:8100 "http://127.0.0.1:$origin_port/page.html") ||
+  fail "no page through PopHush after the reinstallation"
+[ "${page:0:7}" = '<script' ] || fail "the page came without the blocker script after the reinstallation"
+robot wait www.hushwall.example 20 || fail "PopHush has no presence window"
+cmp -s "$work/acRs.before" "$user_data/acRs.ini" || fail "the zone backup changed: $(cat "$user_data/acRs.ini")"
+cmp -s "$work/HushINI.before" "$user_data/HushINI.ini" || fail "the user's settings changed"
+[ "$(reg_value "$program_key" 'Blocked Popups')" = 'REG_SZ 7' ] &&
+  [ "$(reg_value "$program_key" 'User Wav Path')" = 'REG_SZ C:\mine.wav' ] &&
+  [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] ||
+  fail "the reinstallation changed the user's values"
+chattr -R -i "$program_dir"
+ok "a reinstallation keeps the zone backup, the settings, the count and the sound; PopHush runs from a read-only folder"
 
 # --- remove --------------------------------------------------------------------
 # The removal goes on from a copy of itself; it is done when the folder is.
@@ -91,7 +137,8 @@ pids+=($!)
 for _ in $(seq 600); do [ -d "$program_dir" ] || break; sleep 0.2; done
 [ -d "$program_dir" ] && fail "the program folder is still there: $(ls "$program_dir" | tr '\n' ' ')"
 ended_within "$program" 20 || fail "PopHush is still running after the removal"
-ok "removed silently; PopHush has ended and the program folder is gone"
+[ -d "$user_data" ] && fail "the user's data folder is left: $(ls "$user_data" | tr '\n' ' ')"
+ok "removed silently; PopHush has ended and the program and data folders are gone"
 
 for entry in "${seeded_values[@]}"; do
   echo "$entry=$(reg_value "${entry%|*}" "${entry#*|}")"

@@ -22,7 +22,7 @@ hush_wine_prefix_create "$prefix" null
 port=$(hush_free_port)
 hush_install_program "$prefix" "$build" "$port"
 hush_point_internet_explorer_at_proxy "$prefix"
-ini="$(hush_install_dir "$prefix")/HushINI.ini"
+ini=$(hush_settings_file "$prefix")
 if [ "$mode" = control ]; then
   sed -i 's/^PopupCheckDisabled=0/PopupCheckDisabled=1/' "$ini"
 fi
