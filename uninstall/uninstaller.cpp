@@ -9,10 +9,12 @@
 #include "browsers/browser_checks.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
+#include "browsers/file_io.h"
 #include "browsers/hosts_file.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/opera.h"
+#include "browsers/replaced_store.h"
 #include "browsers/zone_policies.h"
 
 namespace hush::uninstall {
@@ -27,6 +29,17 @@ constexpr int kProductCaption = 99990;
 // The uninstaller's texts are its own copies, and may be longer.
 constexpr char kTextFolder[] = "Lang";
 constexpr std::size_t kTextCapacity = 2001;
+constexpr int kUnicodeHostsMessage = 19113;
+constexpr int kNotRestoredMessage = 19114;
+constexpr int kKeptBackupLines[][2] = {
+    {kHostsBackupKept, 19115}, {kZonesBackupKept, 19116}, {kBrowserBackupsKept, 19117}};
+constexpr int kEveryBackupKept = kHostsBackupKept | kZonesBackupKept | kBrowserBackupsKept;
+
+void DeleteBackup(const std::string& path) {
+  if (path.empty()) return;
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::DeleteFileA(path.c_str());
+}
 
 void ShowProductBox(const BrowserContext& context, int message) {
   context.ShowBox(GetMessageText(message), GetMessageText(kProductCaption), MB_OK);
@@ -36,8 +49,16 @@ void ShowNetscapeNote(const BrowserContext& context) {
   context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
 }
 
-void RestoreActiveX(const BrowserContext& context) {
-  if (!RestoreZoneSettings(context.InstalledFile("acRs.ini"))) ShowProductBox(context, 19018);
+// A missing backup has nothing to keep: the user is told the zones stay.
+int RestoreActiveX(const BrowserContext& context) {
+  const std::string backup = context.InstalledFile("acRs.ini");
+  if (!FileExists(backup)) {
+    ShowProductBox(context, 19018);
+    return kNothingKept;
+  }
+  if (!RestoreZoneSettings(backup)) return kZonesBackupKept;
+  DeleteBackup(backup);
+  return kNothingKept;
 }
 
 void AskMainProgramToQuit() {
@@ -49,6 +70,18 @@ void ResetInternetExplorer(ConfigurationState& state, const BrowserContext& cont
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
   connections.SelectAllEnabled();
   ResetInternetExplorerProxy(state, connections, RemovalChoice(state, connections), context);
+}
+
+// Whether some browser still sends its pages to Hushwall after the reset.
+bool AnyBrowserStillUsesProxy(ConfigurationState& state, const BrowserContext& context) {
+  if (IsInternetExplorerConfigured() ||
+      EnumerateConnections(WizardMode::kReset).stillUsingProxy > 0)
+    return true;
+  if (IsNetscapeConfigured()) return true;
+  if (!state.opera6Installed && !state.opera7Installed) return false;
+  ConfigurationState opera = state;
+  IsOperaConfigured(opera, opera.opera6Installed, opera.opera7Installed, context);
+  return opera.opera6Configured || opera.opera7Configured;
 }
 
 void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
@@ -79,12 +112,32 @@ void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
   }
 }
 
-void RestoreHosts(const BrowserContext& context) {
+// The record of replaced proxies goes once no browser needs it any more.
+int RestoreBrowsers(ConfigurationState& state, const BrowserContext& context) {
+  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey, KEY_ALL_ACCESS))
+    ResetBrowsers(state, context);
+  if (AnyBrowserStillUsesProxy(state, context)) return kBrowserBackupsKept;
+  DeleteBackup(context.InstalledFile(kReplacedSettingsFile));
+  return kNothingKept;
+}
+
+int RestoreHosts(const BrowserContext& context) {
   const std::string hosts = GetHostsFilePath(context);
-  if (hosts.empty())
+  if (hosts.empty()) {
     ShowProductBox(context, 19017);
-  else
-    RestoreHostsFile(hosts, context);
+    return kHostsBackupKept;
+  }
+  const HostsRestore result = RestoreHostsFile(hosts, context);
+  if (result == HostsRestore::kUnsafeEncoding) ShowProductBox(context, kUnicodeHostsMessage);
+  return result == HostsRestore::kRestored ? kNothingKept : kHostsBackupKept;
+}
+
+void ReportKeptBackups(const BrowserContext& context, int kept) {
+  if (kept == kNothingKept) return;
+  std::string text = GetMessageText(kNotRestoredMessage);
+  for (const auto& [bit, message] : kKeptBackupLines)
+    if (kept & bit) text += GetMessageText(message);
+  context.ShowBox(text, GetMessageText(kProductCaption), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -99,7 +152,7 @@ InternetExplorerChoice RemovalChoice(const ConfigurationState& state,
 
 int RunUninstall(const ShowBoxFunction& showBox) {
   const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, kProductKey, KEY_ALL_ACCESS);
-  if (!product) return 0;
+  if (!product) return kEveryBackupKept;
   std::string path, language;
   product.ReadText("Path", path);
   if (!product.ReadText("Language", language)) language = "English";
@@ -112,14 +165,14 @@ int RunUninstall(const ShowBoxFunction& showBox) {
   context.captionMessage = kTitleMessage;
   context.showBox = showBox;
 
-  RestoreActiveX(context);
+  int kept = RestoreActiveX(context);
   AskMainProgramToQuit();
   ConfigurationState state;
-  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey, KEY_ALL_ACCESS))
-    ResetBrowsers(state, context);
-  RestoreHosts(context);
+  kept |= RestoreBrowsers(state, context);
+  kept |= RestoreHosts(context);
   if (state.netscapeConfigured) ShowNetscapeNote(context);
-  return 0;
+  ReportKeptBackups(context, kept);
+  return kept;
 }
 
 }  // namespace hush::uninstall
