@@ -52,7 +52,10 @@ done >"$work/values.before"
 hush_install_with_setup "$prefix" "$build" || fail "the setup program failed"
 [ -f "$program_dir/PopHush.exe" ] && [ -f "$program_dir/HushPop.exe" ] || fail "the programs are not installed"
 grep -q '^Proxy=work:3128' "$program_dir/Browser.ini" || fail "Browser.ini does not hold the user's proxy"
-ok "installed silently; Browser.ini holds Internet Explorer's proxy"
+[ "$(tr -d '\r' <"$hosts" | grep -c $'^127.0.0.1\tHushwall$')" = 1 ] ||
+  fail "the setup added no hosts entry: $(cat -A "$hosts")"
+cmp -s "$program_dir/mHosts" "$work/hosts.before" || fail "the setup's mHosts is not the hosts file as it was"
+ok "installed silently; Browser.ini holds Internet Explorer's proxy; the hosts entry and its backup are made"
 
 configure() { wine_quiet "$(winepath_of "$build/tests/configure_browsers.exe")" "$@" | tr -d '\r'; }
 configure ie set >/dev/null || fail "pointing Internet Explorer at Hushwall failed"
@@ -76,13 +79,11 @@ page=$(curl -sS --max-time 60 -x 127.0.0.1:8100 "http://127.0.0.1:$origin_port/p
 [ "${page:0:7}" = '<script' ] && [[ $page == *'<html><body>served</body></html>'* ]] ||
   fail "the page came without the blocker script in front"
 ok "PopHush serves pages on 8100 with the blocker script"
-# Its first run backs up the hosts file and the zones and adds its entry:
-# all of that must be undone too.
-for made in mHosts acRs.ini; do
-  for _ in $(seq 50); do [ -f "$program_dir/$made" ] && break; sleep 0.2; done
-  [ -f "$program_dir/$made" ] || fail "the first run made no $made"
-done
-grep -q 'Hushwall' "$hosts" || fail "the first run added no hosts entry"
+# Its first run backs up the zones and keeps the setup's hosts backup: all
+# of that must be undone too.
+for _ in $(seq 50); do [ -f "$program_dir/acRs.ini" ] && break; sleep 0.2; done
+[ -f "$program_dir/acRs.ini" ] || fail "the first run made no acRs.ini"
+cmp -s "$program_dir/mHosts" "$work/hosts.before" || fail "the first run replaced mHosts"
 
 # --- remove --------------------------------------------------------------------
 # The removal goes on from a copy of itself; it is done when the folder is.
