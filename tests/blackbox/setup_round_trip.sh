@@ -2,7 +2,8 @@
 # The setup program, end to end, in a prefix of its own seeded with the
 # user's settings: an Internet Explorer proxy, a Firefox profile with its
 # own user.js lines, a hosts file with the user's lines and ActiveX values
-# (65536 among them). Silent install; the browsers pointed at Hushwall;
+# (65536 among them). Silent install, which adds the hosts entry after its
+# backup; the browsers pointed at Hushwall;
 # PopHush serves a page with the blocker script; silent removal; then every
 # seeded value and file is back byte for byte, nothing of Hushwall is left
 # in the Run values, the helper's keys or the program folder, and PopHush
