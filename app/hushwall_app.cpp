@@ -23,6 +23,8 @@ namespace {
 constexpr int kCorruptedFilesMessage = 6001;
 constexpr int kInstanceNameMessage = 9999;
 constexpr int kCaptionMessage = 99990;
+constexpr int kHostsEntryMissingMessage = 19110;
+constexpr int kUnicodeHostsMessage = 19113;
 
 // Message boxes of start-up without their own caption carry the program's
 // file name without its extension.
@@ -136,12 +138,17 @@ void CHushwallApp::PrepareUserFiles() {
   OverrideSettingsFilePath(FileIn(dataFolder_, kSettingsFileName));
 }
 
-// Without the entry no browser reaches the proxy: the user is told how to
-// add it by hand, and the program goes on.
+// The setup program adds the entry; this only checks it, and adds it where
+// the user may change the hosts file. Without it no browser reaches the
+// proxy: the user is told why and what to do, and the program goes on.
 void CHushwallApp::EnsureHostsEntry() {
-  if (browsers::AddHostsEntry("127.0.0.1", proxyHost_, browserContext())) return;
-  std::string text;
-  for (int message : {6005, 6006, 6007, 6008, 6009}) text += GetMessageText(message);
+  const browsers::HostsEdit added =
+      browsers::AddHostsEntry(browsers::kProxyAddress, proxyHost_, browserContext());
+  if (added == browsers::HostsEdit::kDone) return;
+  std::string text =
+      GetMessageText(added == browsers::HostsEdit::kUnsafeEncoding ? kUnicodeHostsMessage
+                                                                   : kHostsEntryMissingMessage);
+  for (int message : {6006, 6007, 6008, 6009}) text += GetMessageText(message);
   ::MessageBoxA(nullptr, text.c_str(), ExecutableName().c_str(), MB_OK | MB_ICONINFORMATION);
 }
 

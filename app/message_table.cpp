@@ -157,6 +157,26 @@ constexpr BuiltInMessage kMessages[] = {
      "You have Internet Explorer, Opera 6 and Opera 7 browsers installed, but you haven't "
      "configured the proxy settings for any of them\r\nDo you want to configure proxy settings "
      "now?"},
+    {19110,
+     "Hushwall could not add its line to the hosts file: on this computer only an administrator "
+     "may change that file. Until the line is there, your browsers cannot reach Hushwall.\r\nRun "
+     "the Hushwall setup again (it asks for an administrator's approval), or ask your "
+     "administrator to add the line.\r\n"},
+    {19111,
+     "Banner blocking was not changed: changing the hosts file needs an administrator's approval, "
+     "and it was not given."},
+    {19112,
+     "Banner blocking could not be changed, because the hosts file could not be written.\r\nRun "
+     "the Hushwall setup again, or ask your administrator for help."},
+    {19113,
+     "The hosts file is saved as Unicode (UTF-16). Hushwall does not change it, so as not to "
+     "damage it: save it as ANSI or UTF-8 with a text editor, then try again.\r\n"},
+    {19114,
+     "Hushwall could not put everything back as it was. These were not restored, and their backups "
+     "are kept:"},
+    {19115, "\r\n- the hosts file (backup: mHosts)"},
+    {19116, "\r\n- Internet Explorer's ActiveX settings (backup: acRs.ini)"},
+    {19117, "\r\n- the proxy settings of a browser (backup: ProxyBak.ini)"},
     {99990, "Hushwall"},
 };
 

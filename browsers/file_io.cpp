@@ -30,6 +30,10 @@ std::string TemporaryFileBeside(const std::string& path) {
 
 }  // namespace
 
+FileResult Refusal(unsigned long error) {
+  return error == ERROR_ACCESS_DENIED ? FileResult::kDenied : FileResult::kUnwritable;
+}
+
 const char* Describe(FileResult result) {
   switch (result) {
     case FileResult::kDone:
@@ -42,6 +46,8 @@ const char* Describe(FileResult result) {
       return "the file is too large";
     case FileResult::kUnwritable:
       return "the file cannot be written";
+    case FileResult::kDenied:
+      return "this user may not change the file";
   }
   return "?";
 }
@@ -78,7 +84,7 @@ FileResult ReplaceWholeFile(const std::string& path, std::string_view bytes) {
   if (exists && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
     return FileResult::kUnwritable;
   const std::string temporary = TemporaryFileBeside(path);
-  if (temporary.empty()) return FileResult::kUnwritable;
+  if (temporary.empty()) return Refusal(::GetLastError());
   bool written = false;
   {
     UniqueFile file(::CreateFileA(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
@@ -94,8 +100,9 @@ FileResult ReplaceWholeFile(const std::string& path, std::string_view bytes) {
                                              MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)
                          : ::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_WRITE_THROUGH));
   if (!replaced) {
+    const DWORD error = ::GetLastError();
     ::DeleteFileA(temporary.c_str());
-    return FileResult::kUnwritable;
+    return Refusal(error);
   }
   if (exists) ::SetFileAttributesA(path.c_str(), attributes);
   return FileResult::kDone;

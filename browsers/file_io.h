@@ -15,6 +15,7 @@ enum class FileResult {
   kUnreadable,  // it exists but cannot be opened or read
   kTooLarge,    // larger than any settings file this program edits
   kUnwritable,  // the new bytes could not be written or put in place
+  kDenied,      // the system refused to let this user change the file
 };
 
 // What each result means, for traces and test failures.
@@ -28,6 +29,9 @@ FileResult ReadWholeFile(const std::string& path, std::string& bytes);
 // Replaces the file's bytes (creates it when missing). A read-only file is
 // left alone and reported unwritable.
 FileResult ReplaceWholeFile(const std::string& path, std::string_view bytes);
+
+// What a failed write's system error code means here.
+FileResult Refusal(unsigned long error);
 
 bool FileExists(const std::string& path);
 bool FolderExists(const std::string& path);

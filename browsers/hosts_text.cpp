@@ -14,6 +14,24 @@ constexpr std::string_view kAdBlockBegin =
 constexpr std::string_view kAdBlockEnd = "# Hushwall: ad servers (end)";
 constexpr std::string_view kDefaultsBegin = "# Hushwall: default entries (begin)";
 constexpr std::string_view kDefaultsEnd = "# Hushwall: default entries (end)";
+constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
+
+// A hosts file as lines, its UTF-8 byte-order mark kept aside.
+struct HostsLines {
+  std::string mark;
+  TextLines file;
+
+  static HostsLines Parse(std::string_view bytes) {
+    HostsLines parsed;
+    if (bytes.substr(0, kUtf8Mark.size()) == kUtf8Mark) {
+      parsed.mark = kUtf8Mark;
+      bytes.remove_prefix(kUtf8Mark.size());
+    }
+    parsed.file = TextLines::Parse(bytes, LoneCarriageReturn::kEndsLine);
+    return parsed;
+  }
+  std::string Bytes() const { return mark + file.Bytes(); }
+};
 
 std::string Lower(std::string_view text) {
   std::string lower(text);
@@ -88,10 +106,18 @@ std::vector<std::string> Missing(const std::vector<HostsEntry>& entries,
 
 }  // namespace
 
+HostsEncoding HostsTextEncoding(std::string_view fileText) {
+  const std::string_view start = fileText.substr(0, 2);
+  if (start == "\xFF\xFE" || start == "\xFE\xFF") return HostsEncoding::kUtf16;
+  if (fileText.find('\0') != std::string_view::npos) return HostsEncoding::kUtf16;
+  return fileText.substr(0, kUtf8Mark.size()) == kUtf8Mark ? HostsEncoding::kUtf8WithMark
+                                                           : HostsEncoding::kSingleByte;
+}
+
 std::vector<HostsEntry> HostsEntries(std::string_view fileText) {
   std::vector<HostsEntry> entries;
-  const TextLines file = TextLines::Parse(fileText);
-  for (const TextLine& line : file.lines()) {
+  const HostsLines hosts = HostsLines::Parse(fileText);
+  for (const TextLine& line : hosts.file.lines()) {
     std::vector<std::string> fields = Fields(line.text);
     if (fields.size() < 2) continue;
     HostsEntry entry{fields.front(), {fields.begin() + 1, fields.end()}, line.text};
@@ -112,14 +138,17 @@ bool HostsTextHasLoopbackEntry(std::string_view fileText, std::string_view host)
 
 std::string WithHostsEntry(std::string_view fileText, const std::string& address,
                            const std::string& host) {
-  TextLines file = TextLines::Parse(fileText);
-  file.Append(address + "\t" + host, file.LineEnd());
-  return file.Bytes();
+  HostsLines hosts = HostsLines::Parse(fileText);
+  TextLines& file = hosts.file;
+  const bool lastLineUnended = !file.lines().empty() && file.lines().back().end.empty();
+  file.Append(address + "\t" + host, lastLineUnended ? std::string() : file.LineEnd());
+  return hosts.Bytes();
 }
 
 std::string WithBannerBlocking(std::string_view fileText, std::string_view blockingFile,
                                std::string_view defaultFile, bool on) {
-  TextLines file = TextLines::Parse(fileText);
+  HostsLines hosts = HostsLines::Parse(fileText);
+  TextLines& file = hosts.file;
   RemoveBlock(file, kAdBlockBegin, kAdBlockEnd);
   RemoveBlock(file, kDefaultsBegin, kDefaultsEnd);
   const std::vector<HostsEntry> defaults = HostsEntries(defaultFile);
@@ -138,7 +167,12 @@ std::string WithBannerBlocking(std::string_view fileText, std::string_view block
     }
     AppendBlock(file, kAdBlockBegin, Missing(adServers, present), kAdBlockEnd);
   }
-  return file.Bytes();
+  return hosts.Bytes();
+}
+
+bool BannerBlockingIsOn(std::string_view fileText, std::string_view blockingFile,
+                        std::string_view defaultFile) {
+  return WithBannerBlocking(fileText, blockingFile, defaultFile, true) == fileText;
 }
 
 namespace {
@@ -169,18 +203,22 @@ bool IsProxyEntryLine(const TextLine& line, std::string_view proxyHost) {
 
 std::optional<std::string> WithoutHushwallLines(std::string_view fileText,
                                                 std::string_view proxyHost) {
-  TextLines file = TextLines::Parse(fileText);
+  HostsLines hosts = HostsLines::Parse(fileText);
+  TextLines& file = hosts.file;
   if (!BlocksComplete(file, kAdBlockBegin, kAdBlockEnd) ||
       !BlocksComplete(file, kDefaultsBegin, kDefaultsEnd))
     return std::nullopt;
   RemoveBlock(file, kAdBlockBegin, kAdBlockEnd);
   RemoveBlock(file, kDefaultsBegin, kDefaultsEnd);
   auto& lines = file.lines();
+  const bool endAddedForEntry =
+      !lines.empty() && lines.back().end.empty() && IsProxyEntryLine(lines.back(), proxyHost);
   lines.erase(
       std::remove_if(lines.begin(), lines.end(),
                      [&](const TextLine& line) { return IsProxyEntryLine(line, proxyHost); }),
       lines.end());
-  return file.Bytes();
+  if (endAddedForEntry && !lines.empty()) lines.back().end.clear();
+  return hosts.Bytes();
 }
 
 }  // namespace hush::browsers

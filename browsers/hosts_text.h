@@ -11,6 +11,17 @@
 
 namespace hush::browsers {
 
+// How a hosts file's bytes are encoded, as far as editing them goes: a
+// single-byte code page or UTF-8 (whose byte-order mark, when there is one,
+// stays in front), or UTF-16, whose bytes no line of ours may be mixed into.
+enum class HostsEncoding { kSingleByte, kUtf8WithMark, kUtf16 };
+
+// UTF-16 is recognised by its byte-order mark or, without one, by the zero
+// bytes that every ASCII character brings.
+HostsEncoding HostsTextEncoding(std::string_view fileText);
+
+// Lines end with CR LF, LF or a carriage return alone; a byte-order mark of
+// UTF-8 belongs to no line.
 struct HostsEntry {
   std::string address;
   std::vector<std::string> hosts;
@@ -26,6 +37,8 @@ std::vector<HostsEntry> HostsEntries(std::string_view fileText);
 bool HostsTextHasLoopbackEntry(std::string_view fileText, std::string_view host);
 
 // The file with "address<TAB>host" as a new last line, on a line of its own.
+// When the file's last line has no line end, the entry gets none either, so
+// that taking it out again gives back the file's own bytes.
 std::string WithHostsEntry(std::string_view fileText, const std::string& address,
                            const std::string& host);
 
@@ -36,9 +49,15 @@ std::string WithHostsEntry(std::string_view fileText, const std::string& address
 std::string WithBannerBlocking(std::string_view fileText, std::string_view blockingFile,
                                std::string_view defaultFile, bool on);
 
+// Whether the ad servers that switching banner blocking on would add are
+// all blocked already.
+bool BannerBlockingIsOn(std::string_view fileText, std::string_view blockingFile,
+                        std::string_view defaultFile);
+
 // The file with every line of Hushwall's taken out: the marked blocks and
-// the lines that map a loopback address to `proxyHost` alone. None when an
-// unfinished block leaves Hushwall's lines impossible to tell from the
+// the lines that map a loopback address to `proxyHost` alone (a last entry
+// without a line end takes back the one it was given before it). None when
+// an unfinished block leaves Hushwall's lines impossible to tell from the
 // user's.
 std::optional<std::string> WithoutHushwallLines(std::string_view fileText,
                                                 std::string_view proxyHost);

@@ -2,17 +2,30 @@
 
 namespace hush::browsers {
 
-TextLines TextLines::Parse(std::string_view bytes) {
+namespace {
+
+// Where the line that starts at `start` ends: the index of its last line-end
+// byte, npos when it runs to the end of the bytes.
+std::size_t LineEndAt(std::string_view bytes, std::size_t start, LoneCarriageReturn loneCr) {
+  if (loneCr == LoneCarriageReturn::kIsText) return bytes.find('\n', start);
+  const std::size_t at = bytes.find_first_of("\r\n", start);
+  if (at == std::string_view::npos || bytes[at] == '\n') return at;
+  return at + 1 < bytes.size() && bytes[at + 1] == '\n' ? at + 1 : at;
+}
+
+}  // namespace
+
+TextLines TextLines::Parse(std::string_view bytes, LoneCarriageReturn loneCr) {
   TextLines parsed;
   std::size_t start = 0;
   while (start < bytes.size()) {
-    const std::size_t feed = bytes.find('\n', start);
+    const std::size_t feed = LineEndAt(bytes, start, loneCr);
     if (feed == std::string_view::npos) {
       parsed.lines_.push_back({std::string(bytes.substr(start)), ""});
       break;
     }
     std::size_t textEnd = feed;
-    if (textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
+    if (bytes[feed] == '\n' && textEnd > start && bytes[textEnd - 1] == '\r') --textEnd;
     parsed.lines_.push_back({std::string(bytes.substr(start, textEnd - start)),
                              std::string(bytes.substr(textEnd, feed + 1 - textEnd))});
     start = feed + 1;
@@ -27,11 +40,13 @@ std::string TextLines::Bytes() const {
 }
 
 std::string TextLines::LineEnd() const {
-  std::size_t crlf = 0, lf = 0;
+  std::size_t crlf = 0, lf = 0, cr = 0;
   for (const TextLine& line : lines_) {
     if (line.end == "\r\n") ++crlf;
     if (line.end == "\n") ++lf;
+    if (line.end == "\r") ++cr;
   }
+  if (cr > crlf && cr > lf) return "\r";
   return lf > crlf ? "\n" : "\r\n";
 }
 

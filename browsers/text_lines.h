@@ -11,12 +11,18 @@ namespace hush::browsers {
 
 struct TextLine {
   std::string text;  // without its line end
-  std::string end;   // "\r\n", "\n", or "" for a last line without one
+  std::string end;   // "\r\n", "\n", "\r" (when asked for), or "" for a last line without one
 };
+
+// Whether a carriage return that no line feed follows ends a line too. The
+// browsers' settings files end lines with line feeds only; a hosts file that
+// an old editor saved may end them with carriage returns alone.
+enum class LoneCarriageReturn { kIsText, kEndsLine };
 
 class TextLines {
  public:
-  static TextLines Parse(std::string_view bytes);
+  static TextLines Parse(std::string_view bytes,
+                         LoneCarriageReturn loneCr = LoneCarriageReturn::kIsText);
 
   std::string Bytes() const;
   // The line end the file mostly uses; CR LF for a file without any.

@@ -77,6 +77,18 @@ Function SaveInternetExplorerProxy
   WriteINIStr "$INSTDIR\Browser.ini" "IE Settings" "Saved" "1"
 FunctionEnd
 
+; The hosts file's entry for the proxy host name, and its backup "mHosts"
+; made first (a reinstallation keeps the backup there): only this elevated
+; setup may change the hosts file, so the main program only checks it.
+Function AddHostsEntry
+  ClearErrors
+  ExecWait '"$INSTDIR\PopHush.exe" /hosts install' $0
+  ${If} ${Errors}
+  ${OrIf} $0 != 0
+    DetailPrint "The hosts file could not be changed (status $0)."
+  ${EndIf}
+FunctionEnd
+
 Section "Hushwall"
   SetOutPath "$INSTDIR"
   Call SaveInternetExplorerProxy
@@ -112,6 +124,7 @@ Section "Hushwall"
   SetOutPath "$INSTDIR\Help"
   File "${BUILD}\Help\HushHlp.chm"
   SetOutPath "$INSTDIR"
+  Call AddHostsEntry
 
   WriteRegStr HKLM "${PRODUCT_KEY}" "Path" "$INSTDIR"
 
@@ -169,14 +182,36 @@ Function un.EndMainProgram
   ${LoopUntil} $1 >= 150
 FunctionEnd
 
+; "Browser.ini" goes only when Internet Explorer's saved proxy is back (or
+; nothing was saved) and UInHush took every browser off the proxy.
+Function un.DeleteBrowserBackup
+  IntOp $0 $R0 & 4
+  ${If} $0 != 0
+    Return
+  ${EndIf}
+  ReadINIStr $0 "$INSTDIR\Browser.ini" "IE Settings" "Saved"
+  ReadINIStr $1 "$INSTDIR\Browser.ini" "IE Settings" "Restored"
+  ${If} $0 == ""
+  ${OrIf} $1 == "1"
+    Delete "$INSTDIR\Browser.ini"
+  ${EndIf}
+FunctionEnd
+
 Section "Uninstall"
   Call un.EndMainProgram
   ; The browsers, the hosts file and the security zones go back first,
-  ; while the program's records of them are still there.
+  ; while the program's records of them are still there. UInHush deletes
+  ; each backup it restored and keeps the others; its exit status has a bit
+  ; for each kind kept (1 hosts file, 2 zones, 4 browsers). When it cannot
+  ; run, nothing was restored and everything is kept.
+  ClearErrors
   ${If} ${Silent}
-    ExecWait '"$INSTDIR\UInHush.exe" /S'
+    ExecWait '"$INSTDIR\UInHush.exe" /S' $R0
   ${Else}
-    ExecWait '"$INSTDIR\UInHush.exe"'
+    ExecWait '"$INSTDIR\UInHush.exe"' $R0
+  ${EndIf}
+  ${If} ${Errors}
+    StrCpy $R0 7
   ${EndIf}
   ; Unregistering the helper puts Internet Explorer's saved proxy back and
   ; deletes the Run values.
@@ -202,10 +237,7 @@ Section "Uninstall"
   Delete "$INSTDIR\PopUp.wav"
   Delete "$INSTDIR\hostse"
   Delete "$INSTDIR\hostsd"
-  Delete "$INSTDIR\Browser.ini"
-  Delete "$INSTDIR\acRs.ini"
-  Delete "$INSTDIR\mHosts"
-  Delete "$INSTDIR\ProxyBak.ini"
+  Call un.DeleteBrowserBackup
   Delete "$INSTDIR\Language\*.ini"
   Delete "$INSTDIR\Lang\*.ini"
   Delete "$INSTDIR\Flags\*.*"
@@ -218,11 +250,10 @@ Section "Uninstall"
   RMDir "$INSTDIR\Help"
   Delete "$INSTDIR\Uninstall.exe"
   RMDir "$INSTDIR"
-  ; The files the main program kept for the user who removes it, now that
-  ; the zones and the browsers are back; nothing else in that folder.
+  ; The settings the main program kept for the user who removes it. UInHush
+  ; deleted the backups it restored and kept the others there, so the folder
+  ; goes only when it is empty.
   Delete "$APPDATA\${PRODUCT}\HushINI.ini"
-  Delete "$APPDATA\${PRODUCT}\ProxyBak.ini"
-  Delete "$APPDATA\${PRODUCT}\acRs.ini"
   RMDir "$APPDATA\${PRODUCT}"
 
   DeleteRegKey HKLM "${UNINSTALL_KEY}"

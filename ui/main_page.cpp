@@ -8,9 +8,9 @@
 #include "app/resource_ids.h"
 #include "app/settings_store.h"
 #include "browsers/browser_checks.h"
-#include "browsers/hosts_file.h"
 #include "proxy/blocker_script.h"
 #include "ui/about_dialog.h"
+#include "ui/banner_switch.h"
 #include "ui/framework/application.h"
 #include "ui/html_help.h"
 
@@ -334,14 +334,13 @@ void CMainPage::ShowCatchingState() {
 }
 
 void CMainPage::ToggleBannerBlock() {
-  const bool on = Settings().bannerBlock.load() == 0;
+  const bool wanted = Settings().bannerBlock.load() == 0;
+  const bool on = RunNested([this, wanted] {
+                    return INT_PTR{SwitchBannerBlocking(wanted, hwnd()) ? 1 : 0};
+                  }) != 0;
   Settings().bannerBlock = on ? 1 : 0;
   popups_.SetChecked(IDC_POPUPS_BANNER, on);
   trayMenu_.SetBannerBlockCheck(on);
-  RunNested([on] {
-    browsers::ApplyBannerHostsFile(on, TheApp().browserContext());
-    return INT_PTR{0};
-  });
   popups_.SetModified();
 }
 

@@ -6,7 +6,7 @@
 #include "app/proxy_settings.h"
 #include "app/resource_ids.h"
 #include "browsers/browser_checks.h"
-#include "browsers/hosts_file.h"
+#include "ui/banner_switch.h"
 #include "ui/main_page.h"
 #include "ui/wizard/proxy_setting_sheet.h"
 
@@ -107,13 +107,15 @@ void CPopupDlg::OnSoundBox() {
   SetModified();
 }
 
+// The box and the setting follow what the hosts file really holds
+// afterwards, whichever way the change went.
 void CPopupDlg::OnBannerBox() {
-  const bool on = IsChecked(IDC_POPUPS_BANNER);
+  const bool wanted = IsChecked(IDC_POPUPS_BANNER);
+  const bool on = runNested_([this, wanted] {
+                    return INT_PTR{SwitchBannerBlocking(wanted, hwnd()) ? 1 : 0};
+                  }) != 0;
   Settings().bannerBlock = on ? 1 : 0;
-  runNested_([on] {
-    browsers::ApplyBannerHostsFile(on, TheApp().browserContext());
-    return INT_PTR{0};
-  });
+  SetChecked(IDC_POPUPS_BANNER, on);
   PostToMain(kBannerBlockChangedMessage);
   SetModified();
 }

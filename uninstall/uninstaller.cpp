@@ -11,10 +11,12 @@
 #include "browsers/browser_checks.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
+#include "browsers/file_io.h"
 #include "browsers/hosts_file.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/opera.h"
+#include "browsers/replaced_store.h"
 #include "browsers/zone_policies.h"
 
 namespace hush::uninstall {
@@ -29,6 +31,17 @@ constexpr int kProductCaption = 99990;
 // The uninstaller's texts are its own copies, and may be longer.
 constexpr char kTextFolder[] = "Lang";
 constexpr std::size_t kTextCapacity = 2001;
+constexpr int kUnicodeHostsMessage = 19113;
+constexpr int kNotRestoredMessage = 19114;
+constexpr int kKeptBackupLines[][2] = {
+    {kHostsBackupKept, 19115}, {kZonesBackupKept, 19116}, {kBrowserBackupsKept, 19117}};
+constexpr int kEveryBackupKept = kHostsBackupKept | kZonesBackupKept | kBrowserBackupsKept;
+
+void DeleteBackup(const std::string& path) {
+  if (path.empty()) return;
+  ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+  ::DeleteFileA(path.c_str());
+}
 
 void ShowProductBox(const BrowserContext& context, int message) {
   context.ShowBox(GetMessageText(message), GetMessageText(kProductCaption), MB_OK);
@@ -39,11 +52,18 @@ void ShowNetscapeNote(const BrowserContext& context) {
 }
 
 // The backup of the user who runs the removal; one an older version made in
-// the installation folder when the user's folder has none.
-void RestoreActiveX(const BrowserContext& context) {
+// the installation folder when the user's folder has none. A missing backup
+// has nothing to keep: the user is told the zones stay.
+int RestoreActiveX(const BrowserContext& context) {
   const std::string backup =
       FindUserFile(UserDataFolder(), context.installationDirectory, kZoneBackupFileName);
-  if (!RestoreZoneSettings(backup)) ShowProductBox(context, 19018);
+  if (!FileExists(backup)) {
+    ShowProductBox(context, 19018);
+    return kNothingKept;
+  }
+  if (!RestoreZoneSettings(backup)) return kZonesBackupKept;
+  DeleteBackup(backup);
+  return kNothingKept;
 }
 
 void AskMainProgramToQuit() {
@@ -55,6 +75,18 @@ void ResetInternetExplorer(ConfigurationState& state, const BrowserContext& cont
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
   connections.SelectAllEnabled();
   ResetInternetExplorerProxy(state, connections, RemovalChoice(state, connections), context);
+}
+
+// Whether some browser still sends its pages to Hushwall after the reset.
+bool AnyBrowserStillUsesProxy(ConfigurationState& state, const BrowserContext& context) {
+  if (IsInternetExplorerConfigured() ||
+      EnumerateConnections(WizardMode::kReset).stillUsingProxy > 0)
+    return true;
+  if (IsNetscapeConfigured()) return true;
+  if (!state.opera6Installed && !state.opera7Installed) return false;
+  ConfigurationState opera = state;
+  IsOperaConfigured(opera, opera.opera6Installed, opera.opera7Installed, context);
+  return opera.opera6Configured || opera.opera7Configured;
 }
 
 void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
@@ -85,12 +117,32 @@ void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
   }
 }
 
-void RestoreHosts(const BrowserContext& context) {
+// The record of replaced proxies goes once no browser needs it any more.
+int RestoreBrowsers(ConfigurationState& state, const BrowserContext& context) {
+  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey, KEY_ALL_ACCESS))
+    ResetBrowsers(state, context);
+  if (AnyBrowserStillUsesProxy(state, context)) return kBrowserBackupsKept;
+  DeleteBackup(context.DataFile(kReplacedSettingsFile));
+  return kNothingKept;
+}
+
+int RestoreHosts(const BrowserContext& context) {
   const std::string hosts = GetHostsFilePath(context);
-  if (hosts.empty())
+  if (hosts.empty()) {
     ShowProductBox(context, 19017);
-  else
-    RestoreHostsFile(hosts, context);
+    return kHostsBackupKept;
+  }
+  const HostsRestore result = RestoreHostsFile(hosts, context);
+  if (result == HostsRestore::kUnsafeEncoding) ShowProductBox(context, kUnicodeHostsMessage);
+  return result == HostsRestore::kRestored ? kNothingKept : kHostsBackupKept;
+}
+
+void ReportKeptBackups(const BrowserContext& context, int kept) {
+  if (kept == kNothingKept) return;
+  std::string text = GetMessageText(kNotRestoredMessage);
+  for (const auto& [bit, message] : kKeptBackupLines)
+    if (kept & bit) text += GetMessageText(message);
+  context.ShowBox(text, GetMessageText(kProductCaption), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -104,12 +156,10 @@ InternetExplorerChoice RemovalChoice(const ConfigurationState& state,
 }
 
 int RunUninstall(const ShowBoxFunction& showBox) {
-  // A user who never ran the program has nothing of it to undo.
-  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, kProductKey, KEY_READ);
-  if (!product) return 0;
   const std::string path = InstallationFolder();
+  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, kProductKey, KEY_READ);
   std::string language;
-  if (!product.ReadText("Language", language)) language = "English";
+  if (!product || !product.ReadText("Language", language)) language = "English";
   SetLanguageLocationSource([path, language] {
     return LanguageLocation{path, language, kTextFolder, kTextCapacity};
   });
@@ -120,14 +170,18 @@ int RunUninstall(const ShowBoxFunction& showBox) {
   context.captionMessage = kTitleMessage;
   context.showBox = showBox;
 
-  RestoreActiveX(context);
-  AskMainProgramToQuit();
+  // A user who never ran the program has nothing of theirs to undo; the
+  // hosts entry is the setup program's and goes all the same.
+  int kept = product ? RestoreActiveX(context) : kNothingKept;
   ConfigurationState state;
-  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey, KEY_ALL_ACCESS))
-    ResetBrowsers(state, context);
-  RestoreHosts(context);
+  if (product) {
+    AskMainProgramToQuit();
+    kept |= RestoreBrowsers(state, context);
+  }
+  kept |= RestoreHosts(context);
   if (state.netscapeConfigured) ShowNetscapeNote(context);
-  return 0;
+  ReportKeptBackups(context, kept);
+  return kept;
 }
 
 }  // namespace hush::uninstall

@@ -9,9 +9,20 @@
 
 namespace hush::uninstall {
 
+// The exit code: a bit for each kind of backup whose restore did not
+// succeed and that is therefore kept. A backup restored is deleted here, so
+// the setup program deletes none of them; it reads the code only to keep
+// the folder that still holds one. Removal told the user what was kept.
+enum KeptBackups : int {
+  kNothingKept = 0,
+  kHostsBackupKept = 1,     // "mHosts"
+  kZonesBackupKept = 2,     // "acRs.ini"
+  kBrowserBackupsKept = 4,  // "ProxyBak.ini"; the setup keeps "Browser.ini" with it
+};
+
 // The whole removal; without Hushwall's registry key nothing at all
-// happens. Returns the exit code (always 0). `showBox` stands in for the
-// message boxes (tests); empty shows them.
+// happens, and as nothing was restored every backup is kept. `showBox`
+// stands in for the message boxes (tests); empty shows them.
 int RunUninstall(const browsers::ShowBoxFunction& showBox = {});
 
 // What Internet Explorer's reset covers on removal: the LAN only when its

@@ -5,8 +5,8 @@
 # the right flags, warns about Internet Explorer and Netscape (answered No,
 # then the second warning), adds the hosts entry once and backs the hosts
 # file up on the first run; a second start warns no more and changes nothing.
-# A hosts file that cannot be written brings the instructions to add the
-# entry by hand, and the program goes on.
+# A hosts file that cannot be written brings what to do (the setup, an
+# administrator, or the entry by hand), and the program goes on.
 # Usage: pophush_browsers.sh BUILD-DIR PREFIX
 . "$(dirname "$0")/lib.sh"
 flags() {  # the stored configuration flags, one "name value" a line
@@ -88,13 +88,13 @@ if chattr +i "$hosts" 2>/dev/null; then
   start_program
   robot wait PopHush 20 || fail "no message about the hosts file"
   texts=$(robot texts PopHush | tr -d '\r' | tr '\n' ' ')
-  [[ "$texts" == *"Error, Can't write to the hosts file, the program may not run correctly"*"To perform it manually"*"open the file with name HOSTS"*"finally add the following line"*$'127.0.0.1\tHushwall'* ]] ||
+  [[ "$texts" == *"Hushwall could not add its line to the hosts file"*"Run the Hushwall setup again"*"To perform it manually"*"open the file with name HOSTS"*"finally add the following line"*$'127.0.0.1\tHushwall'* ]] ||
     fail "unexpected hosts message: $texts"
   robot click PopHush OK || fail "cannot close the hosts message"
   hush_wait_for_port "$port" 30 || fail "the program did not go on after the hosts message"
   stop_program
   chattr -i "$hosts"
-  ok "an unwritable hosts file brings the instructions to add the entry, and the program goes on"
+  ok "an unwritable hosts file brings what to do about the entry, and the program goes on"
 else
   echo "skipped: chattr is not available, the unwritable hosts file is not tried"
 fi

@@ -2,7 +2,8 @@
 # The setup program, end to end, in a prefix of its own seeded with the
 # user's settings: an Internet Explorer proxy, a Firefox profile with its
 # own user.js lines, a hosts file with the user's lines and ActiveX values
-# (65536 among them). Silent install; the browsers pointed at Hushwall;
+# (65536 among them). Silent install, which adds the hosts entry after its
+# backup; the browsers pointed at Hushwall;
 # PopHush serves a page with the blocker script; silent removal; then every
 # seeded value and file is back byte for byte, nothing of Hushwall is left
 # in the Run values, the helper's keys or the program folder, and PopHush
@@ -63,7 +64,10 @@ grep -q '^Proxy=work:3128' "$program_dir/Browser.ini" || fail "Browser.ini does 
   fail "the setup program recorded no installation folder for the machine"
 [ -z "$(reg_value "$program_key" FirstRun)" ] && [ -z "$(reg_value "$program_key" 'Blocked Popups')" ] ||
   fail "the elevated setup program wrote the user's own values"
-ok "installed silently; Browser.ini holds Internet Explorer's proxy; the user's values are left to PopHush"
+[ "$(tr -d '\r' <"$hosts" | grep -c $'^127.0.0.1\tHushwall$')" = 1 ] ||
+  fail "the setup added no hosts entry: $(cat -A "$hosts")"
+cmp -s "$program_dir/mHosts" "$work/hosts.before" || fail "the setup's mHosts is not the hosts file as it was"
+ok "installed silently; Browser.ini holds Internet Explorer's proxy; the hosts entry and its backup are made; the user's values are left to PopHush"
 
 configure() { wine_quiet "$(winepath_of "$build/tests/configure_browsers.exe")" "$@" | tr -d '\r'; }
 configure ie set >/dev/null || fail "pointing Internet Explorer at Hushwall failed"
@@ -87,13 +91,11 @@ page=$(curl -sS --max-time 60 -x 127.0.0.1:8100 "http://127.0.0.1:$origin_port/p
 [ "${page:0:7}" = '<script' ] && [[ $page == *'<html><body>served</body></html>'* ]] ||
   fail "the page came without the blocker script in front"
 ok "PopHush serves pages on 8100 with the blocker script"
-# Its first run backs up the hosts file and the zones and adds its entry:
-# all of that must be undone too.
-for made in "$program_dir/mHosts" "$user_data/acRs.ini"; do
-  for _ in $(seq 50); do [ -f "$made" ] && break; sleep 0.2; done
-  [ -f "$made" ] || fail "the first run made no $made"
-done
-grep -q 'Hushwall' "$hosts" || fail "the first run added no hosts entry"
+# Its first run backs up the zones and keeps the setup's hosts backup: all
+# of that must be undone too.
+for _ in $(seq 50); do [ -f "$user_data/acRs.ini" ] && break; sleep 0.2; done
+[ -f "$user_data/acRs.ini" ] || fail "the first run made no acRs.ini"
+cmp -s "$program_dir/mHosts" "$work/hosts.before" || fail "the first run replaced mHosts"
 [ -f "$user_data/HushINI.ini" ] || fail "the user has no settings file"
 [ "$(reg_value "$program_key" 'Blocked Popups')" = 'REG_SZ 0' ] &&
   [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] ||

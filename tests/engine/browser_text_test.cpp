@@ -149,8 +149,51 @@ TEST(HostsText, OnlyALoopbackLineNamingTheHostExactlyIsTheEntry) {
       {"127.0.0.1 " + std::string(2000, 'a') + " Hushwall\n", true},
   };
   for (const Case& c : cases) EXPECT_EQ(HostsTextHasLoopbackEntry(c.text, "Hushwall"), c.present);
-  EXPECT_EQ(WithHostsEntry("a b", "127.0.0.1", "Hushwall"), "a b\r\n127.0.0.1\tHushwall\r\n");
+  EXPECT_EQ(WithHostsEntry("a b", "127.0.0.1", "Hushwall"), "a b\r\n127.0.0.1\tHushwall");
   EXPECT_EQ(WithHostsEntry("a b\n", "127.0.0.1", "Hushwall"), "a b\n127.0.0.1\tHushwall\n");
+}
+
+// Adding the entry and taking it out again gives back the user's bytes,
+// whatever ends the lines and with a UTF-8 byte-order mark in front.
+TEST(HostsText, TheEntryComesOutAgainWhateverTheLineEnds) {
+  const std::string files[] = {
+      "",
+      "a b",
+      "a b\n",
+      "a b\r\n",
+      "x\r10.0.0.5 nas\r",
+      "x\r10.0.0.5 nas",
+      "\xEF\xBB\xBF"
+      "127.0.0.1 localhost\r\n",
+      "\xEF\xBB\xBF",
+  };
+  for (const std::string& file : files) {
+    SCOPED_TRACE(file);
+    const std::string with = WithHostsEntry(file, "127.0.0.1", "Hushwall");
+    EXPECT_TRUE(HostsTextHasLoopbackEntry(with, "Hushwall"));
+    EXPECT_EQ(WithoutHushwallLines(with, "Hushwall"), file);
+  }
+  EXPECT_EQ(WithoutHushwallLines("x\r127.0.0.1\tHushwall\r10.0.0.5 nas\r", "Hushwall"),
+            "x\r10.0.0.5 nas\r");
+  EXPECT_TRUE(
+      HostsTextHasLoopbackEntry("\xEF\xBB\xBF"
+                                "127.0.0.1 Hushwall",
+                                "Hushwall"));
+}
+
+TEST(HostsText, OnlyUtf16IsAnEncodingThatCannotBeEdited) {
+  struct Case {
+    std::string text;
+    HostsEncoding encoding;
+  } cases[] = {
+      {"127.0.0.1 localhost\r\n", HostsEncoding::kSingleByte},
+      {"10.0.0.5 caf\xE9\r\n", HostsEncoding::kSingleByte},
+      {"\xEF\xBB\xBF# mine\r\n", HostsEncoding::kUtf8WithMark},
+      {std::string("\xFF\xFE#\0\r\0\n\0", 8), HostsEncoding::kUtf16},
+      {std::string("\xFE\xFF\0#", 4), HostsEncoding::kUtf16},
+      {std::string("1\0002\0007\0", 6), HostsEncoding::kUtf16},  // no mark
+  };
+  for (const Case& c : cases) EXPECT_EQ(HostsTextEncoding(c.text), c.encoding) << c.text;
 }
 
 TEST(HostsText, BannerBlockingAddsAndRemovesOnlyItsOwnBlock) {
@@ -163,11 +206,14 @@ TEST(HostsText, BannerBlockingAddsAndRemovesOnlyItsOwnBlock) {
   EXPECT_TRUE(HostsTextHasLoopbackEntry(on, "ads.example"));
   EXPECT_EQ(on.find("127.0.0.1 mine.example"), std::string::npos);  // the user maps it already
   EXPECT_EQ(WithBannerBlocking(on, blocking, defaults, true), on);
+  EXPECT_TRUE(BannerBlockingIsOn(on, blocking, defaults));
+  EXPECT_FALSE(BannerBlockingIsOn(user, blocking, defaults));
   const std::string off = WithBannerBlocking(on, blocking, defaults, false);
   EXPECT_FALSE(HostsTextHasLoopbackEntry(off, "ads.example"));
   EXPECT_TRUE(HostsTextHasLoopbackEntry(off, "Hushwall"));
   EXPECT_EQ(off.substr(0, user.size()), user);
   EXPECT_EQ(WithBannerBlocking(off, blocking, defaults, false), off);
+  EXPECT_FALSE(BannerBlockingIsOn(off, blocking, defaults));
 }
 
 TEST(ConnectionValue, OnlyAWholeValueNamingTheProxyExactlyCounts) {

@@ -122,7 +122,9 @@ TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
   std::string savedPath;
   const bool hadPath = product.ReadText("Path", savedPath);
   product.WriteText("Path", At("install"));
-  EXPECT_EQ(uninstall::RunUninstall(context_.showBox), 0);
+  // No hosts file here: its backup is kept.
+  EXPECT_EQ(uninstall::RunUninstall(context_.showBox) & uninstall::kHostsBackupKept,
+            uninstall::kHostsBackupKept);
   EXPECT_EQ(StoredFlag(Flag::kDialUp), 0);
   ASSERT_FALSE(boxes_.empty());
   EXPECT_EQ(boxes_[0].text, GetMessageText(19018));

@@ -11,6 +11,7 @@
 
 #include "app/language.h"
 #include "app/proxy_settings.h"
+#include "app/registry_key.h"
 #include "app/unique_handle.h"
 #include "browsers/browser_checks.h"
 #include "browsers/file_io.h"
@@ -18,6 +19,7 @@
 #include "browsers/hosts_text.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/opera.h"
+#include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 
 namespace hush::browsers {
@@ -225,7 +227,7 @@ TEST_F(HostsFileTest, TheEntryIsAddedOnceOnALineOfItsOwn) {
       {nullptr, nullptr, "// Created By Hushwall.\r\n127.0.0.1\tHushwall\r\n"},
       {"# sample\n", nullptr, "# sample\n127.0.0.1\tHushwall\n"},
       {nullptr, "127.0.0.1 localhost\n10.0.0.1 myhushwallbox",
-       "127.0.0.1 localhost\n10.0.0.1 myhushwallbox\n127.0.0.1\tHushwall\n"},
+       "127.0.0.1 localhost\n10.0.0.1 myhushwallbox\n127.0.0.1\tHushwall"},
   };
   for (const Case& c : cases) {
     ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -233,13 +235,68 @@ TEST_F(HostsFileTest, TheEntryIsAddedOnceOnALineOfItsOwn) {
     std::filesystem::create_directories(At("windows\\system32\\drivers\\etc"));
     if (c.sample) Write(Hosts() + ".sam", c.sample);
     if (c.hosts) Write(Hosts(), c.hosts);
-    EXPECT_TRUE(AddHostsEntry("127.0.0.1", "Hushwall", context_));
-    EXPECT_TRUE(AddHostsEntry("127.0.0.1", "Hushwall", context_));
+    EXPECT_EQ(AddHostsEntry("127.0.0.1", "Hushwall", context_), HostsEdit::kDone);
+    EXPECT_EQ(AddHostsEntry("127.0.0.1", "Hushwall", context_), HostsEdit::kDone);
     EXPECT_EQ(Read(Hosts()), c.after);
-    EXPECT_TRUE(::GetFileAttributesA(Hosts().c_str()) & FILE_ATTRIBUTE_READONLY);
   }
   EXPECT_TRUE(BackupHostsFile(context_));
   EXPECT_EQ(Read(At("install\\mHosts")), cases[2].after);
+}
+
+// Hushwall's edits keep the protection the owner gave the hosts file, and
+// removal gives back what the backup kept of it even after an older
+// version protected the file; a reinstallation keeps the first backup.
+TEST_F(HostsFileTest, EditsAndRemovalLeaveTheAttributesAsTheyWere) {
+  Write(At("install\\hostsd"), "127.0.0.1 localhost\r\n");
+  Write(At("install\\hostse"), "127.0.0.1 localhost\r\n127.0.0.1 ad.test\r\n");
+  const DWORD guards = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+  BrowserContext uninstaller = context_;
+  uninstaller.policy = kUninstallerPolicy;
+  for (DWORD original : {DWORD{0}, DWORD{FILE_ATTRIBUTE_HIDDEN}, guards}) {
+    SCOPED_TRACE(original);
+    ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
+    Write(Hosts(), "10.0.0.5 nas\r\n");
+    ::SetFileAttributesA(Hosts().c_str(), original == 0 ? FILE_ATTRIBUTE_NORMAL : original);
+    ::SetFileAttributesA(At("install\\mHosts").c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::DeleteFileA(At("install\\mHosts").c_str());
+    ASSERT_TRUE(BackupHostsFile(context_));
+    EXPECT_EQ(AddHostsEntry("127.0.0.1", "Hushwall", context_), HostsEdit::kDone);
+    EXPECT_EQ(ApplyBannerHostsFile(true, context_), HostsEdit::kDone);
+    EXPECT_TRUE(IsBannerBlockingOn(context_));
+    EXPECT_EQ(::GetFileAttributesA(Hosts().c_str()) & guards, original);
+    EXPECT_TRUE(BackupHostsFile(context_));  // a second setup run
+    EXPECT_EQ(Read(At("install\\mHosts")), "10.0.0.5 nas\r\n");
+    ::SetFileAttributesA(Hosts().c_str(), guards | FILE_ATTRIBUTE_ARCHIVE);
+    EXPECT_EQ(RestoreHostsFile(GetHostsFilePath(uninstaller), uninstaller),
+              HostsRestore::kRestored);
+    EXPECT_EQ(::GetFileAttributesA(Hosts().c_str()) & guards, original);
+    ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(Read(Hosts()), "10.0.0.5 nas\r\n");
+  }
+}
+
+// No ASCII line may go into a UTF-16 file: every edit refuses it and
+// removal keeps the backup.
+TEST_F(HostsFileTest, AUtf16HostsFileIsNeverEdited) {
+  const std::string utf16(
+      "\xFF\xFE"
+      "1\0"
+      "0\0"
+      " \0"
+      "n\0"
+      "a\0"
+      "s\0"
+      "\r\0\n\0",
+      18);
+  Write(Hosts(), utf16);
+  Write(At("install\\mHosts"), utf16);
+  EXPECT_EQ(AddHostsEntry("127.0.0.1", "Hushwall", context_), HostsEdit::kUnsafeEncoding);
+  EXPECT_EQ(ApplyBannerHostsFile(true, context_), HostsEdit::kUnsafeEncoding);
+  BrowserContext uninstaller = context_;
+  uninstaller.policy = kUninstallerPolicy;
+  EXPECT_EQ(RestoreHostsFile(Hosts(), uninstaller), HostsRestore::kUnsafeEncoding);
+  EXPECT_EQ(Read(Hosts()), utf16);
+  EXPECT_TRUE(Exists(At("install\\mHosts")));
 }
 
 TEST_F(HostsFileTest, AHostsFileThatCannotBeOpenedIsNeverReplaced) {
@@ -248,7 +305,7 @@ TEST_F(HostsFileTest, AHostsFileThatCannotBeOpenedIsNeverReplaced) {
     UniqueFile locked(
         ::CreateFileA(Hosts().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(locked);
-    EXPECT_FALSE(AddHostsEntry("127.0.0.1", "Hushwall", context_));
+    EXPECT_NE(AddHostsEntry("127.0.0.1", "Hushwall", context_), HostsEdit::kDone);
   }
   EXPECT_EQ(Read(Hosts()), "10.0.0.5 nas\r\n");
   // The uninstaller creates nothing: the sample stands in, else no path.
@@ -267,12 +324,12 @@ TEST_F(HostsFileTest, BannerBlockingKeepsTheUsersLinesAndTheEntry) {
   Write(At("install\\hostse"),
         "127.0.0.1 localhost\r\n127.0.0.1\tHushwall\r\n127.0.0.1 ad.test\r\n");
   Write(Hosts(), "10.0.0.5 nas\r\n");
-  ASSERT_TRUE(ApplyBannerHostsFile(true, context_));
+  ASSERT_EQ(ApplyBannerHostsFile(true, context_), HostsEdit::kDone);
   std::string text = Read(Hosts());
   EXPECT_EQ(text.substr(0, 14), "10.0.0.5 nas\r\n");
   EXPECT_TRUE(HostsTextHasLoopbackEntry(text, "ad.test"));
   EXPECT_TRUE(HostsTextHasLoopbackEntry(text, "Hushwall"));
-  ASSERT_TRUE(ApplyBannerHostsFile(false, context_));
+  ASSERT_EQ(ApplyBannerHostsFile(false, context_), HostsEdit::kDone);
   text = Read(Hosts());
   EXPECT_FALSE(HostsTextHasLoopbackEntry(text, "ad.test"));
   EXPECT_TRUE(HostsTextHasLoopbackEntry(text, "Hushwall"));
@@ -323,6 +380,35 @@ TEST_F(HostsFileTest, RemovalKeepsEveryLineOfTheUsers) {
               c.backup != nullptr && c.result != HostsRestore::kRestored)
         << c.before;
   }
+}
+
+// A restore that fails keeps its backup and is named to the user; one that
+// succeeds takes its backup away. The exit status tells the setup which.
+TEST_F(HostsFileTest, RemovalKeepsAndNamesEveryBackupItCouldNotRestore) {
+  const RegistryKey product = RegistryKey::Create(HKEY_CURRENT_USER, "Software\\Hushwall");
+  std::string savedPath;
+  const bool hadPath = product.ReadText("Path", savedPath);
+  product.WriteText("Path", At("install"));
+  Write(At("install\\acRs.ini"), "[Internet]\r\n1001=1\r\n");
+  Write(At("install\\mHosts"), "10.0.0.5 nas\r\n");
+  Write(Hosts(), "10.0.0.5 nas\r\n127.0.0.1\tHushwall\r\n");
+  int kept = 0;
+  {
+    UniqueFile locked(
+        ::CreateFileA(Hosts().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(locked);
+    kept = uninstall::RunUninstall(context_.showBox);
+  }
+  EXPECT_EQ(kept & ~uninstall::kBrowserBackupsKept, uninstall::kHostsBackupKept);
+  EXPECT_TRUE(Exists(At("install\\mHosts")));
+  EXPECT_FALSE(Exists(At("install\\acRs.ini")));
+  ASSERT_FALSE(boxes_.empty());
+  EXPECT_NE(boxes_.back().text.find(GetMessageText(19115)), std::string::npos);
+  EXPECT_EQ(boxes_.back().text.find(GetMessageText(19116)), std::string::npos);
+  EXPECT_EQ(uninstall::RunUninstall(context_.showBox) & uninstall::kHostsBackupKept, 0);
+  EXPECT_FALSE(Exists(At("install\\mHosts")));
+  EXPECT_EQ(Read(Hosts()), "10.0.0.5 nas\r\n");
+  if (hadPath) product.WriteText("Path", savedPath);
 }
 
 TEST(FileReplace, AFileThatCannotBeReplacedKeepsItsBytes) {

@@ -155,7 +155,8 @@ TEST_F(ZonePoliciesTest, RemovalWithoutTheProductKeyDoesNothing) {
               ++boxes;
               return IDOK;
             }),
-            0);
+            uninstall::kHostsBackupKept | uninstall::kZonesBackupKept |
+                uninstall::kBrowserBackupsKept);  // nothing was restored
   EXPECT_EQ(boxes, 0);
   DWORD value = 0;
   EXPECT_TRUE(internet.ReadNumber("1001", value) && value == 2);

@@ -1,0 +1,56 @@
+#include "ui/banner_switch.h"
+
+#include <string>
+
+#include "app/elevated_run.h"
+#include "app/hosts_command.h"
+#include "app/hushwall_app.h"
+#include "app/language.h"
+#include "browsers/hosts_file.h"
+
+namespace hush {
+namespace {
+
+constexpr int kElevationRefusedMessage = 19111;
+constexpr int kHostsNotWrittenMessage = 19112;
+constexpr int kUnicodeHostsMessage = 19113;
+
+int FailureMessage(browsers::HostsEdit edit) {
+  return edit == browsers::HostsEdit::kUnsafeEncoding ? kUnicodeHostsMessage
+                                                      : kHostsNotWrittenMessage;
+}
+
+int FailureMessage(const ElevatedRun& run) {
+  if (run.outcome == ElevatedRun::Outcome::kRefused) return kElevationRefusedMessage;
+  if (run.outcome == ElevatedRun::Outcome::kFinished && run.exitCode == kHostsCommandUnsafeEncoding)
+    return kUnicodeHostsMessage;
+  return kHostsNotWrittenMessage;
+}
+
+// The elevated run makes the same change with an administrator's rights.
+int SwitchThroughElevation(bool on, HWND owner) {
+  const ElevatedRun run =
+      RunElevated(HostsCommandLine(on ? kBannerOnCommand : kBannerOffCommand), owner);
+  if (run.outcome == ElevatedRun::Outcome::kFinished && run.exitCode == kHostsCommandDone) return 0;
+  return FailureMessage(run);
+}
+
+}  // namespace
+
+bool SwitchBannerBlocking(bool on, HWND owner) {
+  const browsers::BrowserContext context = TheApp().browserContext();
+  const browsers::HostsEdit edit = browsers::ApplyBannerHostsFile(on, context);
+  int failure = 0;
+  if (edit == browsers::HostsEdit::kDenied)
+    failure = SwitchThroughElevation(on, owner);
+  else if (edit != browsers::HostsEdit::kDone)
+    failure = FailureMessage(edit);
+  const bool state = browsers::IsBannerBlockingOn(context);
+  if (state != on) {
+    const std::string text = GetMessageText(failure != 0 ? failure : kHostsNotWrittenMessage);
+    ::MessageBoxA(owner, text.c_str(), TheApp().caption().c_str(), MB_OK | MB_ICONWARNING);
+  }
+  return state;
+}
+
+}  // namespace hush
