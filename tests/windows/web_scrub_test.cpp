@@ -15,20 +15,26 @@ namespace {
 
 constexpr char kOperaKey[] = "Software\\Opera Software";
 
-// Runs a Unix program from inside Wine, which starts it as the shell would.
-bool RunUnix(std::string command) {
+// Runs a Unix program from inside Wine, which starts it as the shell would
+// (its exit code does not come back: callers look at what it did).
+void RunUnix(std::string command) {
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION process{};
   if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &process))
-    return false;
-  DWORD code = 1;
-  if (::WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0)
-    ::GetExitCodeProcess(process.hProcess, &code);
+    return;
+  ::WaitForSingleObject(process.hProcess, 10000);
   ::CloseHandle(process.hThread);
   ::CloseHandle(process.hProcess);
-  return code == 0;
+}
+
+bool ExistsWithin(const std::string& path, bool wanted) {
+  for (int i = 0; i < 50; ++i) {
+    if ((::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES) == wanted) return true;
+    ::Sleep(100);
+  }
+  return false;
 }
 
 std::string UnixPathOf(const std::string& path) {
@@ -48,20 +54,24 @@ std::string UnixPathOf(const std::string& path) {
 // Removed again as a link, never through it.
 class UnixLink {
  public:
-  UnixLink(const std::string& link, const std::string& target) : link_(UnixPathOf(link)) {
+  UnixLink(const std::string& link, const std::string& target)
+      : link_(link), unixLink_(UnixPathOf(link)) {
     const std::string to = UnixPathOf(target);
-    made_ = !link_.empty() && !to.empty() &&
-            RunUnix("Z:\\bin\\ln -sfn \"" + to + "\" \"" + link_ + "\"");
+    if (unixLink_.empty() || to.empty()) return;
+    RunUnix("Z:\\bin\\ln -sfn \"" + to + "\" \"" + unixLink_ + "\"");
+    made_ = ExistsWithin(link_, true);
   }
   ~UnixLink() {
-    if (made_) RunUnix("Z:\\bin\\rm -f \"" + link_ + "\"");
+    if (!made_) return;
+    RunUnix("Z:\\bin\\rm -f \"" + unixLink_ + "\"");
+    ExistsWithin(link_, false);
   }
   UnixLink(const UnixLink&) = delete;
   UnixLink& operator=(const UnixLink&) = delete;
   bool made() const { return made_; }
 
  private:
-  std::string link_;
+  std::string link_, unixLink_;
   bool made_ = false;
 };
 
