@@ -33,6 +33,20 @@ RegistryKey RegistryKey::Create(HKEY root, const std::string& path) {
   return RegistryKey(key);
 }
 
+RegistryKey RegistryKey::Open(HKEY root, const std::wstring& path, REGSAM access) {
+  HKEY key = nullptr;
+  if (::RegOpenKeyExW(root, path.c_str(), 0, access, &key) != ERROR_SUCCESS) return RegistryKey();
+  return RegistryKey(key);
+}
+
+RegistryKey RegistryKey::Create(HKEY root, const std::wstring& path) {
+  HKEY key = nullptr;
+  if (::RegCreateKeyExW(root, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+    return RegistryKey();
+  return RegistryKey(key);
+}
+
 bool RegistryKey::ReadText(const std::string& name, std::string& value,
                            std::size_t capacity) const {
   if (key_ == nullptr || capacity == 0) return false;

@@ -22,6 +22,9 @@ class RegistryKey {
   static RegistryKey Open(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
   // The key, created when missing.
   static RegistryKey Create(HKEY root, const std::string& path);
+  // The same for names outside the ANSI code page.
+  static RegistryKey Open(HKEY root, const std::wstring& path, REGSAM access = KEY_ALL_ACCESS);
+  static RegistryKey Create(HKEY root, const std::wstring& path);
 
   explicit operator bool() const { return key_ != nullptr; }
   HKEY get() const { return key_; }

@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "app/registry_key.h"
 #include "bho/browser_hooks.h"
 #include "bho/cookie_helper_object.h"
 #include "bho/module_files.h"
@@ -30,21 +31,22 @@ std::wstring RegistrationScript() {
   const char* bytes =
       loaded == nullptr ? nullptr : static_cast<const char*>(::LockResource(loaded));
   if (bytes == nullptr) return {};
-  std::wstring script(bytes, bytes + ::SizeofResource(ThisModule(), found));
   const std::wstring module = ModulePath();
-  for (size_t at; (at = script.find(L"%MODULE%")) != std::wstring::npos;)
-    script.replace(at, 8, module);
-  return script;
+  if (module.empty()) return {};  // registering an empty path would "succeed"
+  return SubstituteInScript(std::wstring(bytes, bytes + ::SizeofResource(ThisModule(), found)),
+                            L"MODULE", module);
 }
 
 // The program writes the user's own Run value; older installations wrote
-// the machine's. Both go.
+// the machine's. Both go. The machine's is read in the 64-bit view, where
+// the 64-bit setup program and programs write it, also when a 32-bit copy of
+// the library runs this (32-bit Windows ignores the flag; Windows 2000
+// refuses it, hence the second try).
 void DeleteRunValues() {
   for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
-    HKEY run = nullptr;
-    if (::RegOpenKeyExA(root, kRunKey, 0, KEY_SET_VALUE, &run) != ERROR_SUCCESS) continue;
-    ::RegDeleteValueA(run, kRunValue);
-    ::RegCloseKey(run);
+    hush::RegistryKey run = hush::RegistryKey::Open(root, kRunKey, KEY_SET_VALUE | KEY_WOW64_64KEY);
+    if (!run) run = hush::RegistryKey::Open(root, kRunKey, KEY_SET_VALUE);
+    if (run) ::RegDeleteValueA(run.get(), kRunValue);
   }
 }
 
@@ -95,7 +97,8 @@ extern "C" HRESULT STDAPICALLTYPE DllUnregisterServer() {
   RestoreInternetExplorer();
   DeleteRunValues();
   RunRegistrationScript(RegistrationScript(), RegistrarAction::kUnregister);
-  ::UnRegisterTypeLib(LIBID_COOKIEHLPRLib, 1, 0, LOCALE_NEUTRAL, SYS_WIN64);
+  ::UnRegisterTypeLib(LIBID_COOKIEHLPRLib, 1, 0, LOCALE_NEUTRAL,
+                      sizeof(void*) == 8 ? SYS_WIN64 : SYS_WIN32);
   return S_OK;
 }
 

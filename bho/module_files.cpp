@@ -2,6 +2,8 @@
 
 #include <cwctype>
 
+#include "app/registry_key.h"
+
 namespace hush::bho {
 namespace {
 
@@ -51,21 +53,21 @@ std::wstring HostFileName() {
 }
 
 std::string ProductValue(const char* name) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Hushwall", 0, KEY_READ, &key) != ERROR_SUCCESS)
-    return {};
+  // The key lies in the user's hive, which 32-bit and 64-bit programs share.
+  const hush::RegistryKey key =
+      hush::RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall", KEY_READ);
+  if (!key) return {};
   std::string text;
   DWORD type = 0, size = 0;
-  if (::RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+  if (::RegQueryValueExA(key.get(), name, nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
       type == REG_SZ && size > 0) {
     text.resize(size);
-    if (::RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()),
+    if (::RegQueryValueExA(key.get(), name, nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()),
                            &size) != ERROR_SUCCESS)
       size = 0;
     text.resize(size);
     while (!text.empty() && text.back() == '\0') text.pop_back();
   }
-  ::RegCloseKey(key);
   return text;
 }
 

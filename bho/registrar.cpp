@@ -7,8 +7,12 @@
 #include <cwctype>
 #include <vector>
 
+#include "app/registry_key.h"
+
 namespace hush::bho {
 namespace {
+
+using hush::RegistryKey;
 
 struct Value {
   std::wstring name;  // empty: the key's default value
@@ -154,21 +158,22 @@ HKEY RootNamed(const std::wstring& name) {
 
 void DeleteWhole(HKEY parent, const std::wstring& name) { ::SHDeleteKeyW(parent, name.c_str()); }
 
+bool WriteValue(const RegistryKey& key, const Value& value) {
+  return ::RegSetValueExW(key.get(), value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
+                          reinterpret_cast<const BYTE*>(value.text.c_str()),
+                          static_cast<DWORD>((value.text.size() + 1) * sizeof(wchar_t))) ==
+         ERROR_SUCCESS;
+}
+
+// Every value and key is tried: a failure reports the whole registration
+// failed, and whatever was written stays for the unregistration to remove.
 bool WriteKey(HKEY parent, const Key& key) {
   if (key.forceRemove) DeleteWhole(parent, key.name);
-  HKEY opened = nullptr;
-  if (::RegCreateKeyExW(parent, key.name.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &opened,
-                        nullptr) != ERROR_SUCCESS)
-    return false;
+  const RegistryKey opened = RegistryKey::Create(parent, key.name);
+  if (!opened) return false;
   bool written = true;
-  for (const Value& value : key.values)
-    written = written &&
-              ::RegSetValueExW(opened, value.name.empty() ? nullptr : value.name.c_str(), 0, REG_SZ,
-                               reinterpret_cast<const BYTE*>(value.text.c_str()),
-                               static_cast<DWORD>((value.text.size() + 1) * sizeof(wchar_t))) ==
-                  ERROR_SUCCESS;
-  for (const Key& child : key.children) written = written && WriteKey(opened, child);
-  ::RegCloseKey(opened);
+  for (const Value& value : key.values) written = WriteValue(opened, value) && written;
+  for (const Key& child : key.children) written = WriteKey(opened.get(), child) && written;
   return written;
 }
 
@@ -177,14 +182,26 @@ void RemoveKey(HKEY parent, const Key& key) {
     DeleteWhole(parent, key.name);
     return;
   }
-  HKEY opened = nullptr;
-  if (::RegOpenKeyExW(parent, key.name.c_str(), 0, KEY_ALL_ACCESS, &opened) != ERROR_SUCCESS)
-    return;
-  for (const Key& child : key.children) RemoveKey(opened, child);
-  ::RegCloseKey(opened);
+  const RegistryKey opened = RegistryKey::Open(parent, key.name);
+  if (!opened) return;
+  for (const Key& child : key.children) RemoveKey(opened.get(), child);
 }
 
 }  // namespace
+
+std::wstring SubstituteInScript(std::wstring script, const std::wstring& name,
+                                const std::wstring& value) {
+  std::wstring quoted;
+  for (wchar_t c : value) {
+    quoted += c;
+    if (c == L'\'') quoted += L'\'';
+  }
+  const std::wstring placeholder = L"%" + name + L"%";
+  for (size_t at = 0; (at = script.find(placeholder, at)) != std::wstring::npos;
+       at += quoted.size())
+    script.replace(at, placeholder.size(), quoted);
+  return script;
+}
 
 bool RunRegistrationScript(const std::wstring& script, RegistrarAction action) {
   Parser parser(script);
@@ -192,7 +209,9 @@ bool RunRegistrationScript(const std::wstring& script, RegistrarAction action) {
   while (!parser.AtEnd()) {
     std::wstring name;
     bool quoted = false;
-    if (!parser.Next(name, quoted)) break;
+    // A text left open at the end means a value broke the quoting: nothing
+    // of such a script is written.
+    if (!parser.Next(name, quoted) || quoted) return false;
     const HKEY root = RootNamed(name);
     Key top;
     if (root == nullptr || !parser.Expect(L"{") || !parser.Body(top)) return false;

@@ -11,6 +11,12 @@ namespace hush::bho {
 
 enum class RegistrarAction { kRegister, kUnregister };
 
+// The script with every %NAME% replaced by `value`, written as the script's
+// quoted texts want it (an apostrophe doubled): a substituted value always
+// stands inside quotes.
+std::wstring SubstituteInScript(std::wstring script, const std::wstring& name,
+                                const std::wstring& value);
+
 // False when the script cannot be parsed or a key cannot be written; keys
 // already written stay (a later unregistration removes them).
 bool RunRegistrationScript(const std::wstring& script, RegistrarAction action);

@@ -5,6 +5,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "app/registry_key.h"
 #include "bho/module_files.h"
 
 namespace hush::bho {
@@ -68,15 +69,12 @@ int RestoreInternetExplorer() {
   const std::string file = ModuleFolder() + "Browser.ini";
   if (!Saved(file, "Restored").empty()) return 1;
   if (Saved(file, "Saved").empty()) return 0;
-  HKEY settings = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, kInternetSettingsKey, 0, KEY_ALL_ACCESS, &settings) !=
-      ERROR_SUCCESS)
-    return 0;
-  bool restored = true;
-  if (NamesOurProxy(settings))
-    restored =
-        WriteSaved(settings, Saved(file, "Proxy"), ParseSavedBytes(Saved(file, "ProxyEnable")));
-  ::RegCloseKey(settings);
+  const hush::RegistryKey settings =
+      hush::RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+  if (!settings) return 0;
+  const bool restored =
+      !NamesOurProxy(settings.get()) ||
+      WriteSaved(settings.get(), Saved(file, "Proxy"), ParseSavedBytes(Saved(file, "ProxyEnable")));
   // Marked only once the values are really back, so that a failed write is
   // tried again by the next removal step.
   if (!restored) return 0;

@@ -1,11 +1,4 @@
-# The product's names, defined once for every program and for the blocker
-# script: the web-site name is the front of the pop-up title marker, the
-# default of the presence window's title and the About box's link.
-set(HUSH_WEB_SITE "www.hushwall.example")
-
-set(HUSH_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
-configure_file(${CMAKE_CURRENT_LIST_DIR}/product_names.h.in
-               ${HUSH_GENERATED_DIR}/product_names.h @ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/product_names.cmake)
 # The installed assets, with the names filled in where they appear.
 set(HUSH_ASSETS_DIR ${CMAKE_BINARY_DIR}/assets)
 configure_file(${CMAKE_SOURCE_DIR}/assets/HushBlk.js ${HUSH_ASSETS_DIR}/HushBlk.js @ONLY)

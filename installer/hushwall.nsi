@@ -22,6 +22,11 @@ RequestExecutionLevel admin
 !define IE_KEY "Software\Microsoft\Windows\CurrentVersion\Internet Settings"
 ; The main program ends without asking on this message.
 !define QUIET_EXIT 32790
+; The helper library's class.
+!define HELPER_CLASS "{4DF1DB24-A57C-11d3-A180-00A0C90AE44B}"
+; The 32-bit system's regsvr32, which registers the 32-bit helper into the
+; 32-bit view of the registry.
+!define REGSVR32_32 "$WINDIR\SysWOW64\regsvr32.exe"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
@@ -89,6 +94,25 @@ Function AddHostsEntry
   ${EndIf}
 FunctionEnd
 
+; 32-bit Internet Explorer (the default on 64-bit Windows) loads only the
+; 32-bit helper. A system without a 32-bit regsvr32 that runs (Wine built
+; without 32-bit support) installs without it.
+Function RegisterHelper32
+  ${IfNot} ${FileExists} "${REGSVR32_32}"
+    DetailPrint "No 32-bit regsvr32: the 32-bit helper is not registered."
+    Return
+  ${EndIf}
+  ExecWait '"${REGSVR32_32}" /s "$INSTDIR\HushBHO32.dll"'
+  ; A 32-bit program that cannot run may still end with 0: the class key
+  ; in the 32-bit view tells whether it worked.
+  SetRegView 32
+  ReadRegStr $0 HKCR "CLSID\${HELPER_CLASS}\InprocServer32" ""
+  SetRegView 64
+  ${If} $0 != "$INSTDIR\HushBHO32.dll"
+    DetailPrint "The 32-bit helper could not be registered."
+  ${EndIf}
+FunctionEnd
+
 Section "Hushwall"
   SetOutPath "$INSTDIR"
   Call SaveInternetExplorerProxy
@@ -97,6 +121,9 @@ Section "Hushwall"
   File "/oname=HushPop.exe" "${BUILD}\app\PopHush.exe"
   File "${BUILD}\uninstall\UInHush.exe"
   File "${BUILD}\bho\HushBHO.dll"
+  ; Beside the 64-bit one: both read the same settings and start the same
+  ; program from this folder.
+  File "${BUILD}\win32\bho\HushBHO32.dll"
   File "${BUILD}\skin\HushSkin.dll"
   File "${BUILD}\app\WebScrub.dll"
   File "${BUILD}\assets\HushBlk.js"
@@ -134,6 +161,7 @@ Section "Hushwall"
   ${If} ${Errors}
     DetailPrint "A library could not be registered."
   ${EndIf}
+  Call RegisterHelper32
 
   CreateDirectory "$SMPROGRAMS\${PRODUCT}"
   CreateShortcut "$SMPROGRAMS\${PRODUCT}\${PRODUCT}.lnk" "$INSTDIR\PopHush.exe"
@@ -151,30 +179,35 @@ Section "Hushwall"
   WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
 SectionEnd
 
-; Asks the running main program to quit and waits up to ten seconds for its
-; window to go.
-Function un.EndMainProgram
-  FindWindow $0 "" "${WEB_SITE}"
-  ${If} $0 == 0
-    Return
+; Takes the helper out of Internet Explorer in both sizes, so that no
+; browser started from now on starts the main program again.
+Function un.UnregisterHelpers
+  UnRegDLL "$INSTDIR\HushBHO.dll"
+  ${If} ${FileExists} "${REGSVR32_32}"
+    ExecWait '"${REGSVR32_32}" /s /u "$INSTDIR\HushBHO32.dll"'
   ${EndIf}
-  SendMessage $0 ${QUIET_EXIT} 0 0 /TIMEOUT=5000
+FunctionEnd
+
+; Asks the running main program to quit and waits up to thirty seconds until
+; it has ended under both its names: PopHush.exe, and HushPop.exe, by which
+; the helper starts it. A copy that was still starting has no window yet;
+; it is asked as soon as it has one. A program file can be deleted once its
+; process has ended.
+Function un.EndMainProgram
   StrCpy $1 0
+  StrCpy $2 0
   ${Do}
-    Sleep 200
     FindWindow $0 "" "${WEB_SITE}"
-    IntOp $1 $1 + 1
-    ${If} $1 >= 50
-      ${ExitDo}
+    ${If} $0 != 0
+    ${AndIf} $0 != $2
+      SendMessage $0 ${QUIET_EXIT} 0 0 /TIMEOUT=5000
+      StrCpy $2 $0
     ${EndIf}
-  ${LoopUntil} $0 == 0
-  ; The process ends a few moments after its window (its connections
-  ; drain): its file can be deleted once it has.
-  StrCpy $1 0
-  ${Do}
-    ClearErrors
     Delete "$INSTDIR\PopHush.exe"
+    Delete "$INSTDIR\HushPop.exe"
     ${IfNot} ${FileExists} "$INSTDIR\PopHush.exe"
+    ${AndIfNot} ${FileExists} "$INSTDIR\HushPop.exe"
+    ${AndIf} $0 == 0
       ${ExitDo}
     ${EndIf}
     Sleep 200
@@ -198,6 +231,11 @@ Function un.DeleteBrowserBackup
 FunctionEnd
 
 Section "Uninstall"
+  ; The helper goes first: an Internet Explorer started during the removal
+  ; would otherwise start the main program again, which puts its hosts entry
+  ; back after the uninstaller took it out. Unregistering it also puts
+  ; Internet Explorer's saved proxy back and deletes the Run values.
+  Call un.UnregisterHelpers
   Call un.EndMainProgram
   ; The browsers, the hosts file and the security zones go back first,
   ; while the program's records of them are still there. UInHush deletes
@@ -213,9 +251,6 @@ Section "Uninstall"
   ${If} ${Errors}
     StrCpy $R0 7
   ${EndIf}
-  ; Unregistering the helper puts Internet Explorer's saved proxy back and
-  ; deletes the Run values.
-  UnRegDLL "$INSTDIR\HushBHO.dll"
   UnRegDLL "$INSTDIR\HushSkin.dll"
   DeleteRegValue HKCU "${RUN_KEY}" "Hushwall"
 
@@ -226,6 +261,7 @@ Section "Uninstall"
   Delete "$INSTDIR\HushPop.exe"
   Delete "$INSTDIR\UInHush.exe"
   Delete "$INSTDIR\HushBHO.dll"
+  Delete "$INSTDIR\HushBHO32.dll"
   Delete "$INSTDIR\HushSkin.dll"
   Delete "$INSTDIR\WebScrub.dll"
   Delete "$INSTDIR\HushBlk.js"

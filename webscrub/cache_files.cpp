@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include "webscrub/cache_folders.h"
+#include "webscrub/file_handles.h"
+#include "webscrub/path_form.h"
 
 namespace webscrub {
 namespace {
@@ -32,32 +34,45 @@ void Collect(const std::string& folder, int depth, std::size_t limit,
   });
 }
 
-// Removes the empty real folders below `folder`, deepest first.
-void RemoveEmptyFolders(const std::string& folder, int depth) {
+// Whether the opened entry really lies inside the cache. Where the system
+// cannot tell, the folders on the way are held in place instead.
+bool LiesInside(const EntryHandle& entry, const CacheRoot& root) {
+  bool resolvable = false;
+  const std::optional<std::string> real = FinalPathOf(entry, resolvable);
+  return !resolvable || (real && IsBelow(*real, root.realPath));
+}
+
+// Removes the empty real folders below `folder`, deepest first; `folder`
+// itself is held in place meanwhile.
+void RemoveEmptyFolders(const CacheRoot& root, const std::string& folder, int depth) {
   ForEachEntry(folder, [&](const std::string& path, DWORD attributes) {
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY) || (attributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
         depth >= kDepthLimit)
       return;
-    RemoveEmptyFolders(path, depth + 1);
-    ::RemoveDirectoryA(path.c_str());  // fails, as it should, when not empty
+    {
+      const EntryHandle held = OpenEntry(path, OpenFor::kHolding);
+      if (!IsRealFolder(held) || !LiesInside(held, root)) return;
+      RemoveEmptyFolders(root, path, depth + 1);
+    }
+    const EntryHandle entry = OpenEntry(path, OpenFor::kDeleting);
+    if (IsRealFolder(entry) && LiesInside(entry, root))
+      DeleteThrough(entry);  // fails, as it should, when not empty
   });
 }
 
-bool Below(const std::string& path, const std::string& folder) {
-  return path.size() > folder.size() + 1 &&
-         _strnicmp(path.c_str(), folder.c_str(), folder.size()) == 0 && path[folder.size()] == '\\';
-}
-
-// No folder between the cache folder and the file has become a link since
-// the scan.
-bool ReachedWithoutLinks(const std::string& file, const std::string& folder) {
-  for (std::size_t slash = file.find_last_of('\\'); slash > folder.size();
-       slash = file.find_last_of('\\', slash - 1)) {
-    const DWORD attributes = ::GetFileAttributesA(file.substr(0, slash).c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_REPARSE_POINT))
-      return false;
+// Deletes one file found in the cache, if it is still a plain file there:
+// every folder on the way is held in place while the file is checked and
+// deleted through one handle, so no folder swapped for a link can redirect
+// the deletion.
+void DeleteInside(const CacheRoot& root, const std::string& folder, const std::string& file) {
+  std::vector<EntryHandle> held;
+  for (std::size_t slash = file.find('\\', folder.size() + 1); slash != std::string::npos;
+       slash = file.find('\\', slash + 1)) {
+    held.push_back(OpenEntry(file.substr(0, slash), OpenFor::kHolding));
+    if (!IsRealFolder(held.back()) || !LiesInside(held.back(), root)) return;
   }
-  return true;
+  const EntryHandle entry = OpenEntry(file, OpenFor::kDeleting);
+  if (IsPlainFile(entry) && LiesInside(entry, root)) DeleteThrough(entry);
 }
 
 }  // namespace
@@ -70,21 +85,15 @@ std::vector<std::string> FilesBelow(const std::string& cacheFolder, std::size_t 
 
 void DeleteCacheFiles(const std::vector<std::string>& files,
                       const std::vector<std::string>& cacheFolders, bool removeEmptyFolders) {
-  for (const std::string& file : files) {
-    // Checked again: the folders may have changed since the scan.
-    for (const std::string& folder : cacheFolders) {
-      if (!Below(file, folder)) continue;
-      if (!IsCacheFolder(folder) || !ReachedWithoutLinks(file, folder)) break;
-      const DWORD attributes = ::GetFileAttributesA(file.c_str());
-      if (attributes != INVALID_FILE_ATTRIBUTES &&
-          !(attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)))
-        ::DeleteFileA(file.c_str());
-      break;
-    }
+  for (const std::string& folder : cacheFolders) {
+    // Checked again, and held from here on: the folders may have changed
+    // since the scan.
+    const std::optional<CacheRoot> root = OpenCacheRoot(folder);
+    if (!root) continue;
+    for (const std::string& file : files)
+      if (IsBelow(file, folder)) DeleteInside(*root, folder, file);
+    if (removeEmptyFolders) RemoveEmptyFolders(*root, folder, 0);
   }
-  if (!removeEmptyFolders) return;
-  for (const std::string& folder : cacheFolders)
-    if (IsCacheFolder(folder)) RemoveEmptyFolders(folder, 0);
 }
 
 }  // namespace webscrub

@@ -7,6 +7,9 @@
 #include <algorithm>
 #include <cctype>
 
+#include "app/registry_key.h"
+#include "webscrub/path_form.h"
+
 namespace webscrub {
 namespace {
 
@@ -28,12 +31,6 @@ std::string ShellFolder(int id) {
   char path[MAX_PATH] = {};
   if (FAILED(::SHGetFolderPathA(nullptr, id, nullptr, 0, path))) return {};
   return WithoutTrailingBackslashes(path);
-}
-
-bool IsRealFolder(const std::string& path) {
-  const DWORD attributes = ::GetFileAttributesA(path.c_str());
-  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-         !(attributes & FILE_ATTRIBUTE_REPARSE_POINT);
 }
 
 // The real folders directly inside `folder`.
@@ -90,18 +87,14 @@ void FirefoxCaches(std::vector<std::string>& folders) {
   }
 }
 
+// A folder named in Opera's settings; only a plain absolute path is taken
+// (a relative one would depend on the caller's current folder).
 std::string RegistryText(const char* name) {
-  HKEY key = nullptr;
-  if (::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\Opera Software", 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return {};
-  char value[MAX_PATH] = {};
-  DWORD size = sizeof value - 1, type = 0;
-  const bool read = ::RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(value),
-                                       &size) == ERROR_SUCCESS &&
-                    type == REG_SZ;
-  ::RegCloseKey(key);
-  return read ? value : std::string();
+  const hush::RegistryKey key =
+      hush::RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Opera Software", KEY_READ);
+  std::string value;
+  if (!key.ReadText(name, value, MAX_PATH)) return {};
+  return IsPlainAbsolutePath(WithoutTrailingBackslashes(value)) ? value : std::string();
 }
 
 std::string FolderOfFile(const std::string& file) {
@@ -126,12 +119,11 @@ void OperaCaches(std::vector<std::string>& folders) {
   if (!local.empty()) AddIfCache(folders, local + "\\Opera Software\\Opera Stable\\Cache");
 }
 
-}  // namespace
-
-bool IsCacheFolder(const std::string& folder) {
-  const std::string path = WithoutTrailingBackslashes(folder);
+// Named and placed as a cache is: checked on the path as written and on
+// where it really lies.
+bool IsCachePlace(const std::string& path) {
   const std::size_t slash = path.find_last_of('\\');
-  if (slash == std::string::npos || slash < 3 || !IsRealFolder(path)) return false;
+  if (slash == std::string::npos || slash < 3 || !IsPlainAbsolutePath(path)) return false;
   const std::string name = Lower(path.substr(slash + 1));
   if (std::find(std::begin(kCacheNames), std::end(kCacheNames), name) == std::end(kCacheNames))
     return false;
@@ -147,6 +139,23 @@ bool IsCacheFolder(const std::string& folder) {
   }
   return true;
 }
+
+}  // namespace
+
+std::optional<CacheRoot> OpenCacheRoot(const std::string& folder) {
+  const std::string path = WithoutTrailingBackslashes(folder);
+  if (!IsCachePlace(path)) return std::nullopt;
+  CacheRoot root{OpenEntry(path, OpenFor::kHolding), path};
+  if (!IsRealFolder(root.handle)) return std::nullopt;
+  bool resolvable = false;
+  const std::optional<std::string> real = FinalPathOf(root.handle, resolvable);
+  if (!resolvable) return root;  // the path as written, held in place
+  if (!real || !IsCachePlace(*real)) return std::nullopt;
+  root.realPath = *real;
+  return root;
+}
+
+bool IsCacheFolder(const std::string& folder) { return OpenCacheRoot(folder).has_value(); }
 
 std::vector<std::string> CacheFoldersOf(int browserKind) {
   std::vector<std::string> folders;

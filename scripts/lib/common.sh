@@ -25,9 +25,11 @@ hush_require_packages() {
 # What building and testing the programs needs (fp-utils: chmcmd and chmls,
 # which compile and read the help file; libwine-dev: the platform's IDL
 # files, from which widl makes the helper library's type library; nsis:
-# makensis, which makes the setup program).
+# makensis, which makes the setup program; the i686 compiler builds the
+# 32-bit copy of the Internet Explorer helper).
 HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64 fp-utils
+  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   libwine-dev nsis)
 HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
 

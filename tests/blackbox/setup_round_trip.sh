@@ -59,6 +59,9 @@ done >"$work/values.before"
 # --- install, use --------------------------------------------------------------
 hush_install_with_setup "$prefix" "$build" || fail "the setup program failed"
 [ -f "$program_dir/PopHush.exe" ] && [ -f "$program_dir/HushPop.exe" ] || fail "the programs are not installed"
+# Both helpers, though only the 64-bit one registers where no 32-bit
+# regsvr32 runs.
+[ -f "$program_dir/HushBHO.dll" ] && [ -f "$program_dir/HushBHO32.dll" ] || fail "the helpers are not installed"
 grep -q '^Proxy=work:3128' "$program_dir/Browser.ini" || fail "Browser.ini does not hold the user's proxy"
 [ "$(reg_value 'HKLM\Software\Hushwall' Path)" = 'REG_SZ C:\Program Files\Hushwall' ] ||
   fail "the setup program recorded no installation folder for the machine"

@@ -258,6 +258,21 @@ TEST_F(HelperLibraryTest, RegistersAndUnregistersThroughRegsvr32) {
   EXPECT_EQ(ReadText(HKEY_LOCAL_MACHINE, run, "Hushwall"), "");
 }
 
+// A folder name may hold the registration script's quote character: the
+// class still names the library's whole path, and removal finds it all.
+TEST_F(HelperLibraryTest, RegistersFromAFolderWhoseNameHoldsAnApostrophe) {
+  const std::string folder = folder_ + "Bob's Tools";
+  ::CreateDirectoryA(folder.c_str(), nullptr);
+  const std::string library = folder + "\\HushBHO.dll";
+  ASSERT_TRUE(::CopyFileA(library_.c_str(), library.c_str(), FALSE));
+  ASSERT_EQ(RunCommand("regsvr32 /s \"" + library + "\""), 0u);
+  const std::string server = std::string(kClassKey) + "\\InprocServer32";
+  EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, server, nullptr), library);
+  EXPECT_EQ(ReadText(HKEY_CLASSES_ROOT, server, "ThreadingModel"), "Apartment");
+  EXPECT_EQ(RunCommand("regsvr32 /s /u \"" + library + "\""), 0u);
+  EXPECT_FALSE(KeyExists(HKEY_CLASSES_ROOT, kClassKey));
+}
+
 // Internet Explorer's saved proxy comes back once, as the DWORD Windows
 // reads, and only over Hushwall's own setting.
 TEST_F(HelperLibraryTest, RestoresTheSavedProxyOnceAndOnlyOverHushwalls) {
