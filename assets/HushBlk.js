@@ -3,8 +3,9 @@
    Pop-up windows that the page opens without the user asking are stopped;
    each one puts the marker at the start of the window title, where the
    Hushwall tray program counts it. What the user asks for (a click or a
-   key press, and the one window its handlers open within a second, also
-   after a timer or a network answer) opens as usual. Written for every
+   key press on something made to be activated, and the one window its
+   handlers open within a second, also after a timer or a network answer)
+   opens as usual. Written for every
    browser back to IE 6: no let, const, arrow functions or classes, and
    every newer browser feature is tested for before use. The two-character
    slot below receives the alert-sound statement when the program prepares
@@ -297,8 +298,9 @@
   try { handlers = new WeakC(); } catch (e) {}
 
   function noteHandler(target, type) {
-    if (!handlers || HANDLER_TYPES[lower(type)] !== 1) return;
-    try { invoke(weakSet, handlers, [target, true]); } catch (e) {}
+    try {
+      if (handlers && HANDLER_TYPES[lower(type)] === 1) invoke(weakSet, handlers, [target, true]);
+    } catch (e) {}
   }
 
   function hasHandler(el) {

@@ -238,6 +238,7 @@ for (const kind of ['chromium', 'firefox']) {
         // Windows, not frames: Firefox reports a target for every frame too.
         popups = (await browser.pages()).filter((page) => !known.has(page));
         state.opened = popups.length;
+        state.addresses = popups.map((popup) => popup.url());
         state.title = await tab.title().catch(() => state.title);
         // The title of a page the user's link led away from (see LEAVING).
         state.left = await tab.evaluate(() => sessionStorage.getItem('left')).catch(() => null) ?? state.left;
@@ -317,9 +318,12 @@ for (const kind of ['chromium', 'firefox']) {
       const failures = [];
       for (const [i, [name, , act, wanted = 0]] of meant.entries()) {
         const result = await visit(proxied, `/meant/${i}`, {
-          act, done: (s) => s.opened > 0 && s.markers >= wanted,
+          act, done: (s) => s.opened > 0 && s.markers >= wanted && !s.addresses.includes('about:blank'),
+          quick: true,
         });
-        if (result.opened !== 1 || result.markers !== wanted || result.errors.length) {
+        if (result.addresses.some((address) => address.endsWith('?ad'))) {
+          failures.push(`${name}: the pop-under opened instead`);
+        } else if (result.opened !== 1 || result.markers !== wanted || result.errors.length) {
           failures.push(`${name}: ${result.opened} opened, ${result.markers} of ${wanted} markers` +
                         (result.errors.length ? `, errors ${result.errors.join('; ')}` : ''));
         }
