@@ -90,6 +90,7 @@
   var tagsInDoc = method(win.Document, "getElementsByTagName");
   var composedPath = method(EventC, "composedPath"), bounds = method(ElementC, "getBoundingClientRect");
   var createElement = method(win.Document, "createElement"), computedStyle = win.getComputedStyle;
+  var toNumber = win.parseFloat;
   var ET = win.EventTarget, addListener = method(ET, "addEventListener");
   var removeListener = method(ET, "removeEventListener");
   var MO = win.MutationObserver, observe = method(MO, "observe");
@@ -286,6 +287,8 @@
      the user can see and that is not laid over the whole view. */
   var gestureMeant = false, gestureEvent = null, gestureLink = null;
   var CONTROL_TAGS = { button: 1, input: 1, select: 1, textarea: 1, label: 1, summary: 1, option: 1 };
+  var SELF_DRAWN = { img: 1, svg: 1, canvas: 1, video: 1, audio: 1, iframe: 1, object: 1, embed: 1,
+                     picture: 1, meter: 1, progress: 1 };
   var CONTROL_ROLES = { button: 1, link: 1, menuitem: 1, menuitemcheckbox: 1, menuitemradio: 1,
                         tab: 1, checkbox: 1, radio: 1, "switch": 1, option: 1, treeitem: 1 };
   var HANDLER_TYPES = { click: 1, dblclick: 1, auxclick: 1, mousedown: 1, mouseup: 1,
@@ -328,11 +331,30 @@
     try { return read(node, get.nodeType, "nodeType") === 1; } catch (e) { return false; }
   }
 
+  /* Whether a laid-over element shows nothing of its own: no colour, no
+     picture, no border, no text, no child and no generated content. Form
+     controls and pictures draw themselves. */
+  function blank(el, view, style) {
+    var alpha = match(/^rgba\(.*,\s*([\d.]+)\)$/, style.backgroundColor), i, pseudo;
+    if (CONTROL_TAGS[tagOf(el)] === 1 || SELF_DRAWN[tagOf(el)] === 1) return false;
+    if (!(style.backgroundColor === "transparent" || (alpha && +alpha[1] < 0.1))) return false;
+    if (style.backgroundImage && style.backgroundImage !== "none") return false;
+    if (toNumber(style.borderTopWidth) > 0 || toNumber(style.borderBottomWidth) > 0) return false;
+    for (i = 0; i < 2; i++) {
+      try {
+        pseudo = view.getComputedStyle(el, i ? "::after" : "::before");
+        if (pseudo && pseudo.content && pseudo.content !== "none" && pseudo.content !== "normal") return false;
+      } catch (e) {}
+    }
+    try {
+      return !el.firstElementChild && !match(/\S/, el.textContent || "");
+    } catch (e) { return false; }
+  }
+
   /* A layer nobody can see: hidden, faded out (with its ancestors) to
-     almost nothing, or laid over the page with no content and no colour
-     of its own. */
+     almost nothing, or laid over the page showing nothing. */
   function unseen(el, view) {
-    var style = styleOf(el, view), opacity = 1, node, alpha;
+    var style = styleOf(el, view), opacity = 1, node;
     if (!style) return false;
     if (style.visibility === "hidden" || style.visibility === "collapse") return true;
     for (node = el; node && isElement(node); node = parentOf(node)) {
@@ -340,13 +362,7 @@
       if (value === value) opacity *= value;
     }
     if (opacity < 0.1) return true;
-    if (style.position !== "absolute" && style.position !== "fixed") return false;
-    alpha = match(/^rgba\(.*,\s*([\d.]+)\)$/, style.backgroundColor);
-    if (!(style.backgroundColor === "transparent" || (alpha && +alpha[1] < 0.1))) return false;
-    if (style.backgroundImage && style.backgroundImage !== "none") return false;
-    try {
-      return !el.firstElementChild && !match(/\S/, el.textContent || "");
-    } catch (e) { return false; }
+    return (style.position === "absolute" || style.position === "fixed") && blank(el, view, style);
   }
 
   /* Laid over (nearly) the whole view: no control the user picks out is. */

@@ -26,16 +26,13 @@ const LEAVING = script("addEventListener('pagehide', function () { sessionStorag
 const clickText = (tab) => tab.click('#text');
 const clickEmpty = (tab) => tab.mouse.click(700, 500);
 const TEXT = '<p id="text">Some article text the reader clicks to select.</p>';
-// A pop-under that waits for the first press anywhere: `on` is where it
-// listens, `type` the event, `capture` its phase.
-const popUnder = (on, type, capture = false) => TEXT + script(
-    `${on}.addEventListener('${type}', function () { window.${OPEN}; }, ${capture});`);
+// Pop-unders that wait for the first press anywhere, each listening on one
+// of `listeners` ([where, event, capture]): one press, a window from each.
+const popUnders = (...listeners) => TEXT + script(listeners.map(([on, type, capture = false]) =>
+  `${on}.addEventListener('${type}', function () { window.${OPEN}; }, ${capture});`).join('\n'));
 // A layer over the page that opens on the first press and takes itself away.
 const layer = (style, content = '') => TEXT + `<div id="layer" style="position:fixed;z-index:9;${style}"
     onclick="window.${OPEN}; this.remove();">${content}</div>`;
-// A synthetic click on a plain link, made with `init`.
-const modifiedClick = (init) => '<a id="plain" href="/landing.html">plain</a>' +
-    script(`plain.dispatchEvent(new MouseEvent('${init.type || 'click'}', ${JSON.stringify(init)}));`);
 // A page of a frame's own that opens the target by its full address.
 const CHILD = '\'<script>open("\' + location.origin + \'/target.html")<\\/script>\'';
 
@@ -43,13 +40,10 @@ const CHILD = '\'<script>open("\' + location.origin + \'/target.html")<\\/script
 // the page afterwards that returns what went wrong.
 const cases = {
   "pop-unders riding the user's press": [
-    ['document click listener, press on text', popUnder('document', 'click'), 1, clickText],
-    ['window mousedown capture, press on an empty area', popUnder('window', 'mousedown', true), 1,
-      clickEmpty],
-    ['body mouseup listener, press on text', popUnder('document.body', 'mouseup'), 1, clickText],
-    ['document pointerdown capture, press on text', popUnder('document', 'pointerdown', true), 1,
-      clickText],
-    ['window pointerup listener, press on an empty area', popUnder('window', 'pointerup'), 1,
+    ['listeners on the body, the document and the window, a press on text', popUnders(
+        ['document.body', 'mouseup'], ['document', 'click'], ['window', 'pointerup']), 3, clickText],
+    ['listeners on the window and the document, a press on an empty area', popUnders(
+        ['window', 'mousedown', true], ['document', 'pointerdown', true], ['document', 'click', true]), 3,
       clickEmpty],
     ['transparent layer over the page', layer('inset:0;opacity:0;background:#fff'), 1, clickText],
     ['clear empty layer over part of the page', layer('left:0;top:0;width:60%;height:60%'), 1,
@@ -67,9 +61,11 @@ const cases = {
       }],
   ],
   'synthetic clicks on a plain link with a modifier': [
-    ['Ctrl', modifiedClick({bubbles: true, cancelable: true, ctrlKey: true})],
-    ['Shift', modifiedClick({bubbles: true, cancelable: true, shiftKey: true})],
-    ['middle button', modifiedClick({bubbles: true, cancelable: true, button: 1})],
+    ['Ctrl, Shift, the middle button', '<a id="plain" href="/landing.html">plain</a>' + script(
+        `[{ctrlKey: true}, {shiftKey: true}, {button: 1}].forEach(function (init) {
+           init.bubbles = init.cancelable = true;
+           plain.dispatchEvent(new MouseEvent('click', init));
+         });`), 3],
     ['initMouseEvent with Ctrl', '<a id="plain" href="/landing.html">plain</a>' + script(
         `var e = document.createEvent('MouseEvents');
          e.initMouseEvent('click', true, true, window, 0, 0, 0, 0, 0, true, false, false, false, 0, null);
@@ -240,8 +236,10 @@ for (const kind of ['chromium', 'firefox']) {
         state.opened = popups.length;
         state.addresses = popups.map((popup) => popup.url());
         state.title = await tab.title().catch(() => state.title);
-        // The title of a page the user's link led away from (see LEAVING).
-        state.left = await tab.evaluate(() => sessionStorage.getItem('left')).catch(() => null) ?? state.left;
+        if (!tab.url().endsWith(path)) {
+          // The title of the page the user's link led away from (see LEAVING).
+          state.left = await tab.evaluate(() => sessionStorage.getItem('left')).catch(() => null) ?? state.left;
+        }
         state.markers = Math.max(state.markers, markers(state.title), markers(state.left));
       };
       tab.on('pageerror', onError);
