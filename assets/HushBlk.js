@@ -5,12 +5,12 @@
    Hushwall tray program counts it. What the user asks for (a click or a
    key press on something made to be activated, and the one window its
    handlers open within a second, also after a timer or a network answer)
-   opens as usual. Written for every
-   browser back to IE 6: no let, const, arrow functions or classes, and
-   every newer browser feature is tested for before use. The two-character
-   slot below receives the alert-sound statement when the program prepares
-   the file; the file holds no other percent sign, because with the sound
-   switched off it is sent as it stands. */
+   opens as usual. Written for every browser back to IE 6: no let, const,
+   arrow functions or classes, and every newer browser feature is tested
+   for before use. The two-character slot below receives the alert-sound
+   statement when the program prepares the file; the file holds no other
+   percent sign, because with the sound switched off it is sent as it
+   stands. */
 (function (win) {
   var MARKER = "@HUSH_WEB_SITE@ Catch Another Popup";
   /* How long after a click or key press its one window may still open. */
