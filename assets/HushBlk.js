@@ -3,13 +3,14 @@
    Pop-up windows that the page opens without the user asking are stopped;
    each one puts the marker at the start of the window title, where the
    Hushwall tray program counts it. What the user asks for (a click or a
-   key press, and the one window its handlers open within a second, also
-   after a timer or a network answer) opens as usual. Written for every
-   browser back to IE 6: no let, const, arrow functions or classes, and
-   every newer browser feature is tested for before use. The two-character
-   slot below receives the alert-sound statement when the program prepares
-   the file; the file holds no other percent sign, because with the sound
-   switched off it is sent as it stands. */
+   key press on something made to be activated, and the one window its
+   handlers open within a second, also after a timer or a network answer)
+   opens as usual. Written for every browser back to IE 6: no let, const,
+   arrow functions or classes, and every newer browser feature is tested
+   for before use. The two-character slot below receives the alert-sound
+   statement when the program prepares the file; the file holds no other
+   percent sign, because with the sound switched off it is sent as it
+   stands. */
 (function (win) {
   var MARKER = "@HUSH_WEB_SITE@ Catch Another Popup";
   /* How long after a click or key press its one window may still open. */
@@ -70,7 +71,10 @@
     parent: getter(NodeC, "parentNode"), owner: getter(NodeC, "ownerDocument"),
     view: getter(win.Document, "defaultView"), title: getter(DocC, "title"),
     target: getter(EventC, "target"), type: getter(EventC, "type"),
+    currentTarget: getter(EventC, "currentTarget"), phase: getter(EventC, "eventPhase"),
     prevented: getter(EventC, "defaultPrevented"), submitter: getter(win.SubmitEvent, "submitter"),
+    ctrlKey: getter(win.MouseEvent, "ctrlKey"), shiftKey: getter(win.MouseEvent, "shiftKey"),
+    metaKey: getter(win.MouseEvent, "metaKey"), button: getter(win.MouseEvent, "button"),
     buttonForm: getter(win.HTMLButtonElement, "form"), inputForm: getter(win.HTMLInputElement, "form"),
     recordType: getter(win.MutationRecord, "type"), recordTarget: getter(win.MutationRecord, "target"),
     added: getter(win.MutationRecord, "addedNodes")
@@ -84,6 +88,9 @@
   var getAttribute = method(ElementC, "getAttribute"), setAttribute = method(ElementC, "setAttribute");
   var selectAll = method(ElementC, "querySelectorAll"), selectAllInDoc = method(win.Document, "querySelectorAll");
   var tagsInDoc = method(win.Document, "getElementsByTagName");
+  var composedPath = method(EventC, "composedPath"), bounds = method(ElementC, "getBoundingClientRect");
+  var createElement = method(win.Document, "createElement"), computedStyle = win.getComputedStyle;
+  var toNumber = win.parseFloat;
   var ET = win.EventTarget, addListener = method(ET, "addEventListener");
   var removeListener = method(ET, "removeEventListener");
   var MO = win.MutationObserver, observe = method(MO, "observe");
@@ -265,7 +272,202 @@
   }
 
   function onPress(e) {
-    notePress(e, eventType(e));
+    var type = eventType(e);
+    judgeGesture(e);
+    if (type !== "mouseup") notePress(e, type);
+  }
+
+  /* A real press lends its window only to what the user pressed on.
+     Pop-unders wait for any click on the page (on its text, on a layer
+     laid over it that nobody can see, on an ordinary link) and open their
+     window from a listener on the whole page, where the user meant nothing
+     to open. So each real press is judged by what it hit: something made
+     to be activated (a link, a button, a form control, a label, a summary,
+     an element with such a role or with a press handler of its own), that
+     the user can see and that is not laid over the whole view. */
+  var gestureMeant = false, gestureEvent = null, gestureLink = null;
+  var CONTROL_TAGS = { button: 1, input: 1, select: 1, textarea: 1, label: 1, summary: 1, option: 1 };
+  var SELF_DRAWN = { img: 1, svg: 1, canvas: 1, video: 1, audio: 1, iframe: 1, object: 1, embed: 1,
+                     picture: 1, meter: 1, progress: 1 };
+  var CONTROL_ROLES = { button: 1, link: 1, menuitem: 1, menuitemcheckbox: 1, menuitemradio: 1,
+                        tab: 1, checkbox: 1, radio: 1, "switch": 1, option: 1, treeitem: 1 };
+  var HANDLER_TYPES = { click: 1, dblclick: 1, auxclick: 1, mousedown: 1, mouseup: 1,
+                        pointerdown: 1, pointerup: 1, touchstart: 1, touchend: 1, keydown: 1,
+                        keyup: 1, keypress: 1 };
+  var HANDLER_NAMES = ["click", "mousedown", "mouseup", "pointerdown", "pointerup", "touchend", "keydown"];
+  var POINTER_EVENTS = { click: 1, auxclick: 1, mousedown: 1, mouseup: 1, pointerdown: 1,
+                         pointerup: 1, touchend: 1 };
+  var WeakC = win.WeakMap, handlers = null, weakGet = method(WeakC, "get"), weakSet = method(WeakC, "set");
+  try { handlers = new WeakC(); } catch (e) {}
+
+  function noteHandler(target, type) {
+    try {
+      if (handlers && HANDLER_TYPES[lower(type)] === 1) invoke(weakSet, handlers, [target, true]);
+    } catch (e) {}
+  }
+
+  function hasHandler(el) {
+    try {
+      if (handlers && invoke(weakGet, handlers, [el])) return true;
+    } catch (e) {}
+    for (var i = 0; i < HANDLER_NAMES.length; i++) {
+      if (attr(el, "on" + HANDLER_NAMES[i]) !== null) return true;
+    }
+    return false;
+  }
+
+  function styleOf(el, view) {
+    try {
+      return view === win && computedStyle ? invoke(computedStyle, win, [el, null])
+                                           : view.getComputedStyle(el, null);
+    } catch (e) { return null; }
+  }
+
+  function parentOf(node) {
+    try { return read(node, get.parent, "parentNode"); } catch (e) { return null; }
+  }
+
+  function isElement(node) {
+    try { return read(node, get.nodeType, "nodeType") === 1; } catch (e) { return false; }
+  }
+
+  /* Whether a laid-over element shows nothing of its own: no colour, no
+     picture, no border, no text, no child and no generated content. Form
+     controls and pictures draw themselves. */
+  function blank(el, view, style) {
+    var alpha = match(/^rgba\(.*,\s*([\d.]+)\)$/, style.backgroundColor), i, pseudo;
+    if (CONTROL_TAGS[tagOf(el)] === 1 || SELF_DRAWN[tagOf(el)] === 1) return false;
+    if (!(style.backgroundColor === "transparent" || (alpha && +alpha[1] < 0.1))) return false;
+    if (style.backgroundImage && style.backgroundImage !== "none") return false;
+    if (toNumber(style.borderTopWidth) > 0 || toNumber(style.borderBottomWidth) > 0) return false;
+    for (i = 0; i < 2; i++) {
+      try {
+        pseudo = view.getComputedStyle(el, i ? "::after" : "::before");
+        if (pseudo && pseudo.content && pseudo.content !== "none" && pseudo.content !== "normal") return false;
+      } catch (e) {}
+    }
+    try {
+      return !el.firstElementChild && !match(/\S/, el.textContent || "");
+    } catch (e) { return false; }
+  }
+
+  /* A layer nobody can see: hidden, faded out (with its ancestors) to
+     almost nothing, or laid over the page showing nothing. */
+  function unseen(el, view) {
+    var style = styleOf(el, view), opacity = 1, node;
+    if (!style) return false;
+    if (style.visibility === "hidden" || style.visibility === "collapse") return true;
+    for (node = el; node && isElement(node); node = parentOf(node)) {
+      var own = styleOf(node, view), value = own ? +own.opacity : 1;
+      if (value === value) opacity *= value;
+    }
+    if (opacity < 0.1) return true;
+    return (style.position === "absolute" || style.position === "fixed") && blank(el, view, style);
+  }
+
+  /* Laid over (nearly) the whole view: no control the user picks out is. */
+  function coversView(el, view) {
+    var box, width, height, across, down;
+    try {
+      box = invoke(bounds, el);
+      width = view.innerWidth;
+      height = view.innerHeight;
+    } catch (e) { return false; }
+    if (!width || !height) return false;
+    across = Math.min(box.right, width) - Math.max(box.left, 0);
+    down = Math.min(box.bottom, height) - Math.max(box.top, 0);
+    return across >= width * 0.9 && down >= height * 0.9;
+  }
+
+  /* A link that takes this window elsewhere when followed. */
+  function navigatingLink(el) {
+    var href = linkOf(el) === el ? attr(el, "href") || attr(el, "xlink:href") : null;
+    if (href === null || attr(el, "download") !== null) return false;
+    return !match(/^\s*(#|javascript:)/i, href);
+  }
+
+  function activatable(el, tag) {
+    var role = attr(el, "role"), editable = attr(el, "contenteditable");
+    if (linkOf(el) === el || CONTROL_TAGS[tag] === 1) return true;
+    if (role !== null && CONTROL_ROLES[lower(role)] === 1) return true;
+    if (editable !== null && lower(editable) !== "false") return true;
+    return hasHandler(el);
+  }
+
+  function pathOf(e) {
+    var path = null, list = [], node;
+    try { if (composedPath) path = invoke(composedPath, e); } catch (x) {}
+    if (path && path.length) return path;
+    for (node = eventTarget(e); node && list.length < 64; node = parentOf(node)) list.push(node);
+    return list;
+  }
+
+  /* Whether the user meant to activate what the event hit. A link found on
+     the way is remembered: its own navigation is what the press is for. */
+  function meantByUser(e) {
+    var path = pathOf(e), hit = true, i, node, tag, view;
+    for (i = 0; i < path.length && i < 64; i++) {
+      node = path[i];
+      if (!isElement(node)) continue;
+      tag = tagOf(node);
+      if (tag === "body" || tag === "html") return false;
+      view = viewOf(docOf(node));
+      if (hit && (unseen(node, view) || coversView(node, view))) return false;
+      hit = false;
+      if (activatable(node, tag)) {
+        if (unseen(node, view) || coversView(node, view)) return false;
+        if (navigatingLink(node)) gestureLink = node;
+        return true;
+      }
+    }
+    return false;
+  }
+
+  function judgeGesture(e) {
+    if (!isTrusted(e)) return;
+    gestureEvent = e;
+    gestureLink = null;
+    try { gestureMeant = meantByUser(e); } catch (x) { gestureMeant = true; }
+  }
+
+  function isPageWide(target) {
+    try {
+      if (!target) return false;
+      if (target.window === target) return true;
+      var type = read(target, get.nodeType, "nodeType");
+      if (type === 9) return true;
+      return type === 1 && (tagOf(target) === "body" || tagOf(target) === "html");
+    } catch (e) { return false; }
+  }
+
+  function withoutHash(url) {
+    var at = url.indexOf("#");
+    return at < 0 ? url : url.slice(0, at);
+  }
+
+  function absolute(url, doc) {
+    try {
+      var a = invoke(createElement, doc, ["a"]);
+      a.href = "" + url;
+      return withoutHash("" + a.href);
+    } catch (e) { return withoutHash("" + url); }
+  }
+
+  /* A press on an ordinary link whose navigation goes on is for that link:
+     a listener on the whole page that opens another address from it rides
+     on the user's click. */
+  function ridesOnLink(url) {
+    var e = gestureEvent, link = gestureLink, type, doc;
+    if (!e || !link) return false;
+    try {
+      if (read(e, get.phase, "eventPhase") === 0) return false;
+      type = eventType(e);
+      if (POINTER_EVENTS[type] !== 1) return false;
+      if (type === "click" && read(e, get.prevented, "defaultPrevented")) return false;
+      if (!isPageWide(read(e, get.currentTarget, "currentTarget"))) return false;
+      doc = docOf(link);
+      return absolute(url, doc) !== absolute(attr(link, "href") || attr(link, "xlink:href"), doc);
+    } catch (x) { return false; }
   }
 
   /* Old Internet Explorer has no trusted flag and no capture: there the
@@ -276,15 +478,16 @@
   }
 
   /* Whether an open may go ahead: within one that was let through, or as
-     the one open of a recent gesture, which it uses up. */
-  function mayOpen() {
+     the one open of a recent gesture the user meant, which it uses up. An
+     open of `url` (when known) must not ride on a link the user followed.
+     A stopped open leaves the gesture to what the user meant. */
+  function mayOpen(url) {
     if (passing) return true;
     if (!modern) return legacyGesture();
-    if (gestureAt && now() - gestureAt <= GESTURE_MS) {
-      gestureAt = 0;
-      return true;
-    }
-    return false;
+    if (!gestureAt || now() - gestureAt > GESTURE_MS || !gestureMeant) return false;
+    if (url !== undefined && ridesOnLink(url)) return false;
+    gestureAt = 0;
+    return true;
   }
 
   function noop() {}
@@ -415,12 +618,21 @@
     return opensNew(target, form);
   }
 
-  /* Whether activating an element (a click, real or scripted) would open a
-     new window: a link, or a submit button of a form, aimed at one. */
-  function opensWindow(el) {
+  /* A click holding Ctrl, Shift or Meta, or made with the middle button,
+     opens a link in a new window or tab whatever its target. */
+  function modified(e) {
+    if (!e) return false;
+    return !!(read(e, get.ctrlKey, "ctrlKey") || read(e, get.shiftKey, "shiftKey") ||
+              read(e, get.metaKey, "metaKey") || read(e, get.button, "button") === 1);
+  }
+
+  /* Whether activating an element (a click, real or scripted, `e` when it
+     is an event) would open a new window: a link, or a submit button of a
+     form, aimed at one. */
+  function opensWindow(el, e) {
     try {
       var link = linkOf(el);
-      if (link) return opensNew(attr(link, "target"), link);
+      if (link) return opensNew(attr(link, "target"), link) || modified(e);
       var name = tagOf(el), type = lower(attr(el, "type") || "");
       if (name === "button" && type !== "button" && type !== "reset") {
         return formOpensWindow(read(el, get.buttonForm, "form"), el);
@@ -448,7 +660,7 @@
     return function (url, name) {
       var args = arguments, result;
       var fresh = opensNew(name, null);
-      if (fresh && !mayOpen()) {
+      if (fresh && !mayOpen(url === undefined || url === null ? "" : url)) {
         reportStopped(owner);
         return stoppedWindow();
       }
@@ -477,7 +689,7 @@
     return function () {
       var result;
       if (arguments.length > 2) {
-        if (opensNew(arguments[1], null) && !mayOpen()) {
+        if (opensNew(arguments[1], null) && !mayOpen(arguments[0])) {
           reportStopped(viewOf(this));
           return stoppedWindow();
         }
@@ -509,7 +721,8 @@
 
   function gateDispatch(original) {
     return function (event) {
-      var opens = eventType(event) === "click" && opensWindow(this);
+      var type = eventType(event);
+      var opens = (type === "click" || type === "auxclick") && opensWindow(this, event);
       return gated(original, this, arguments, opens, false);
     };
   }
@@ -757,6 +970,24 @@
     } };
   }
 
+  /* Which elements handle presses themselves: such an element is made to
+     be activated, whatever its tag. */
+  function trackListener(original) {
+    return function (type) {
+      noteHandler(this, type);
+      return invoke(original, this, arguments);
+    };
+  }
+
+  function handlerSetter(type) {
+    return function (d) {
+      return { set: function (value) {
+        if (typeof value === "function") noteHandler(this, type);
+        invoke(d.set, this, [value]);
+      } };
+    };
+  }
+
   var INSERTS = [
     ["Node", "appendChild insertBefore replaceChild"],
     ["Element", "append prepend before after replaceWith replaceChildren insertAdjacentElement " +
@@ -783,6 +1014,10 @@
       } catch (e) {}
     }
     if (E) patch(E.prototype, "click", gateClick);
+    if (w.EventTarget) patch(w.EventTarget.prototype, "addEventListener", trackListener);
+    for (i = 0; i < HANDLER_NAMES.length; i++) {
+      patchAccessor(w.HTMLElement, "on" + HANDLER_NAMES[i], handlerSetter(HANDLER_NAMES[i]));
+    }
     patch(w.EventTarget ? w.EventTarget.prototype : w.Node && w.Node.prototype, "dispatchEvent", gateDispatch);
     if (w.HTMLFormElement) {
       patch(w.HTMLFormElement.prototype, "submit", gateSubmit);
@@ -820,15 +1055,16 @@
   function onClick(e) {
     var target = eventTarget(e);
     if (isTrusted(e)) {
+      judgeGesture(e);
       notePress(e, "click");
       followed = null;
-      if (linkOf(target) && opensWindow(target)) {
+      if (linkOf(target) && opensWindow(target, e)) {
         followed = e;
-        listen(this, "click", onLinkFollowed, false);
+        listen(this, eventType(e), onLinkFollowed, false);
       }
       return;
     }
-    if (!passing && opensWindow(target) && !mayOpen()) {
+    if (!passing && opensWindow(target, e) && !mayOpen()) {
       cancel(e);
       reportStopped(this);
     }
@@ -837,7 +1073,7 @@
   /* One gesture, one window: a page that already opened one from this click
      does not get the link's window as well. */
   function onLinkFollowed(e) {
-    unlisten(this, "click", onLinkFollowed, false);
+    unlisten(this, eventType(e), onLinkFollowed, false);
     if (e !== followed || read(e, get.prevented, "defaultPrevented")) return;
     followed = null;
     if (!mayOpen()) {
@@ -865,6 +1101,8 @@
   function listenWindow(w) {
     for (var i = 0; i < PRESSES.length; i++) listen(w, PRESSES[i], onPress, true);
     listen(w, "click", onClick, true);
+    listen(w, "auxclick", onClick, true);
+    listen(w, "mouseup", onPress, true);
     listen(w, "submit", onSubmit, true);
     if (w === win) listen(w, "message", onMessage);
   }
