@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/user_data_folder.h"
+
 namespace hush::browsers {
 
 enum class FileResult {
@@ -33,7 +35,8 @@ FileResult ReplaceWholeFile(const std::string& path, std::string_view bytes);
 // What a failed write's system error code means here.
 FileResult Refusal(unsigned long error);
 
-bool FileExists(const std::string& path);
+// One test for a file, shared with the programs' own folders.
+using hush::FileExists;
 bool FolderExists(const std::string& path);
 
 // Writes a line to the debugger output: why an edit did not happen.
