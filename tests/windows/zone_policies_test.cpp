@@ -155,8 +155,7 @@ TEST_F(ZonePoliciesTest, RemovalWithoutTheProductKeyDoesNothing) {
               ++boxes;
               return IDOK;
             }),
-            uninstall::kHostsBackupKept | uninstall::kZonesBackupKept |
-                uninstall::kBrowserBackupsKept);  // nothing was restored
+            uninstall::kNothingKept);  // nothing of this user's to restore or keep
   EXPECT_EQ(boxes, 0);
   DWORD value = 0;
   EXPECT_TRUE(internet.ReadNumber("1001", value) && value == 2);
@@ -178,6 +177,7 @@ TEST_F(ZonePoliciesTest, TheFirstRunBackupIsRetriedUntilMadeAndThenKept) {
   };
   product.WriteNumber("FirstRun", 1);
   internet.WriteNumber("1001", 0);
+  ::CreateDirectoryA("C:\\hushtest", nullptr);
   ::RemoveDirectoryA(folder.c_str());
   EXPECT_FALSE(BackUpZonesOnFirstRun(context));
   EXPECT_EQ(firstRun(), 1u);
