@@ -157,6 +157,15 @@ constexpr BuiltInMessage kMessages[] = {
      "You have Internet Explorer, Opera 6 and Opera 7 browsers installed, but you haven't "
      "configured the proxy settings for any of them\r\nDo you want to configure proxy settings "
      "now?"},
+    {19120,
+     "Internet Explorer was left as it was (%s1): its proxy settings could not be saved in "
+     "%s2, and without that copy Hushwall could not put them back later."},
+    {19121,
+     "The profile %s1 was left as it was: its proxy settings could not be saved in %s2, and "
+     "without that copy Hushwall could not put them back later."},
+    {19122,
+     "Opera was left as it was (%s1): its proxy settings could not be saved in %s2, and "
+     "without that copy Hushwall could not put them back later."},
     {99990, "Hushwall"},
 };
 

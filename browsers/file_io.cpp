@@ -42,6 +42,8 @@ const char* Describe(FileResult result) {
       return "the file is too large";
     case FileResult::kUnwritable:
       return "the file cannot be written";
+    case FileResult::kNotRemembered:
+      return "what the file holds could not be remembered";
   }
   return "?";
 }

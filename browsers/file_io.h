@@ -15,6 +15,9 @@ enum class FileResult {
   kUnreadable,  // it exists but cannot be opened or read
   kTooLarge,    // larger than any settings file this program edits
   kUnwritable,  // the new bytes could not be written or put in place
+  // Left as it was: what the edit would replace could not be remembered,
+  // so it could never be put back.
+  kNotRemembered,
 };
 
 // What each result means, for traces and test failures.

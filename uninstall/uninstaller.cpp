@@ -48,7 +48,7 @@ void AskMainProgramToQuit() {
 void ResetInternetExplorer(ConfigurationState& state, const BrowserContext& context) {
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
   connections.SelectAllEnabled();
-  ResetInternetExplorerProxy(state, connections, RemovalChoice(state, connections), context);
+  ResetInternetExplorerProxy(state, connections, RemovalChoice(connections), context);
 }
 
 void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
@@ -89,11 +89,10 @@ void RestoreHosts(const BrowserContext& context) {
 
 }  // namespace
 
-InternetExplorerChoice RemovalChoice(const ConfigurationState& state,
-                                     const ConnectionSet& connections) {
+InternetExplorerChoice RemovalChoice(const ConnectionSet& connections) {
   InternetExplorerChoice choice;
-  choice.lan = state.lanConfigured || LanUsesProxy();
-  choice.dialUp = state.dialUpConfigured || connections.stillUsingProxy > 0;
+  choice.lan = LanUsesProxy();
+  choice.dialUp = connections.stillUsingProxy > 0;
   return choice;
 }
 
