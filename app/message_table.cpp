@@ -177,6 +177,15 @@ constexpr BuiltInMessage kMessages[] = {
     {19115, "\r\n- the hosts file (backup: mHosts)"},
     {19116, "\r\n- Internet Explorer's ActiveX settings (backup: acRs.ini)"},
     {19117, "\r\n- the proxy settings of a browser (backup: ProxyBak.ini)"},
+    {19120,
+     "Internet Explorer was left as it was (%s1): its proxy settings could not be saved in "
+     "%s2, and without that copy Hushwall could not put them back later."},
+    {19121,
+     "The profile %s1 was left as it was: its proxy settings could not be saved in %s2, and "
+     "without that copy Hushwall could not put them back later."},
+    {19122,
+     "Opera was left as it was (%s1): its proxy settings could not be saved in %s2, and "
+     "without that copy Hushwall could not put them back later."},
     {99990, "Hushwall"},
 };
 

@@ -48,6 +48,8 @@ const char* Describe(FileResult result) {
       return "the file cannot be written";
     case FileResult::kDenied:
       return "this user may not change the file";
+    case FileResult::kNotRemembered:
+      return "what the file holds could not be remembered";
   }
   return "?";
 }

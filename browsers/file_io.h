@@ -18,6 +18,9 @@ enum class FileResult {
   kTooLarge,    // larger than any settings file this program edits
   kUnwritable,  // the new bytes could not be written or put in place
   kDenied,      // the system refused to let this user change the file
+  // Left as it was: what the edit would replace could not be remembered,
+  // so it could never be put back.
+  kNotRemembered,
 };
 
 // What each result means, for traces and test failures.

@@ -17,6 +17,14 @@ std::string Lower(std::string_view text) {
 
 }  // namespace
 
+bool IsValidPort(std::string_view port) {
+  if (port.empty() || port.size() > 5 ||
+      !std::all_of(port.begin(), port.end(), [](unsigned char c) { return std::isdigit(c) != 0; }))
+    return false;
+  const long number = std::stol(std::string(port));
+  return number >= 1 && number <= 65535;
+}
+
 std::optional<HttpProxy> ParseHostPort(std::string_view text) {
   text = Trimmed(text);
   if (text.substr(0, 7) == "http://") text.remove_prefix(7);
@@ -25,12 +33,7 @@ std::optional<HttpProxy> ParseHostPort(std::string_view text) {
   const std::size_t colon = text.rfind(':');
   HttpProxy proxy{std::string(text.substr(0, colon)), "80"};
   if (colon != std::string_view::npos) proxy.port = std::string(text.substr(colon + 1));
-  if (proxy.host.empty() || proxy.port.empty() || proxy.port.size() > 5 ||
-      !std::all_of(proxy.port.begin(), proxy.port.end(),
-                   [](unsigned char c) { return std::isdigit(c) != 0; }))
-    return std::nullopt;
-  const long number = std::stol(proxy.port);
-  if (number < 1 || number > 65535) return std::nullopt;
+  if (proxy.host.empty() || !IsValidPort(proxy.port)) return std::nullopt;
   return proxy;
 }
 

@@ -13,6 +13,9 @@ struct HttpProxy {
   std::string port;
 };
 
+// A port as browsers write it: a decimal number from 1 to 65535.
+bool IsValidPort(std::string_view port);
+
 // "host:port" (a missing port gives "80"); none for an empty host or a
 // port that is not a number from 1 to 65535.
 std::optional<HttpProxy> ParseHostPort(std::string_view text);

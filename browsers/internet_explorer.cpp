@@ -19,6 +19,9 @@ constexpr char kLegacyValue[] = "SavedLegacySettings";
 constexpr char kBypassList[] = "local";
 constexpr int kSetFailedMessage = 2241;
 constexpr int kResetFailedMessage = 2244;
+constexpr char kHttp11Value[] = "ProxyHttp1.1";
+constexpr char kHttp11Record[] = "Internet Explorer|ProxyHttp1.1";
+constexpr char kHttp11Field[] = "Value";
 
 std::string RecordId(const std::string& connection) {
   return connection.empty() ? "Internet Explorer|LAN"
@@ -85,22 +88,43 @@ std::optional<ConnectionProxy> CurrentProxy(const std::string& connection) {
 
 // Keeps the connection's own proxy before Hushwall takes its place; a
 // connection already pointing at Hushwall keeps what was kept before.
-void RememberConnection(const std::string& connection, const ReplacedStore& store) {
+// False when it could not be kept: the connection is then left alone.
+bool RememberConnection(const std::string& connection, const ReplacedStore& store) {
   const auto current = CurrentProxy(connection);
-  if (!current) return;
+  if (!current) return true;
   const bool proxyOn = (current->flags & PROXY_TYPE_PROXY) != 0;
-  if (proxyOn && current->server == kHushwallServerList) return;
-  store.Remember(RecordId(connection), {{"Flags", std::to_string(current->flags)},
-                                        {"Server", current->server},
-                                        {"Bypass", current->bypass}});
+  if (proxyOn && current->server == kHushwallServerList) return true;
+  if (!store.Remember(RecordId(connection), {{"Flags", std::to_string(current->flags)},
+                                             {"Server", current->server},
+                                             {"Bypass", current->bypass}}))
+    return false;
   if (proxyOn) AdoptUpstreamProxy(HttpProxyOfServerList(current->server));
+  return true;
 }
 
-// Puts back what the set replaced, or switches the connection to direct.
-bool RestoreConnection(const std::string& connection, const BrowserContext& context) {
+bool ConnectionUsesHushwall(const std::string& connection) {
+  return connection.empty() ? LanUsesProxy() : IsConnectionConfigured(connection);
+}
+
+// The LAN or some dial-up connection still points at Hushwall.
+bool AnyConnectionUsesHushwall() {
+  if (LanUsesProxy()) return true;
+  RegistryKey connections = RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_READ);
+  for (const std::string& name : connections.ValueNames())
+    if (name != kLanValue && name != kLegacyValue && IsConnectionConfigured(name)) return true;
+  return false;
+}
+
+enum class Restored { kDone, kNotOurs, kFailed };
+
+// Puts back what the set replaced, or switches the connection to direct. A
+// proxy the user has set there since is theirs and stays.
+Restored RestoreConnection(const std::string& connection, const BrowserContext& context) {
+  if (!ConnectionUsesHushwall(connection)) return Restored::kNotOurs;
   const ReplacedStore store(context);
   const auto remembered = store.Recall(RecordId(connection));
-  if (!remembered) return DisableConnectionProxy(connection, context);
+  if (!remembered)
+    return DisableConnectionProxy(connection, context) ? Restored::kDone : Restored::kFailed;
   const auto field = [&](const char* name) {
     const auto found = remembered->find(name);
     return found == remembered->end() ? std::string() : found->second;
@@ -109,10 +133,10 @@ bool RestoreConnection(const std::string& connection, const BrowserContext& cont
   if (!ApplyProxy(connection, flags == 0 ? PROXY_TYPE_DIRECT : flags, field("Server"),
                   field("Bypass"))) {
     context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
-    return false;
+    return Restored::kFailed;
   }
   store.Forget(RecordId(connection));
-  return true;
+  return Restored::kDone;
 }
 
 void NotifySettingsChanged() {
@@ -120,11 +144,34 @@ void NotifySettingsChanged() {
   ::InternetSetOptionA(nullptr, INTERNET_OPTION_REFRESH, nullptr, 0);
 }
 
-bool WriteHttp11(DWORD value) {
-  RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
-  if (!key) return false;
-  key.WriteNumber("ProxyHttp1.1", value);
-  return true;
+// Keeps the user's "use HTTP 1.1 through proxy connections" before the
+// first set changes it; while Hushwall's proxy is in use the value is its
+// own. An empty value: the user had none.
+bool RememberHttp11(const RegistryKey& settings, const ReplacedStore& store) {
+  if (store.Recall(kHttp11Record) || AnyConnectionUsesHushwall()) return true;
+  DWORD value = 0;
+  const bool present = settings.ReadNumber(kHttp11Value, value);
+  return store.Remember(kHttp11Record, {{kHttp11Field, present ? std::to_string(value) : ""}});
+}
+
+// The user's own value comes back once no connection uses Hushwall any
+// more. Without a record of it (a set made before it was kept), a reset
+// switches it off.
+void RestoreHttp11(const RegistryKey& settings, bool anyReset, const BrowserContext& context) {
+  const ReplacedStore store(context);
+  const auto remembered = store.Recall(kHttp11Record);
+  if (!remembered) {
+    if (anyReset) settings.WriteNumber(kHttp11Value, 0);
+    return;
+  }
+  if (AnyConnectionUsesHushwall()) return;
+  const auto value = remembered->find(kHttp11Field);
+  if (value == remembered->end() || value->second.empty())
+    ::RegDeleteValueA(settings.get(), kHttp11Value);
+  else
+    settings.WriteNumber(kHttp11Value,
+                         static_cast<DWORD>(std::strtoul(value->second.c_str(), nullptr, 10)));
+  store.Forget(kHttp11Record);
 }
 
 }  // namespace
@@ -194,38 +241,56 @@ bool DisableConnectionProxy(const std::string& connection, const BrowserContext&
   return false;
 }
 
-void SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& connections,
-                              InternetExplorerChoice choice, const BrowserContext& context) {
-  if (!WriteHttp11(1)) return;
+SettingsLeftAlone SetInternetExplorerProxy(ConfigurationState& state,
+                                           const ConnectionSet& connections,
+                                           InternetExplorerChoice choice,
+                                           const BrowserContext& context) {
+  SettingsLeftAlone chosen;
+  if (choice.lan) chosen.push_back("");
+  if (choice.dialUp)
+    for (const ConnectionRecord& record : connections.records)
+      if (record.selected) chosen.push_back(record.name);
+  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+  if (!settings) return {};
   const ReplacedStore store(context);
-  if (choice.lan) {
-    RememberConnection("", store);
-    if (SetConnectionOptions("", kHushwallServerList, context))
-      state.SetConfigured(ConfiguredFlag::kLan, true);
-  }
-  if (choice.dialUp) {
-    for (const ConnectionRecord& record : connections.records) {
-      if (!record.selected) continue;
-      RememberConnection(record.name, store);
-      if (SetConnectionOptions(record.name, kHushwallServerList, context))
-        state.SetConfigured(ConfiguredFlag::kDialUp, true);
+  if (!RememberHttp11(settings, store)) return chosen;
+  SettingsLeftAlone leftAlone;
+  bool anySet = false;
+  for (const std::string& connection : chosen) {
+    if (!RememberConnection(connection, store)) {
+      leftAlone.push_back(connection);
+      continue;
     }
+    if (!SetConnectionOptions(connection, kHushwallServerList, context)) continue;
+    state.SetConfigured(connection.empty() ? ConfiguredFlag::kLan : ConfiguredFlag::kDialUp, true);
+    anySet = true;
   }
+  if (anySet) settings.WriteNumber(kHttp11Value, 1);
   NotifySettingsChanged();
   state.internetExplorerUsesProxy = IsInternetExplorerConfigured();
+  return leftAlone;
 }
 
 void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
                                 InternetExplorerChoice choice, const BrowserContext& context) {
-  if (!WriteHttp11(0)) return;
-  if (choice.lan && RestoreConnection("", context))
-    state.SetConfigured(ConfiguredFlag::kLan, false);
+  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+  if (!settings) return;
+  bool anyReset = false;
+  if (choice.lan) {
+    const Restored lan = RestoreConnection("", context);
+    anyReset = lan == Restored::kDone;
+    if (lan != Restored::kFailed) state.SetConfigured(ConfiguredFlag::kLan, false);
+  }
   if (choice.dialUp) {
     for (const ConnectionRecord& record : connections.records) {
-      if (!record.selected || !RestoreConnection(record.name, context)) continue;
+      if (!record.selected) continue;
+      const Restored restored = RestoreConnection(record.name, context);
+      if (restored == Restored::kFailed) continue;
+      anyReset = anyReset || restored == Restored::kDone;
       if (connections.stillUsingProxy-- == 1) state.SetConfigured(ConfiguredFlag::kDialUp, false);
     }
   }
+  RestoreHttp11(settings, anyReset, context);
   NotifySettingsChanged();
   // What the callers decide by (catching on or off) must see the change.
   state.internetExplorerUsesProxy = IsInternetExplorerConfigured();

@@ -9,6 +9,7 @@
 
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
+#include "browsers/replaced_store.h"
 
 namespace hush::browsers {
 
@@ -60,8 +61,17 @@ bool SetConnectionOptions(const std::string& connection, const std::string& serv
 // (message 2244).
 bool DisableConnectionProxy(const std::string& connection, const BrowserContext& context);
 
-void SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& connections,
-                              InternetExplorerChoice choice, const BrowserContext& context);
+// Points the chosen connections at the proxy, "use HTTP 1.1 through proxy
+// connections" on; returns the connections left as they were because what
+// they had could not be remembered (all of them when the user's HTTP 1.1
+// choice could not be).
+SettingsLeftAlone SetInternetExplorerProxy(ConfigurationState& state,
+                                           const ConnectionSet& connections,
+                                           InternetExplorerChoice choice,
+                                           const BrowserContext& context);
+// Puts back what the set replaced where a connection still names Hushwall
+// (a proxy set by hand since stays), and the user's HTTP 1.1 choice once no
+// connection uses Hushwall any more.
 void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
                                 InternetExplorerChoice choice, const BrowserContext& context);
 

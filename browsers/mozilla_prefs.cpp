@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "browsers/pref_comments.h"
 #include "browsers/text_lines.h"
 
 namespace hush::browsers {
@@ -29,6 +30,40 @@ std::string PrefValue(std::string_view line) {
   }
   return std::string(Trimmed(rest.substr(0, rest.find(')'))));
 }
+
+// A preferences file's lines with what the browser reads of each: lines
+// and their code are erased together.
+struct PrefFile {
+  explicit PrefFile(std::string_view bytes)
+      : file(TextLines::Parse(bytes)), code(CodeOfLines(file)) {}
+
+  // The statement of the line, without the comments around it.
+  std::string Statement(std::size_t index) const {
+    const CodeSpan span = StatementSpan(code[index]);
+    return file.lines()[index].text.substr(span.start, span.length);
+  }
+  int PrefAt(std::size_t index) const { return ProxyPrefOfLine(code[index]); }
+  bool CodeHolds(std::size_t index, std::string_view text) const {
+    return code[index].find(text) != std::string::npos;
+  }
+  // The statement replaced by `line`; comments before or after it stay.
+  void Replace(std::size_t index, const std::string& line) {
+    const CodeSpan span = StatementSpan(code[index]);
+    file.lines()[index].text.replace(span.start, span.length, line);
+    code[index].replace(span.start, span.length, line);
+  }
+  // The statement taken out, and the line with it unless comments remain.
+  void Remove(std::size_t index) {
+    Replace(index, "");
+    if (!Trimmed(file.lines()[index].text).empty()) return;
+    file.lines().erase(file.lines().begin() + static_cast<std::ptrdiff_t>(index));
+    code.erase(code.begin() + static_cast<std::ptrdiff_t>(index));
+  }
+  std::size_t size() const { return code.size(); }
+
+  TextLines file;
+  std::vector<std::string> code;
+};
 
 }  // namespace
 
@@ -58,32 +93,34 @@ int ProxyPrefOfLine(std::string_view line) {
 
 ProxyPrefLines FindProxyPrefLines(std::string_view fileText) {
   ProxyPrefLines found;
-  const TextLines file = TextLines::Parse(fileText);
-  for (const TextLine& line : file.lines())
-    if (const int pref = ProxyPrefOfLine(line.text); pref >= 0) found[pref] = line.text;
+  const PrefFile prefs(fileText);
+  for (std::size_t index = 0; index < prefs.size(); ++index)
+    if (const int pref = prefs.PrefAt(index); pref >= 0) found[pref] = prefs.Statement(index);
   return found;
 }
 
 std::string WithProxyPrefLines(std::string_view userJs, const WantedPrefLines& wanted) {
-  TextLines file = TextLines::Parse(userJs);
+  PrefFile user(userJs);
   std::array<bool, kProxyPrefCount> placed{};
-  auto& lines = file.lines();
-  for (std::size_t index = 0; index < lines.size();) {
-    const int pref = ProxyPrefOfLine(lines[index].text);
+  for (std::size_t index = 0; index < user.size();) {
+    const int pref = user.PrefAt(index);
+    const std::size_t before = user.size();
     if (pref < 0) {
       ++index;
     } else if (!placed[pref] && wanted[pref]) {
-      lines[index].text = *wanted[pref];
+      user.Replace(index, *wanted[pref]);
       placed[pref] = true;
       ++index;
     } else {
       // The browser obeys the last line: a second one would undo ours.
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+      user.Remove(index);
+      if (user.size() == before) ++index;  // comments kept the line
     }
   }
   std::vector<std::string> missing;
   for (int pref = 0; pref < kProxyPrefCount; ++pref)
     if (!placed[pref] && wanted[pref]) missing.push_back(*wanted[pref]);
+  TextLines& file = user.file;
   const std::string end = file.LineEnd();
   for (std::size_t index = 0; index < missing.size(); ++index)
     file.Append(missing[index], index + 1 < missing.size() ? end : "");
@@ -91,46 +128,44 @@ std::string WithProxyPrefLines(std::string_view userJs, const WantedPrefLines& w
 }
 
 std::string WithoutFirstProxyHttpLine(std::string_view prefsJs, std::string* removed) {
-  TextLines file = TextLines::Parse(prefsJs);
-  auto& lines = file.lines();
-  for (std::size_t index = 0; index < lines.size(); ++index) {
-    if (lines[index].text.find("user_pref(\"network.proxy.http") == std::string::npos) continue;
-    if (removed != nullptr) *removed = lines[index].text;
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+  PrefFile prefs(prefsJs);
+  for (std::size_t index = 0; index < prefs.size(); ++index) {
+    if (!prefs.CodeHolds(index, "user_pref(\"network.proxy.http")) continue;
+    if (removed != nullptr) *removed = prefs.Statement(index);
+    prefs.Remove(index);
     break;
   }
-  return file.Bytes();
+  return prefs.file.Bytes();
 }
 
 std::string WithRestoredPrefLine(std::string_view prefsJs, const std::string& line) {
   const int pref = ProxyPrefOfLine(line);
-  TextLines file = TextLines::Parse(prefsJs);
-  auto& lines = file.lines();
+  PrefFile prefs(prefsJs);
   bool placed = false;
-  for (std::size_t index = 0; index < lines.size();) {
-    if (pref < 0 || ProxyPrefOfLine(lines[index].text) != pref) {
+  for (std::size_t index = 0; index < prefs.size();) {
+    const std::size_t before = prefs.size();
+    if (pref < 0 || prefs.PrefAt(index) != pref) {
       ++index;
     } else if (!placed) {
-      lines[index++].text = line;
+      prefs.Replace(index++, line);
       placed = true;
     } else {
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
+      prefs.Remove(index);
+      if (prefs.size() == before) ++index;
     }
   }
-  if (!placed) file.Append(line, file.LineEnd());
-  return file.Bytes();
+  if (!placed) prefs.file.Append(line, prefs.file.LineEnd());
+  return prefs.file.Bytes();
 }
 
 std::string WithoutProxyValueLines(std::string_view prefsJs, int pref) {
-  TextLines file = TextLines::Parse(prefsJs);
-  auto& lines = file.lines();
-  for (std::size_t index = 0; index < lines.size();) {
-    if (lines[index].text.find(kProxyMatches[pref]) != std::string::npos)
-      lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(index));
-    else
-      ++index;
+  PrefFile prefs(prefsJs);
+  for (std::size_t index = 0; index < prefs.size();) {
+    const std::size_t before = prefs.size();
+    if (prefs.CodeHolds(index, kProxyMatches[pref])) prefs.Remove(index);
+    if (prefs.size() == before) ++index;
   }
-  return file.Bytes();
+  return prefs.file.Bytes();
 }
 
 ProxyPrefLines EffectivePrefLines(std::string_view prefsJs, std::string_view userJs) {
@@ -143,14 +178,14 @@ ProxyPrefLines EffectivePrefLines(std::string_view prefsJs, std::string_view use
 
 bool ProfileTextsUseProxy(std::string_view prefsJs, std::string_view userJs) {
   const ProxyPrefLines fromUser = FindProxyPrefLines(userJs);
-  const TextLines prefs = TextLines::Parse(prefsJs);
+  const PrefFile prefs(prefsJs);
   for (int pref = 0; pref < kProxyPrefCount; ++pref) {
     bool holds = false;
     if (fromUser[pref]) {
       holds = fromUser[pref]->find(kProxyMatches[pref]) != std::string::npos;
     } else {
-      for (const TextLine& line : prefs.lines())
-        holds = holds || line.text.find(kProxyMatches[pref]) != std::string::npos;
+      for (std::size_t index = 0; index < prefs.size(); ++index)
+        holds = holds || prefs.CodeHolds(index, kProxyMatches[pref]);
     }
     if (!holds) return false;
   }
@@ -158,11 +193,12 @@ bool ProfileTextsUseProxy(std::string_view prefsJs, std::string_view userJs) {
 }
 
 std::optional<HttpProxy> ManualHttpProxy(const ProxyPrefLines& lines) {
-  if (!lines[kProxyType] || PrefValue(*lines[kProxyType]) != "1" || !lines[kProxyHttpHost])
+  if (!lines[kProxyType] || PrefValue(*lines[kProxyType]) != "1" || !lines[kProxyHttpHost] ||
+      !lines[kProxyHttpPort])
     return std::nullopt;
-  HttpProxy proxy{PrefValue(*lines[kProxyHttpHost]),
-                  lines[kProxyHttpPort] ? PrefValue(*lines[kProxyHttpPort]) : "0"};
-  if (proxy.host.empty()) return std::nullopt;
+  // Without a usable port the browser does not use the proxy either.
+  HttpProxy proxy{PrefValue(*lines[kProxyHttpHost]), PrefValue(*lines[kProxyHttpPort])};
+  if (proxy.host.empty() || !IsValidPort(proxy.port)) return std::nullopt;
   return proxy;
 }
 

@@ -10,6 +10,7 @@
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
 #include "browsers/file_io.h"
+#include "browsers/replaced_store.h"
 
 namespace hush::browsers {
 
@@ -61,7 +62,8 @@ bool IsNetscapeInstalled();
 
 // Points one profile at host:port: keeps its "user.js" except the three
 // proxy lines, takes the first proxy line out of "prefs.js" and remembers
-// what it replaced. A profile without "prefs.js" is reported (2242).
+// what it replaced; a profile whose lines could not be remembered is left as
+// it was. A profile without "prefs.js" is reported (2242).
 FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
                            const std::string& port, const ProfileRecord& profile,
                            const BrowserContext& context);
@@ -70,9 +72,11 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
 FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
                              const ProfileRecord& profile, const BrowserContext& context);
 
-// Every selected profile, in list order.
-void SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
-                      const std::string& port, const BrowserContext& context);
+// Every selected profile, in list order; returns the profiles left as they
+// were because what they had could not be remembered.
+SettingsLeftAlone SetNetscapeProxy(ProfileSet& set, ConfigurationState& state,
+                                   const std::string& host, const std::string& port,
+                                   const BrowserContext& context);
 void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context);
 
 // After profiles were set or reset: when the browser will pick the change

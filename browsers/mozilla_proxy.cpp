@@ -57,7 +57,8 @@ std::string RecordId(const ProfileSet& set) {
   return FileRecordId(kRecordKind, FolderOf(set.prefsJsPath));
 }
 
-void Remember(const ProfileSet& set, const ProfileTexts& texts, const std::string& removed,
+// False when what the set replaces could not be remembered.
+bool Remember(const ProfileSet& set, const ProfileTexts& texts, const std::string& removed,
               const BrowserContext& context) {
   ReplacedSettings::Fields fields;
   const ProxyPrefLines user = FindProxyPrefLines(texts.user);
@@ -68,8 +69,9 @@ void Remember(const ProfileSet& set, const ProfileTexts& texts, const std::strin
   }
   if (!removed.empty()) fields[kRemovedField] = removed;
   fields[kUserJsExistedField] = texts.userExisted ? "1" : "0";
-  ReplacedStore(context).Remember(RecordId(set), std::move(fields));
+  if (!ReplacedStore(context).Remember(RecordId(set), std::move(fields))) return false;
   AdoptUpstreamProxy(ManualHttpProxy(EffectivePrefLines(texts.prefs, texts.user)));
+  return true;
 }
 
 // The lines a reset leaves in "user.js": the profile's own lines there
@@ -117,7 +119,7 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
   if (!ProfileTextsUseProxy(texts.prefs, texts.user)) {
     std::string removed;
     prefs = WithoutFirstProxyHttpLine(texts.prefs, &removed);
-    Remember(set, texts, removed, context);
+    if (!Remember(set, texts, removed, context)) return FileResult::kNotRemembered;
   }
   const std::string user = WithProxyPrefLines(texts.user, SetPrefLines(host, port));
   if (FileResult written = WriteTexts(set, texts, user, prefs); written != FileResult::kDone)
@@ -151,10 +153,15 @@ FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
   return FileResult::kDone;
 }
 
-void SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
-                      const std::string& port, const BrowserContext& context) {
+SettingsLeftAlone SetNetscapeProxy(ProfileSet& set, ConfigurationState& state,
+                                   const std::string& host, const std::string& port,
+                                   const BrowserContext& context) {
+  SettingsLeftAlone leftAlone;
   for (const ProfileRecord& profile : set.records)
-    if (profile.selected) SetProfileProxy(set, state, host, port, profile, context);
+    if (profile.selected &&
+        SetProfileProxy(set, state, host, port, profile, context) == FileResult::kNotRemembered)
+      leftAlone.push_back(profile.name);
+  return leftAlone;
 }
 
 void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context) {

@@ -120,7 +120,8 @@ FileResult EditOperaFileSet(const std::string& path, const std::string& host,
     ReplacedSettings::Fields fields;
     if (before.useHttp) fields[kUseField] = *before.useHttp;
     if (before.httpServer) fields[kServerField] = *before.httpServer;
-    ReplacedStore(context).Remember(FileRecordId(kRecordKind, path), std::move(fields));
+    if (!ReplacedStore(context).Remember(FileRecordId(kRecordKind, path), std::move(fields)))
+      return FileResult::kNotRemembered;
     AdoptUpstreamProxy(OperaHttpProxy(before));
   }
   return WriteEdited(path, text, WithOperaProxySet(text, host, port));
@@ -129,6 +130,8 @@ FileResult EditOperaFileSet(const std::string& path, const std::string& host,
 FileResult EditOperaFileReset(const std::string& path, const BrowserContext& context) {
   std::string text;
   if (FileResult read = ReadForEdit(path, text); read != FileResult::kDone) return read;
+  // A proxy the user has set by hand since is theirs and stays.
+  if (!OperaTextUsesProxy(text)) return FileResult::kDone;
   const ReplacedStore store(context);
   const auto remembered = store.Recall(FileRecordId(kRecordKind, path));
   OperaProxyLines before;
@@ -147,15 +150,14 @@ FileResult EditOperaFileReset(const std::string& path, const BrowserContext& con
 bool SetOperaProxy(OperaSettings& opera, ConfigurationState& state, const std::string& host,
                    const std::string& port, const BrowserContext& context) {
   if (ShowLocationFailure(LocateOperaFiles(opera), opera, kSetMessages, context)) return false;
-  // A version counts as configured only when its file says so afterwards.
-  if (opera.opera6Wanted &&
-      EditOperaFileSet(opera.opera6File, host, port, context) == FileResult::kDone &&
-      OperaFileUsesProxy(opera.opera6File))
-    state.SetConfigured(ConfiguredFlag::kOpera6, true);
-  if (opera.opera7Wanted &&
-      EditOperaFileSet(opera.opera7File, host, port, context) == FileResult::kDone &&
-      OperaFileUsesProxy(opera.opera7File))
-    state.SetConfigured(ConfiguredFlag::kOpera7, true);
+  const auto setOne = [&](const std::string& file, ConfiguredFlag flag) {
+    const FileResult result = EditOperaFileSet(file, host, port, context);
+    if (result == FileResult::kNotRemembered) opera.leftAlone.push_back(file);
+    // A version counts as configured only when its file says so afterwards.
+    if (result == FileResult::kDone && OperaFileUsesProxy(file)) state.SetConfigured(flag, true);
+  };
+  if (opera.opera6Wanted) setOne(opera.opera6File, ConfiguredFlag::kOpera6);
+  if (opera.opera7Wanted) setOne(opera.opera7File, ConfiguredFlag::kOpera7);
   return true;
 }
 

@@ -8,6 +8,7 @@
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
 #include "browsers/file_io.h"
+#include "browsers/replaced_store.h"
 
 namespace hush::browsers {
 
@@ -27,6 +28,9 @@ struct OperaSettings {
   std::string opera7File;
   bool opera6Wanted = false;
   bool opera7Wanted = false;
+  // The files a set left as they were: what they held could not be
+  // remembered.
+  SettingsLeftAlone leftAlone;
 };
 
 // Opera 7's program folder: "Last Directory2", else the folder of "Last
@@ -44,7 +48,9 @@ bool SetOperaProxy(OperaSettings& opera, ConfigurationState& state, const std::s
 bool ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
                      const BrowserContext& context);
 
-// One file: the "[Proxy]" section's two lines, what they replace remembered.
+// One file: the "[Proxy]" section's two lines, what they replace remembered
+// (a file whose lines could not be remembered is left as it was). Reset
+// edits only a file that still names Hushwall.
 FileResult EditOperaFileSet(const std::string& path, const std::string& host,
                             const std::string& port, const BrowserContext& context);
 FileResult EditOperaFileReset(const std::string& path, const BrowserContext& context);

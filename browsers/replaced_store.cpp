@@ -13,10 +13,19 @@ namespace hush::browsers {
 ReplacedStore::ReplacedStore(const BrowserContext& context)
     : path_(context.DataFile(kReplacedSettingsFile)) {}
 
-ReplacedSettings ReplacedStore::Load() const {
+bool ReplacedStore::TryLoad(ReplacedSettings& settings) const {
   std::string text;
-  if (path_.empty() || ReadWholeFile(path_, text) != FileResult::kDone) return {};
-  return ReplacedSettings::Parse(text);
+  const FileResult result = path_.empty() ? FileResult::kMissing : ReadWholeFile(path_, text);
+  if (result == FileResult::kDone) settings = ReplacedSettings::Parse(text);
+  if (result != FileResult::kDone && result != FileResult::kMissing)
+    Trace(path_ + ": " + Describe(result));
+  return result == FileResult::kDone || result == FileResult::kMissing;
+}
+
+ReplacedSettings ReplacedStore::Load() const {
+  ReplacedSettings settings;
+  TryLoad(settings);
+  return settings;
 }
 
 bool ReplacedStore::Store(const ReplacedSettings& settings) const {
@@ -32,16 +41,15 @@ std::optional<ReplacedSettings::Fields> ReplacedStore::Recall(const std::string&
 }
 
 bool ReplacedStore::Remember(const std::string& id, ReplacedSettings::Fields fields) const {
-  if (path_.empty()) return false;
-  ReplacedSettings settings = Load();
+  ReplacedSettings settings;
+  if (path_.empty() || !TryLoad(settings)) return false;
   settings.Put(id, std::move(fields));
   return Store(settings);
 }
 
 void ReplacedStore::Forget(const std::string& id) const {
-  if (path_.empty()) return;
-  ReplacedSettings settings = Load();
-  if (!settings.Find(id)) return;
+  ReplacedSettings settings;
+  if (path_.empty() || !TryLoad(settings) || !settings.Find(id)) return;
   settings.Erase(id);
   Store(settings);
 }
@@ -55,7 +63,9 @@ std::string FileRecordId(const std::string& kind, const std::string& path) {
 
 void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
   ProxySettings& settings = Settings();
-  if (!proxy || IsHushwallProxy(*proxy) || settings.gatewayEnable.load() != 0) return;
+  if (!proxy || !IsValidPort(proxy->port) || IsHushwallProxy(*proxy) ||
+      settings.gatewayEnable.load() != 0)
+    return;
   settings.gatewayIP.Set(proxy->host);
   settings.gatewayPort = std::stoi(proxy->port);
   settings.gatewayEnable = 1;

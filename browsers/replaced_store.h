@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "browsers/browser_context.h"
 #include "browsers/http_proxy.h"
@@ -14,6 +15,11 @@ namespace hush::browsers {
 
 inline constexpr char kReplacedSettingsFile[] = "ProxyBak.ini";
 
+// The settings a set left as they were because what it would have replaced
+// could not be remembered (and so could never have been put back): Internet
+// Explorer connections ("" for the LAN), profile names, Opera files.
+using SettingsLeftAlone = std::vector<std::string>;
+
 class ReplacedStore {
  public:
   explicit ReplacedStore(const BrowserContext& context);
@@ -22,8 +28,13 @@ class ReplacedStore {
   // Keeps what a set is about to replace; false when it could not be kept.
   bool Remember(const std::string& id, ReplacedSettings::Fields fields) const;
   void Forget(const std::string& id) const;
+  // Where the records are kept; empty when nowhere.
+  const std::string& path() const { return path_; }
 
  private:
+  // False when the file is there but cannot be read: writing it then would
+  // lose every record it holds.
+  bool TryLoad(ReplacedSettings& settings) const;
   ReplacedSettings Load() const;
   bool Store(const ReplacedSettings& settings) const;
   std::string path_;

@@ -11,6 +11,7 @@
 #include "app/localized_window.h"
 #include "app/proxy_settings.h"
 #include "app/resource_ids.h"
+#include "ui/language_flags.h"
 #include "ui/main_page.h"
 
 namespace hush {
@@ -105,19 +106,7 @@ void COptionsPage::ApplyTexts() {
 void COptionsPage::FillLanguageList() {
   HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR, 0, 2);
   const std::vector<std::string> names = FileTitles(installFolder_ + "\\Language", "*.ini");
-  for (const std::string& name : names) {
-    const std::string flags = installFolder_ + "\\Flags\\";
-    // Flags are wider than high: drawn into the list's square whole.
-    auto load = [](const std::string& file) {
-      return static_cast<HBITMAP>(
-          ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 16, 16, LR_LOADFROMFILE));
-    };
-    HBITMAP flag = load(flags + name + ".bmp");
-    if (flag == nullptr) flag = load(flags + "default.bmp");
-    if (flag == nullptr) continue;  // the list then shows the entry without a picture
-    ImageList_AddMasked(images, flag, RGB(0, 0, 0));
-    ::DeleteObject(flag);
-  }
+  const std::vector<int> flags = AddLanguageFlags(images, installFolder_ + "\\Flags\\", names);
   HWND list = Item(IDC_OPTIONS_LANGUAGES);
   ::SendMessageA(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
   for (std::size_t index = 0; index < names.size(); ++index) {
@@ -125,7 +114,7 @@ void COptionsPage::FillLanguageList() {
     item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
     item.iItem = static_cast<INT_PTR>(index);
     item.pszText = const_cast<char*>(names[index].c_str());
-    item.iImage = item.iSelectedImage = static_cast<int>(index);
+    item.iImage = item.iSelectedImage = flags[index];
     ::SendMessageA(list, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
   }
 }

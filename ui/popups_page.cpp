@@ -38,8 +38,10 @@ CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder, NestedRun
     OnBlinkTick();
     return LRESULT{0};
   });
+  // A new user who answered Yes to the start-up warning has catching off
+  // (nothing was configured), so the wizard's end offers it.
   handlers().OnMessage(kRunStartupWizard, [this](WPARAM, LPARAM) {
-    RunWizard(true);
+    RunSetWizard(true);
     return LRESULT{0};
   });
 }
@@ -150,12 +152,17 @@ void CPopupDlg::RunWizard(bool setMode) {
   });
 }
 
-void CPopupDlg::OnSetProxy() {
+void CPopupDlg::OnSetProxy() { RunSetWizard(!TheApp().configuration().AnyBrowserConfigured()); }
+
+// When the wizard leaves a browser configured and catching is off, the user
+// is asked to switch it on: pop-ups would otherwise get through with
+// nothing saying why.
+void CPopupDlg::RunSetWizard(bool offerCatching) {
   const browsers::ConfigurationState& state = TheApp().configuration();
-  const bool nothingBefore = !state.AnyBrowserConfigured();
   RunWizard(true);
-  if (blinkState_ != -1 && state.AnyBrowserConfigured()) StopBlinking();
-  if (!nothingBefore || blinkState_ != -1) return;
+  if (!state.AnyBrowserConfigured()) return;
+  if (blinkState_ != -1) StopBlinking();
+  if (!offerCatching || Catching()) return;
   if (Inform(2254, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   Settings().popupCheckEnabled = 1;
   SetChecked(IDC_POPUPS_CATCHING, true);

@@ -43,6 +43,7 @@ class CPopupDlg : public ui::PropertyPage {
   void OnSetProxy();
   void OnResetProxy();
   void RunWizard(bool setMode);
+  void RunSetWizard(bool offerCatching);
   void StartBlinking(bool restart);
   void StopBlinking();
   void OnBlinkTick();

@@ -74,7 +74,7 @@ void AskMainProgramToQuit() {
 void ResetInternetExplorer(ConfigurationState& state, const BrowserContext& context) {
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
   connections.SelectAllEnabled();
-  ResetInternetExplorerProxy(state, connections, RemovalChoice(state, connections), context);
+  ResetInternetExplorerProxy(state, connections, RemovalChoice(connections), context);
 }
 
 // Whether some browser still sends its pages to Hushwall after the reset.
@@ -147,11 +147,10 @@ void ReportKeptBackups(const BrowserContext& context, int kept) {
 
 }  // namespace
 
-InternetExplorerChoice RemovalChoice(const ConfigurationState& state,
-                                     const ConnectionSet& connections) {
+InternetExplorerChoice RemovalChoice(const ConnectionSet& connections) {
   InternetExplorerChoice choice;
-  choice.lan = state.lanConfigured || LanUsesProxy();
-  choice.dialUp = state.dialUpConfigured || connections.stillUsingProxy > 0;
+  choice.lan = LanUsesProxy();
+  choice.dialUp = connections.stillUsingProxy > 0;
   return choice;
 }
 

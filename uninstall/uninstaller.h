@@ -25,11 +25,9 @@ enum KeptBackups : int {
 // stands in for the message boxes (tests); empty shows them.
 int RunUninstall(const browsers::ShowBoxFunction& showBox = {});
 
-// What Internet Explorer's reset covers on removal: the LAN only when its
-// flag is set or it names Hushwall's proxy (a proxy of the user's own there
-// stays when only a dial-up connection was Hushwall's), and the dial-up
-// connections when their flag is set or one still uses Hushwall.
-browsers::InternetExplorerChoice RemovalChoice(const browsers::ConfigurationState& state,
-                                               const browsers::ConnectionSet& connections);
+// What Internet Explorer's reset covers on removal: only what still names
+// Hushwall's proxy. The stored flags may be stale: a proxy the user has set
+// by hand since must stay.
+browsers::InternetExplorerChoice RemovalChoice(const browsers::ConnectionSet& connections);
 
 }  // namespace hush::uninstall

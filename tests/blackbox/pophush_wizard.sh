@@ -8,7 +8,8 @@
 # ESR on the profile the wizard set gets a pop-up page through PopHush, the
 # pop-up is stopped and counted; Chromium given Internet Explorer's value
 # gets the blocker script too; the reset puts the user's files back byte for
-# byte and Firefox goes direct again.
+# byte and Firefox goes direct again. Last, the start-up warning's wizard
+# offers catching.
 # Usage: pophush_wizard.sh BUILD-DIR PREFIX
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/seed_browsers.sh"
@@ -324,6 +325,27 @@ answer Hushwall "Catching Pop-Ups is disabled as there's not any configured brow
 grep -q '^Use HTTP=0' "$prefix/drive_c/Opera7/profile/opera6.ini" ||
   fail "Opera 7 after the reset: $(cat "$prefix/drive_c/Opera7/profile/opera6.ini")"
 ok "reset of every browser left: Internet Explorer, Mozilla and Opera 7 off, catching off"
+
+# A new user: nothing configured, the start-up warning answered Yes, the
+# wizard it opens sets Internet Explorer; catching, off until then, is
+# offered (2254).
+robot post www.hushwall.example 32790 || true
+ended_within "$program" 15 || fail "PopHush did not end"
+reg_set "Wizard Message" A
+start_program
+answer Hushwall "Do you want to configure proxy settings now?" Yes
+robot wait "$wizard" 30 || fail "Yes to the start-up warning opened no wizard"
+press 1064
+press $NEXT
+press 1064  # LAN
+press $NEXT
+finish
+wizard_gone
+answer Hushwall "Catching Pop-Ups is currently disabled, Do you want to enable it?" Yes
+[ "$(reg_get "$ie" ProxyServer)" = "http=Hushwall:8100" ] || fail "Internet Explorer: $(reg_get "$ie" ProxyServer)"
+until_true 5 eval '[ "$(robot state Hushwall 1000 | cut -d" " -f1)" = 1 ]' ||
+  fail "catching is not on after Yes to the wizard from the start-up warning"
+ok "the wizard from the start-up warning offers catching once a browser is set (2254)"
 
 robot post www.hushwall.example 32790 || true
 ended_within "$program" 15 || fail "PopHush did not end"

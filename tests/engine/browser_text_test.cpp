@@ -100,6 +100,64 @@ TEST(PrefsJsEdit, TheFirstProxyLineGoesAndComesBack) {
   EXPECT_EQ(proxy->host + ":" + proxy->port, "corp:3128");
 }
 
+// The browser skips block, line and "#" comments: a proxy line inside one
+// is not the user's setting, and the edits leave the comments whole.
+TEST(PrefComments, CommentedProxyLinesAreNeitherReadNorReplaced) {
+  const std::string user =
+      "/* old office proxy\n"
+      "user_pref(\"network.proxy.http\", \"old\");\n"
+      "*/\n"
+      "// user_pref(\"network.proxy.type\", 4);\n"
+      "# user_pref(\"network.proxy.http_port\", 1);\n"
+      "user_pref(\"network.proxy.http\", \"http://corp\"); // the one in use\n"
+      "/* x */ user_pref(\"network.proxy.type\", 1);\n"
+      "user_pref(\"network.proxy.http_port\", 3128); /* until\n"
+      "user_pref(\"network.proxy.http_port\", 9);  */\n";
+  const ProxyPrefLines found = FindProxyPrefLines(user);
+  EXPECT_EQ(found[kProxyHttpHost], "user_pref(\"network.proxy.http\", \"http://corp\");");
+  EXPECT_EQ(found[kProxyType], "user_pref(\"network.proxy.type\", 1);");
+  EXPECT_EQ(found[kProxyHttpPort], "user_pref(\"network.proxy.http_port\", 3128);");
+  EXPECT_FALSE(ProfileTextsUseProxy("", user));
+
+  const std::string set = WithProxyPrefLines(user, SetPrefLines("Hushwall", "8100"));
+  EXPECT_EQ(set,
+            "/* old office proxy\n"
+            "user_pref(\"network.proxy.http\", \"old\");\n"
+            "*/\n"
+            "// user_pref(\"network.proxy.type\", 4);\n"
+            "# user_pref(\"network.proxy.http_port\", 1);\n"
+            "user_pref(\"network.proxy.http\", \"Hushwall\"); // the one in use\n"
+            "/* x */ user_pref(\"network.proxy.type\", 1);\n"
+            "user_pref(\"network.proxy.http_port\", 8100); /* until\n"
+            "user_pref(\"network.proxy.http_port\", 9);  */\n");
+  EXPECT_TRUE(ProfileTextsUseProxy("", set));
+  // Put back, the file is the user's again to the byte.
+  EXPECT_EQ(WithProxyPrefLines(set, {found[0], found[1], found[2]}), user);
+
+  // Only a live line is taken out of "prefs.js".
+  std::string removed;
+  EXPECT_EQ(WithoutFirstProxyHttpLine("/*\nuser_pref(\"network.proxy.http\", \"a\");\n*/\n"
+                                      "user_pref(\"network.proxy.http\", \"b\"); // b\n",
+                                      &removed),
+            "/*\nuser_pref(\"network.proxy.http\", \"a\");\n*/\n // b\n");
+  EXPECT_EQ(removed, "user_pref(\"network.proxy.http\", \"b\");");
+}
+
+// A proxy the browser cannot use is no upstream gateway (and must not throw).
+TEST(PrefComments, OnlyAUsablePortMakesAManualProxy) {
+  const auto proxyWithPort = [](const std::string& port) {
+    std::string user =
+        "user_pref(\"network.proxy.type\", 1);\n"
+        "user_pref(\"network.proxy.http\", \"corp\");\n";
+    if (port != "none") user += "user_pref(\"network.proxy.http_port\", " + port + ");\n";
+    return ManualHttpProxy(FindProxyPrefLines(user));
+  };
+  for (const char* bad : {"none", "\"\"", "0", "\"abc\"", "65536", "99999999999", "-1"})
+    EXPECT_FALSE(proxyWithPort(bad)) << bad;
+  ASSERT_TRUE(proxyWithPort("65535"));
+  EXPECT_EQ(proxyWithPort("65535")->port, "65535");
+}
+
 TEST(OperaEdit, SetWorksInsideTheProxySectionOnly) {
   struct Case {
     const char* before;

@@ -8,6 +8,7 @@
 #include "browsers/browser_checks.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/opera.h"
+#include "browsers/replaced_store.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 
@@ -45,6 +46,65 @@ TEST_F(InternetExplorerTest, LanSetRemembersTheUsersProxyAndResetPutsItBack) {
   EXPECT_FALSE(state.internetExplorerUsesProxy);
   EXPECT_EQ(StoredFlag(Flag::kLan), 0);
   EXPECT_TRUE(boxes_.empty());
+}
+
+// Without a record of the user's proxy a reset could only switch it off:
+// the connections are then left as they are, and the caller is told.
+TEST_F(InternetExplorerTest, ASetThatCannotRememberLeavesTheConnectionsAlone) {
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  SetText(kInternetSettingsKey, "ProxyServer", "corp:3128");
+  SetNumber(kInternetSettingsKey, "ProxyHttp1.1", 0);
+  SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "mine:8080"));
+  MakeRecordUnwritable();
+  ConfigurationState state;
+  ConnectionSet connections = EnumerateConnections(WizardMode::kSet);
+  connections.SelectAllEnabled();
+  EXPECT_EQ(SetInternetExplorerProxy(state, connections, {true, true}, context_),
+            (SettingsLeftAlone{"", "Office"}));
+  EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "corp:3128");
+  EXPECT_FALSE(IsConnectionConfigured("Office"));
+  DWORD http11 = 7;
+  RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey).ReadNumber("ProxyHttp1.1", http11);
+  EXPECT_EQ(http11, 0u);
+  EXPECT_FALSE(state.lanConfigured || state.dialUpConfigured);
+  EXPECT_EQ(StoredFlag(Flag::kLan), -1);
+  EXPECT_EQ(Settings().gatewayIP.Get(), "");
+}
+
+// "Use HTTP 1.1 through proxy connections" is the user's again after the
+// reset; a record made before it was kept switches it off as before.
+TEST_F(InternetExplorerTest, ResetPutsBackTheUsersHttp11Choice) {
+  const struct {
+    int before;  // -1: no value
+    bool oldRecord;
+    int after;
+  } cases[] = {{1, false, 1}, {0, false, 0}, {-1, false, -1}, {1, true, 0}};
+  RegistryKey settings = RegistryKey::Create(HKEY_CURRENT_USER, kInternetSettingsKey);
+  const auto http11 = [&] {
+    DWORD value = 0;
+    return settings.ReadNumber("ProxyHttp1.1", value) ? static_cast<int>(value) : -1;
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.before) + (c.oldRecord ? " old record" : ""));
+    ::DeleteFileA(ReplacedStore(context_).path().c_str());
+    ::RegDeleteValueA(settings.get(), "ProxyHttp1.1");
+    if (c.before >= 0) settings.WriteNumber("ProxyHttp1.1", static_cast<DWORD>(c.before));
+    SetNumber(kInternetSettingsKey, "ProxyEnable", 0);
+    ConfigurationState state;
+    ConnectionSet none;
+    if (c.oldRecord) {  // set by a version that kept only the connection
+      SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+      SetText(kInternetSettingsKey, "ProxyServer", "http=Hushwall:8100");
+      settings.WriteNumber("ProxyHttp1.1", 1);
+      Write(ReplacedStore(context_).path(), "[Internet Explorer|LAN]\r\nFlags=1\r\n");
+    } else {
+      EXPECT_TRUE(SetInternetExplorerProxy(state, none, {true, false}, context_).empty());
+      EXPECT_EQ(http11(), 1);
+    }
+    ResetInternetExplorerProxy(state, none, {true, false}, context_);
+    EXPECT_EQ(http11(), c.after);
+    EXPECT_FALSE(LanUsesProxy());
+  }
 }
 
 TEST_F(InternetExplorerTest, ConnectionsAreListedCheckedAndCountedDown) {
@@ -99,18 +159,15 @@ TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
   SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
   SetText(kInternetSettingsKey, "ProxyServer", "mine:8080");
   SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=Hushwall:8100"));
-  ConfigurationState state;
-  state.dialUpConfigured = true;
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
-  InternetExplorerChoice choice = uninstall::RemovalChoice(state, connections);
+  InternetExplorerChoice choice = uninstall::RemovalChoice(connections);
   EXPECT_FALSE(choice.lan);
   EXPECT_TRUE(choice.dialUp);
   // Flags both clear but the LAN still naming Hushwall: reset all the same.
   SetText(kInternetSettingsKey, "ProxyServer", "http=Hushwall:8100");
-  state.dialUpConfigured = false;
   ::RegDeleteValueA(RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey).get(), "Office");
   connections = EnumerateConnections(WizardMode::kReset);
-  choice = uninstall::RemovalChoice(state, connections);
+  choice = uninstall::RemovalChoice(connections);
   EXPECT_TRUE(choice.lan);
   EXPECT_FALSE(choice.dialUp);
 
@@ -129,6 +186,32 @@ TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
   ASSERT_FALSE(boxes_.empty());
   EXPECT_EQ(boxes_[0].text, GetMessageText(19018));
   if (hadPath) product.WriteText("Path", savedPath);
+}
+
+// The stored flags may be stale: a proxy the user has set by hand since
+// Hushwall's set, in Internet Explorer or Opera, survives the removal.
+TEST_F(InternetExplorerTest, RemovalLeavesProxiesSetByHandSince) {
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  SetText(kInternetSettingsKey, "ProxyServer", "mine:8080");
+  Write(ReplacedStore(context_).path(), "[Internet Explorer|LAN]\r\nFlags=1\r\n");
+  WriteConfiguredFlag(Flag::kLan, true);
+  Write(At("Opera6\\Opera.exe"), "");
+  SetText(kOperaKey, "Last CommandLine", At("Opera6\\Opera.exe"));
+  const std::string opera = "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=mine:8080\r\n";
+  Write(At("Opera6\\opera6.ini"), opera);
+  WriteConfiguredFlag(Flag::kOpera6, true);
+
+  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall");
+  std::string savedPath;
+  const bool hadPath = product.ReadText("Path", savedPath);
+  product.WriteText("Path", At("install"));
+  EXPECT_EQ(uninstall::RunUninstall(context_.showBox), 0);
+  if (hadPath) product.WriteText("Path", savedPath);
+  EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "mine:8080");
+  DWORD enabled = 0;
+  RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey).ReadNumber("ProxyEnable", enabled);
+  EXPECT_EQ(enabled, 1u);
+  EXPECT_EQ(Read(At("Opera6\\opera6.ini")), opera);
 }
 
 class ConfigurationTest : public test::BrowserFixture {};

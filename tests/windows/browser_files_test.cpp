@@ -133,6 +133,47 @@ TEST_F(MozillaProfilesTest, AProfileWithoutPrefsIsReportedAndSkipped) {
   EXPECT_EQ(Read(firefox_ + "user.js"), kUserJsSet);
 }
 
+// Without a record of the profile's own proxy lines a reset could only
+// switch the proxy off: such a profile is left as it is, and named.
+TEST_F(MozillaProfilesTest, ASetThatCannotRememberLeavesTheProfilesAlone) {
+  LayOut();
+  const std::string before[] = {Read(standard_ + "prefs.js"), Read(elsewhere_ + "user.js"),
+                                Read(firefox_ + "prefs.js")};
+  MakeRecordUnwritable();
+  ProfileSet set;
+  EnumerateProfiles(set, WizardMode::kSet);
+  set.SelectAllEnabled();
+  ConfigurationState state;
+  EXPECT_EQ(SetNetscapeProxy(set, state, "Hushwall", "8100", context_),
+            (SettingsLeftAlone{"default", "Work", "default-release"}));
+  EXPECT_EQ(Read(standard_ + "prefs.js"), before[0]);
+  EXPECT_FALSE(Exists(standard_ + "user.js"));
+  EXPECT_EQ(Read(elsewhere_ + "user.js"), before[1]);
+  EXPECT_FALSE(Exists(firefox_ + "user.js"));
+  EXPECT_FALSE(set.processed);
+  EXPECT_EQ(StoredFlag(Flag::kNetscape), -1);
+}
+
+// A manual proxy without a usable port is not taken as the way out, and
+// the set goes on.
+TEST_F(MozillaProfilesTest, AProxyWithoutAUsablePortIsNoGateway) {
+  LayOut();
+  for (const char* port : {"", "\"\"", "\"x\"", "70000", "0"}) {
+    std::string prefs =
+        "user_pref(\"network.proxy.type\", 1);\nuser_pref(\"network.proxy.http\", \"corp\");\n";
+    if (*port) prefs += std::string("user_pref(\"network.proxy.http_port\", ") + port + ");\n";
+    Write(firefox_ + "prefs.js", prefs);
+    ::DeleteFileA((firefox_ + "user.js").c_str());
+    ProfileSet set;
+    EnumerateProfiles(set, WizardMode::kSet);
+    for (ProfileRecord& record : set.records) record.selected = record.name == "default-release";
+    ConfigurationState state;
+    EXPECT_TRUE(SetNetscapeProxy(set, state, "Hushwall", "8100", context_).empty());
+    EXPECT_EQ(Read(firefox_ + "user.js"), kUserJsSet) << port;
+    EXPECT_EQ(Settings().gatewayEnable.load(), 0) << port;
+  }
+}
+
 TEST_F(MozillaProfilesTest, NoClassNoProfiles) {
   LayOut();
   facts_.windows = WindowsClass::kOther;
@@ -167,7 +208,7 @@ TEST_F(OperaTest, BothVersionsAreSetAndPutBackExactly) {
   ConfigurationState state;
   DetectBrowsers(state, context_);
   ASSERT_TRUE(state.opera6Installed && state.opera7Installed);
-  OperaSettings opera{"", "", "", true, true};
+  OperaSettings opera{"", "", "", true, true, {}};
   EXPECT_TRUE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
   EXPECT_EQ(Read(opera6_), "[User]\nName=x\n[Proxy]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n");
   EXPECT_EQ(Read(opera7_), "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=Hushwall:8100\r\n");
@@ -186,12 +227,26 @@ TEST_F(OperaTest, BothVersionsAreSetAndPutBackExactly) {
   EXPECT_TRUE(boxes_.empty());
 }
 
+TEST_F(OperaTest, ASetThatCannotRememberLeavesTheFilesAlone) {
+  Install();
+  const std::string before6 = Read(opera6_), before7 = Read(opera7_);
+  MakeRecordUnwritable();
+  ConfigurationState state;
+  OperaSettings opera{"", "", "", true, true, {}};
+  EXPECT_TRUE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
+  EXPECT_EQ(opera.leftAlone, (SettingsLeftAlone{opera6_, opera7_}));
+  EXPECT_EQ(Read(opera6_), before6);
+  EXPECT_EQ(Read(opera7_), before7);
+  EXPECT_EQ(StoredFlag(Flag::kOpera6), -1);
+  EXPECT_EQ(StoredFlag(Flag::kOpera7), -1);
+}
+
 TEST_F(OperaTest, WhatCannotBeLocatedIsReportedAndNothingIsWritten) {
   Install();
   ::DeleteFileA(opera6_.c_str());
   const std::string before7 = Read(opera7_);
   ConfigurationState state;
-  OperaSettings opera{"", "", "", true, true};
+  OperaSettings opera{"", "", "", true, true, {}};
   EXPECT_FALSE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
   ASSERT_EQ(boxes_.size(), 1u);
   EXPECT_EQ(boxes_[0].text,
@@ -202,7 +257,7 @@ TEST_F(OperaTest, WhatCannotBeLocatedIsReportedAndNothingIsWritten) {
   Write(defaults_, "[Proxy]\r\n");
   ::DeleteFileA(opera7_.c_str());
   Write(At("Opera7\\profile\\opera6.ini"), "");
-  OperaSettings seven{"", "", "", false, true};
+  OperaSettings seven{"", "", "", false, true, {}};
   EXPECT_EQ(LocateOperaFiles(seven), kOperaFilesFound);
   EXPECT_EQ(seven.opera7File, At("Opera7\\profile\\opera6.ini"));
 

@@ -11,6 +11,7 @@
 #include "app/settings_store.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/opera.h"
+#include "browsers/replaced_store.h"
 
 namespace hush::test {
 namespace {
@@ -55,6 +56,7 @@ void BrowserFixture::SetUp() {
 }
 
 void BrowserFixture::TearDown() {
+  ::SetFileAttributesA(browsers::ReplacedStore(context_).path().c_str(), FILE_ATTRIBUTE_NORMAL);
   browsers::OverrideSystemFactsForTesting(nullptr);
   OverrideSettingsFilePath("");
   ClearBrowserRegistry();
@@ -120,6 +122,12 @@ std::string BrowserFixture::ConnectionValue(DWORD flags, const std::string& serv
   };
   return word(0x46) + word(1) + word(flags) + word(static_cast<DWORD>(server.size())) + server +
          word(5) + "local" + word(0) + std::string(32, '\0');
+}
+
+void BrowserFixture::MakeRecordUnwritable() {
+  const std::string record = browsers::ReplacedStore(context_).path();
+  Write(record, "; kept\r\n");
+  ASSERT_TRUE(::SetFileAttributesA(record.c_str(), FILE_ATTRIBUTE_READONLY));
 }
 
 }  // namespace hush::test

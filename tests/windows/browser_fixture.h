@@ -43,6 +43,9 @@ class BrowserFixture : public ::testing::Test {
   static int StoredFlag(browsers::ConfiguredFlag flag);
   // A connection value naming `server` with `flags`.
   static std::string ConnectionValue(DWORD flags, const std::string& server);
+  // The record of replaced proxies made read-only (until the test ends):
+  // what a set would replace can then not be remembered.
+  void MakeRecordUnwritable();
 
   std::string root_;
   browsers::SystemFacts facts_;

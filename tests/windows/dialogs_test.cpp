@@ -14,6 +14,7 @@
 #include "app/resource_ids.h"
 #include "ui/about_dialog.h"
 #include "ui/counter_dialog.h"
+#include "ui/language_flags.h"
 #include "ui/tray_notice_dialog.h"
 #include "windows/hosting.h"
 
@@ -150,6 +151,24 @@ TEST_F(ProgramDialogsTest, CounterWindowRestsInTheCornerInItsOwnLookAndSlidesAwa
   counter.ShowCounter();
   ::GetWindowRect(counter.hwnd(), &frame);
   EXPECT_EQ(frame.right, ::GetSystemMetrics(SM_CXSCREEN));
+}
+
+// A language without a flag, and no default flag either, gets no picture;
+// the languages after it keep their own.
+TEST_F(ProgramDialogsTest, EachLanguageKeepsItsOwnFlag) {
+  const std::string flags = folder_ + "/Flags/";
+  std::filesystem::create_directories(flags);
+  for (const char* language : {"English", "German"})
+    std::filesystem::copy_file(std::string(HUSH_TEST_ASSETS_DIR) + "/Flags/" + language + ".bmp",
+                               flags + language + ".bmp");
+  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR, 0, 2);
+  EXPECT_EQ(AddLanguageFlags(images, flags, {"English", "French", "German"}),
+            (std::vector<int>{0, I_IMAGENONE, 1}));
+  EXPECT_EQ(ImageList_GetImageCount(images), 2);
+  // With a default flag, every language has a picture.
+  std::filesystem::copy_file(flags + "English.bmp", flags + "default.bmp");
+  EXPECT_EQ(AddLanguageFlags(images, flags, {"French", "German"}), (std::vector<int>{2, 3}));
+  ImageList_Destroy(images);
 }
 
 }  // namespace

@@ -6,11 +6,33 @@
 #include "app/message_table.h"
 #include "app/resource_ids.h"
 #include "browsers/opera.h"
+#include "browsers/replaced_store.h"
 #include "ui/framework/application.h"
 #include "ui/html_help.h"
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {
+namespace {
+
+constexpr int kExplorerLeftAloneMessage = 19120;
+constexpr int kProfilesLeftAloneMessage = 19121;
+constexpr int kOperaLeftAloneMessage = 19122;
+
+// Says which settings a set left as they were, and why: nothing of the
+// user's is changed that could not be put back.
+void ReportLeftAlone(int message, const browsers::SettingsLeftAlone& names,
+                     const browsers::BrowserContext& context) {
+  if (names.empty()) return;
+  std::string list;
+  for (const std::string& name : names) {
+    if (!list.empty()) list += ", ";
+    list += name.empty() ? "LAN" : name;
+  }
+  context.ShowMessage(message, MB_OK | MB_ICONWARNING, list,
+                      browsers::ReplacedStore(context).path());
+}
+
+}  // namespace
 
 CProxySettingSheet::CProxySettingSheet(browsers::WizardMode mode, HWND mainWindow)
     : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION), /*wizard=*/true),
@@ -66,13 +88,17 @@ void CProxySettingSheet::Finish() {
   if (choices_.internetExplorer) {
     const browsers::InternetExplorerChoice connections{choices_.lan, choices_.dialUp};
     if (setMode())
-      browsers::SetInternetExplorerProxy(state, connections_, connections, context);
+      ReportLeftAlone(kExplorerLeftAloneMessage,
+                      browsers::SetInternetExplorerProxy(state, connections_, connections, context),
+                      context);
     else
       browsers::ResetInternetExplorerProxy(state, connections_, connections, context);
   }
   if (choices_.netscape) {
     if (setMode())
-      browsers::SetNetscapeProxy(profiles_, state, "Hushwall", "8100", context);
+      ReportLeftAlone(kProfilesLeftAloneMessage,
+                      browsers::SetNetscapeProxy(profiles_, state, "Hushwall", "8100", context),
+                      context);
     else
       browsers::ResetNetscapeProxy(profiles_, state, context);
     browsers::ShowNetscapeOutcome(profiles_, mode(), context);
@@ -81,10 +107,10 @@ void CProxySettingSheet::Finish() {
     browsers::OperaSettings opera;
     opera.opera6Wanted = choices_.opera6;
     opera.opera7Wanted = choices_.opera7;
-    if (setMode())
-      browsers::SetOperaProxy(opera, state, "Hushwall", "8100", context);
-    else
+    if (!setMode())
       browsers::ResetOperaProxy(opera, state, context);
+    else if (browsers::SetOperaProxy(opera, state, "Hushwall", "8100", context))
+      ReportLeftAlone(kOperaLeftAloneMessage, opera.leftAlone, context);
   }
 }
 

@@ -1,0 +1,31 @@
+#include "ui/language_flags.h"
+
+namespace hush {
+namespace {
+
+// Flags are wider than high: drawn into the list's square whole.
+HBITMAP LoadFlag(const std::string& file) {
+  return static_cast<HBITMAP>(
+      ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 16, 16, LR_LOADFROMFILE));
+}
+
+}  // namespace
+
+std::vector<int> AddLanguageFlags(HIMAGELIST images, const std::string& flagsFolder,
+                                  const std::vector<std::string>& languages) {
+  std::vector<int> indexes;
+  for (const std::string& language : languages) {
+    HBITMAP flag = LoadFlag(flagsFolder + language + ".bmp");
+    if (flag == nullptr) flag = LoadFlag(flagsFolder + "default.bmp");
+    int index = I_IMAGENONE;
+    if (flag != nullptr) {
+      index = ImageList_AddMasked(images, flag, RGB(0, 0, 0));
+      ::DeleteObject(flag);
+      if (index < 0) index = I_IMAGENONE;
+    }
+    indexes.push_back(index);
+  }
+  return indexes;
+}
+
+}  // namespace hush
