@@ -26,10 +26,15 @@ ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 zones="$ie\\Zones"
 
 reg_set() { wine_quiet reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null; }
-# One value as "reg query" prints it ("TYPE DATA"), empty when missing.
+# One value as "reg query" prints it ("TYPE DATA"), empty when missing; the
+# name may hold spaces.
 reg_value() {
   wine_quiet reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    awk -v name="$2" '$1 == name { $1 = ""; sub(/^ +/, ""); print }'
+    awk -v name="$2" '{ line = $0; sub(/^ +/, "", line) }
+      substr(line, 1, length(name) + 1) == name " " {
+        n = split(substr(line, length(name) + 1), field, " ")
+        out = field[1]; for (i = 2; i <= n; i++) out = out " " field[i]
+        print out }'
 }
 key_exists() { wine_quiet reg query "$1" >/dev/null 2>&1; }
 
