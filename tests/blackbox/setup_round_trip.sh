@@ -110,6 +110,7 @@ robot post www.hushwall.example 32790 || fail "cannot ask PopHush to exit"
 ended_within "$program" 20 || fail "PopHush did not exit"
 reg_set "$program_key" 'Blocked Popups' REG_SZ 7
 reg_set "$program_key" 'User Wav Path' REG_SZ 'C:\mine.wav'
+reg_set "$program_key" ShowAtStart REG_DWORD 0  # no tray notice before the proxy starts
 reg_set "$zones\\3" 1001 REG_DWORD 3  # changed on the ActiveX page since the first run
 sed -i 's/^PlayWave=.*\r$/PlayWave=0\r/' "$user_data/HushINI.ini"
 cp "$user_data/acRs.ini" "$work/acRs.before"
@@ -130,7 +131,8 @@ cmp -s "$work/acRs.before" "$user_data/acRs.ini" || fail "the zone backup change
 cmp -s "$work/HushINI.before" "$user_data/HushINI.ini" || fail "the user's settings changed"
 [ "$(reg_value "$program_key" 'Blocked Popups')" = 'REG_SZ 7' ] &&
   [ "$(reg_value "$program_key" 'User Wav Path')" = 'REG_SZ C:\mine.wav' ] &&
-  [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] ||
+  [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] &&
+  [ "$(reg_value "$program_key" ShowAtStart)" = 'REG_DWORD 0x0' ] ||
   fail "the reinstallation changed the user's values"
 chattr -R -i "$program_dir"
 ok "a reinstallation keeps the zone backup, the settings, the count and the sound; PopHush runs from a read-only folder"
