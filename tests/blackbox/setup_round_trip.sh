@@ -27,10 +27,15 @@ ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 zones="$ie\\Zones"
 
 reg_set() { wine_quiet reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null; }
-# One value as "reg query" prints it ("TYPE DATA"), empty when missing.
+# One value as "reg query" prints it ("TYPE DATA"), empty when missing; the
+# name may hold spaces.
 reg_value() {
   wine_quiet reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
-    awk -v name="$2" '$1 == name { $1 = ""; sub(/^ +/, ""); print }'
+    awk -v name="$2" '{ line = $0; sub(/^ +/, "", line) }
+      substr(line, 1, length(name) + 1) == name " " {
+        n = split(substr(line, length(name) + 1), field, " ")
+        out = field[1]; for (i = 2; i <= n; i++) out = out " " field[i]
+        print out }'
 }
 key_exists() { wine_quiet reg query "$1" >/dev/null 2>&1; }
 
@@ -110,6 +115,7 @@ robot post www.hushwall.example 32790 || fail "cannot ask PopHush to exit"
 ended_within "$program" 20 || fail "PopHush did not exit"
 reg_set "$program_key" 'Blocked Popups' REG_SZ 7
 reg_set "$program_key" 'User Wav Path' REG_SZ 'C:\mine.wav'
+reg_set "$program_key" ShowAtStart REG_DWORD 0  # no tray notice before the proxy starts
 reg_set "$zones\\3" 1001 REG_DWORD 3  # changed on the ActiveX page since the first run
 sed -i 's/^PlayWave=.*\r$/PlayWave=0\r/' "$user_data/HushINI.ini"
 cp "$user_data/acRs.ini" "$work/acRs.before"
@@ -130,7 +136,8 @@ cmp -s "$work/acRs.before" "$user_data/acRs.ini" || fail "the zone backup change
 cmp -s "$work/HushINI.before" "$user_data/HushINI.ini" || fail "the user's settings changed"
 [ "$(reg_value "$program_key" 'Blocked Popups')" = 'REG_SZ 7' ] &&
   [ "$(reg_value "$program_key" 'User Wav Path')" = 'REG_SZ C:\mine.wav' ] &&
-  [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] ||
+  [ "$(reg_value "$program_key" FirstRun)" = 'REG_DWORD 0x0' ] &&
+  [ "$(reg_value "$program_key" ShowAtStart)" = 'REG_DWORD 0x0' ] ||
   fail "the reinstallation changed the user's values"
 chattr -R -i "$program_dir"
 ok "a reinstallation keeps the zone backup, the settings, the count and the sound; PopHush runs from a read-only folder"
