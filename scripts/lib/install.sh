@@ -36,12 +36,30 @@ hush_settings_file() {  # PREFIX
   echo "$dir/HushINI.ini"
 }
 
-# Copies the program, its controls, assets and help file, registers the controls and
-# writes the installer's registry values; PORT (if given) replaces PopupPort.
-# HUSH_SPLASH_DURATION (milliseconds), when set, shortens the splash.
+# The program folder and the hosts file as a user without elevation meets
+# them: the running program can change neither (chattr +i: Wine here runs as
+# root, who could otherwise write anything).
+hush_lock_installation() {  # PREFIX
+  chattr -R +i "$(hush_install_dir "$1")" "$1/drive_c/windows/system32/drivers/etc/hosts"
+}
+hush_unlock_installation() {  # PREFIX
+  chattr -R -i "$(hush_install_dir "$1")" "$1/drive_c/Program Files/Hushwall" \
+    "$1/drive_c/windows/system32/drivers/etc/hosts" 2>/dev/null || true
+}
+
+# Copies the program, its controls, assets and help file, registers the
+# controls, makes the hosts entry and its backup and writes the installer's
+# registry values, as the setup program would, for a user who has not run
+# the program yet (what an earlier test's run kept for the user goes); then
+# the program folder and the hosts file are locked (see
+# hush_lock_installation) unless HUSH_INSTALL_WRITABLE is set. PORT (if
+# given) replaces PopupPort. HUSH_SPLASH_DURATION (milliseconds), when set,
+# shortens the splash.
 hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   local dir
   dir=$(hush_install_dir "$1")
+  hush_unlock_installation "$1"
+  rm -rf "$(hush_user_data_dir "$1")"
   mkdir -p "$dir"
   cp "$2/app/PopHush.exe" "$2/app/WebScrub.dll" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
   cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
@@ -61,7 +79,10 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   else
     cp "$2/assets/HushINI.ini" "$dir/"
   fi
+  hush_wine_in_prefix "$1" "$HUSH_WINE" "$HUSH_INSTALL_WINDOWS_DIR\\PopHush.exe" /hosts install \
+    </dev/null >/dev/null 2>&1 || { echo "the hosts entry could not be made" >&2; return 1; }
   hush_install_registry "$1"
+  [ -n "${HUSH_INSTALL_WRITABLE:-}" ] || hush_lock_installation "$1"
 }
 
 # Where the setup program installs, as Windows sees it.

@@ -52,6 +52,9 @@ hush_wine_prefix_remove() {  # PREFIX
   [ -d "$prefix" ] || return 0
   hush_wine_in_prefix "$prefix" "$HUSH_WINESERVER" -k >/dev/null 2>&1 || true
   hush_wine_in_prefix "$prefix" "$HUSH_WINESERVER" -w >/dev/null 2>&1 || true
+  # A test may have left an installation locked against writes.
+  chattr -R -i "$prefix/drive_c/Hushwall" "$prefix/drive_c/Program Files/Hushwall" \
+    "$prefix/drive_c/windows/system32/drivers/etc/hosts" 2>/dev/null || true
   rm -rf "$prefix" "$prefix.lock"
 }
 

@@ -17,6 +17,15 @@ blackbox_cleanup() {
 }
 trap blackbox_cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+# Runs COMMAND with the installation unlocked, as an administrator changing
+# installed files would; locked again afterwards.
+as_administrator() {  # COMMAND...
+  hush_unlock_installation "$prefix"
+  local status=0
+  "$@" || status=$?
+  hush_lock_installation "$prefix"
+  return $status
+}
 ok() { echo "ok: $*"; }
 
 wine_quiet() { WINEPREFIX=$prefix TMPDIR=$prefix/tmp "$HUSH_WINE" "$@" </dev/null 9>&- 2>/dev/null; }

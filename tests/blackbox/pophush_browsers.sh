@@ -22,8 +22,13 @@ hush_wine_prefix_create "$prefix" null
 robot gone www.hushwall.example 15 || fail "an earlier copy of the program is still running"
 port=$(hush_free_port)
 wine_quiet reg delete 'HKCU\Software\Hushwall' /f >/dev/null || true
-hush_install_program "$prefix" "$build" "$port"
 drive=$prefix/drive_c
+# The user's hosts file as the setup program finds it: it adds its entry.
+chattr -i "$drive/windows/system32/drivers/etc/hosts" 2>/dev/null || true
+hosts="$drive/windows/system32/drivers/etc/hosts"
+printf '127.0.0.1 localhost\r\n10.0.0.5\tnas\r\n' >"$hosts"
+cp "$hosts" "$prefix/hosts.before"
+hush_install_program "$prefix" "$build" "$port"
 ie='HKCU\Software\Microsoft\Windows\CurrentVersion\Internet Settings'
 wine_quiet reg add "$ie" /v ProxyEnable /t REG_DWORD /d 0 /f >/dev/null
 wine_quiet reg delete "$ie" /v ProxyServer /f >/dev/null || true
@@ -36,9 +41,6 @@ profile="$drive/Documents and Settings/$(id -un)/Application Data/Mozilla/Profil
 mkdir -p "$profile"
 printf 'user_pref("browser.x", 1);\n' >"$profile/prefs.js"
 wine_quiet reg add 'HKCU\Software\Mozilla\Mozilla\1.7' /v Version /d 1.7 /f >/dev/null
-hosts="$drive/windows/system32/drivers/etc/hosts"
-printf '127.0.0.1 localhost\r\n10.0.0.5\tnas\r\n' >"$hosts"
-cp "$hosts" "$prefix/hosts.before"
 
 start_program
 robot wait Hushwall 20 || fail "no start-up warning"
@@ -65,7 +67,7 @@ ok "only the flag of the browser not installed is written"
 [ "$(head -c "$(stat -c %s "$prefix/hosts.before")" "$hosts")" = "$(cat "$prefix/hosts.before")" ] ||
   fail "the user's hosts lines changed"
 cmp -s "$(hush_install_dir "$prefix")/mHosts" "$prefix/hosts.before" || fail "mHosts is not the hosts file as it was"
-ok "the hosts entry is added once after the user's lines, the first run backs the file up"
+ok "the hosts entry is there once after the user's lines, and the setup's backup is the file as it was"
 stop_program
 cp "$hosts" "$prefix/hosts.first"
 flags_first=$(flags)
@@ -82,6 +84,7 @@ ok "a second start warns no more and changes neither the hosts file nor the flag
 stop_program
 
 # An unwritable hosts file without the entry (chattr needs root).
+chattr -i "$hosts"
 cp "$prefix/hosts.before" "$hosts"
 if chattr +i "$hosts" 2>/dev/null; then
   undo+=("chattr -i '$hosts'")

@@ -21,7 +21,8 @@ ad_block='# Hushwall: ad servers blocked while Block Ads is on (begin)'
 
 end_earlier_program
 port=$(hush_free_port)
-hush_install_program "$prefix" "$build" "$port"
+# This test makes the hosts file unwritable itself, when it wants to.
+HUSH_INSTALL_WRITABLE=1 hush_install_program "$prefix" "$build" "$port"
 hush_point_internet_explorer_at_proxy "$prefix"
 key='HKCU\Software\Hushwall'
 wine_quiet reg add "$key" /v ShowAtStart /t REG_DWORD /d 0 /f >/dev/null

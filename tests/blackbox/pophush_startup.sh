@@ -32,7 +32,7 @@ hush_install_program "$prefix" "$build" "$port"
 hush_point_internet_explorer_at_proxy "$prefix"
 site=www.hushwall.example
 splash_duration() {  # MILLISECONDS: the installed splash's time
-  sed -i "s/^Duration=.*\r\$/Duration=$1\r/" "$(hush_install_dir "$prefix")/splash.spl"
+  as_administrator sed -i "s/^Duration=.*\r\$/Duration=$1\r/" "$(hush_install_dir "$prefix")/splash.spl"
 }
 
 wine_quiet reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Hushwall /f >/dev/null || true
@@ -130,7 +130,7 @@ done
 # dialog texts keep theirs.
 installed=$(hush_install_dir "$prefix")
 sed -i 's/^Startup=.*\r$/Startup=1\r/' "$(hush_settings_file "$prefix")"
-sed -i -e 's/^6003=.*\r$/6003=Leave now?#The browsers keep the proxy.\r/' \
+as_administrator sed -i -e 's/^6003=.*\r$/6003=Leave now?#The browsers keep the proxy.\r/' \
        -e 's/^18002=.*\r$/18002=Never#again\r/' "$installed/Language/English.ini"
 reg_set ShowAtStart 1 REG_DWORD
 start_program

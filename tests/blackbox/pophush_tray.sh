@@ -127,7 +127,7 @@ reg_set "Blocked Popups" 7
 start
 until_true 5 test "$(robot state child:1013 1013 | tr -d '\r')" = "0 1 1 7" ||
   fail "the counter does not show the kept count: $(robot state child:1013 1013)"
-rm "$(hush_install_dir "$prefix")/Help/HushHlp.chm"
+as_administrator rm "$(hush_install_dir "$prefix")/Help/HushHlp.chm"
 robot post Hushwall 273 9
 robot wait Error 10 || fail "no message for the missing help file"
 [[ "$(robot texts Error | tr -d '\r')" == *"Cannot locate HTML Help file HushHlp.chm"* ]] ||
