@@ -94,10 +94,9 @@ bool CHushwallApp::InitInstance() {
   browsers::RefreshConfigurationState(configuration_, browserContext());
   if (!LoadRegistrySettings()) return false;
   PrepareUserFiles();
-  if (values_.firstRun) {
-    browsers::BackupHostsFile(browserContext());
-    BackUpZonesOnFirstRun(browserContext());
-  }
+  // The hosts file's backup is the setup program's, made as it adds the
+  // entry; the zones are the user's own.
+  if (values_.firstRun) BackUpZonesOnFirstRun(browserContext());
   if (values_.wizardMessage == "A")
     browsers::ShowConfigurationWarning(configuration_, values_.wizardMessage, runWizard_,
                                        browserContext());

@@ -61,6 +61,7 @@ hush_install_program() {  # PREFIX BUILD-DIR [PORT]
   hush_unlock_installation "$1"
   rm -rf "$(hush_user_data_dir "$1")"
   mkdir -p "$dir"
+  rm -f "$dir/mHosts"  # the hosts backup of an earlier test's installation
   cp "$2/app/PopHush.exe" "$2/app/WebScrub.dll" "$2/skin/HushSkin.dll" "$2/assets/HushBlk.js" "$dir/"
   cp "$2/assets/HushSkn.skn" "$2/assets/popup.skn" "$2/assets/splash.bmp" "$dir/"
   cp "$2/assets/hostse" "$2/assets/hostsd" "$dir/"

@@ -17,6 +17,20 @@ blackbox_cleanup() {
 }
 trap blackbox_cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
+until_true() {  # SECONDS COMMAND...
+  local deadline=$((SECONDS + $1)); shift
+  until "$@"; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.2; done
+}
+# Presses BUTTON of the box titled TITLE once it says TEXT.
+answer() {  # TITLE TEXT BUTTON
+  local deadline=$((SECONDS + 30))
+  until [[ "$(robot texts "$1" 1 | tr -d '\r')" == *"$2"* ]]; do
+    [ $SECONDS -lt $deadline ] || fail "no box \"$2\""
+    sleep 0.2
+  done
+  robot click "$1" "$3" || fail "cannot press $3 on \"$2\""
+  robot gone "$1" 10 || true
+}
 # Runs COMMAND with the installation unlocked, as an administrator changing
 # installed files would; locked again afterwards.
 as_administrator() {  # COMMAND...

@@ -22,10 +22,6 @@ reg_set() { wine_quiet reg add "$key" /v "$1" /t "${3:-REG_SZ}" /d "$2" /f >/dev
 reg_get() {  # KEY VALUE
   wine_quiet reg query "$1" /v "$2" | tr -d '\r' | sed -n "s/^ *$2 *REG_[A-Z_]* *//p"
 }
-until_true() {  # SECONDS COMMAND...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@"; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.2; done
-}
 # "checked enabled visible" of a control of the wizard's page in view.
 state_is() { [ "$(robot state "$wizard" "$1" | tr -d '\r' | cut -d' ' -f1-3)" = "$2" ]; }
 expect() {  # ID "CHECKED ENABLED VISIBLE" WHAT
@@ -50,16 +46,6 @@ open_wizard() {  # BUTTON
 }
 finish() { press $FINISH; }
 wizard_gone() { robot gone "$wizard" 20 || fail "the wizard stays"; }
-# Presses BUTTON of the box titled TITLE that says TEXT.
-answer() {  # TITLE TEXT BUTTON
-  local deadline=$((SECONDS + 20))
-  until [[ "$(robot texts "$1" 1 | tr -d '\r')" == *"$2"* ]]; do
-    [ $SECONDS -lt $deadline ] || fail "no box \"$2\""
-    sleep 0.2
-  done
-  robot click "$1" "$3" || fail "cannot press $3 on \"$2\""
-  robot gone "$1" 10 || true
-}
 
 end_earlier_program
 # The browsers are pointed at Hushwall:8100, so PopHush must have that port.

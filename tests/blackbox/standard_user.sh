@@ -33,23 +33,22 @@ reg_value() {  # KEY VALUE: "TYPE DATA", empty when missing
   wine_quiet reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
     awk -v name="$2" 'index($0, "    " name "    ") == 1 { sub("^    " name "    ", ""); sub("    ", " "); print }'
 }
-until_true() {  # SECONDS COMMAND...
-  local deadline=$((SECONDS + $1)); shift
-  until "$@"; do [ $SECONDS -lt $deadline ] || return 1; sleep 0.2; done
-}
 enabled() { [ "$(robot state "$wizard" "$1" | tr -d '\r' | cut -d' ' -f2)" = 1 ]; }
 press() {
   until_true 5 enabled "$1" || fail "$1 is disabled"
   robot toggle "$wizard" "$1" || fail "cannot press $1"
 }
-answer() {  # TITLE TEXT BUTTON
-  local deadline=$((SECONDS + 30))
-  until [[ "$(robot texts "$1" 1 | tr -d '\r')" == *"$2"* ]]; do
-    [ $SECONDS -lt $deadline ] || fail "no box \"$2\""
-    sleep 0.2
-  done
-  robot click "$1" "$3" || fail "cannot press $3 on \"$2\""
-  robot gone "$1" 10 || true
+# The open wizard, in either mode, on Internet Explorer's LAN and the
+# Firefox profile, to its Finish.
+wizard_on_lan_and_profile() {  # WHAT
+  press 1064  # Internet Explorer
+  press 1065  # Netscape / Firefox
+  press $NEXT
+  press 1064  # LAN
+  press $NEXT
+  robot tickclick "$wizard" 1125 default-release || fail "no tick box for the Firefox profile ($1)"
+  press $NEXT
+  press $FINISH
 }
 # Start-up's own boxes carry the program's name: none may come.
 no_error_box() { ! robot wait PopHush 3 || fail "a box at start-up: $(robot texts PopHush 1 | tr -d '\r')"; }
@@ -106,14 +105,7 @@ pids+=($!)
 start_pophush
 answer Hushwall "Do you want to configure proxy settings now?" Yes
 robot wait "$wizard" 30 || fail "Yes to the start-up warning opened no wizard"
-press 1064  # Internet Explorer
-press 1065  # Netscape / Firefox
-press $NEXT
-press 1064  # LAN
-press $NEXT
-robot tickclick "$wizard" 1125 default-release || fail "no tick box for the Firefox profile"
-press $NEXT
-press $FINISH
+wizard_on_lan_and_profile set
 answer "Netscape Proxy Setting" "Netscape proxy has been set successfully." OK
 robot gone "$wizard" 20 || fail "the wizard stays"
 answer Hushwall "Catching Pop-Ups is currently disabled, Do you want to enable it?" Yes
@@ -152,14 +144,7 @@ ok "after a restart: no box, catching on, the company's proxy still the gateway"
 robot post Hushwall 273 32771  # Show
 robot click Hushwall "Reset Proxy" || fail "no Reset Proxy button"
 robot wait "$wizard" 20 || fail "Reset Proxy opened no wizard"
-press 1064
-press 1065
-press $NEXT
-press 1064  # LAN
-press $NEXT
-robot tickclick "$wizard" 1125 default-release || fail "no tick box for the Firefox profile (reset)"
-press $NEXT
-press $FINISH
+wizard_on_lan_and_profile reset
 answer "Reset Netscape Proxy Settings" "Netscape settings will take effect from the second launch" OK
 robot gone "$wizard" 20 || fail "the wizard stays after the reset"
 answer Hushwall "Catching Pop-Ups is disabled as there's not any configured browser." OK
