@@ -28,6 +28,7 @@
   }
   if (win.__hushwall) return;
 
+  /* ---- Built-ins, taken before the page's code runs --------------------- */
   /* What this script relies on is taken now, before the page can replace
      it: prototype getters, apply and call, the clock. */
   var O = win.Object, describe = O.getOwnPropertyDescriptor, define = O.defineProperty;
@@ -99,6 +100,8 @@
   var later = win.setTimeout, modern = !!win.addEventListener;
   titleSet = titleSet && titleSet.set;
 
+  /* ---- Small helpers ---------------------------------------------------- */
+
   function now() {
     return dateNow ? invoke(dateNow, DateC) : invoke(getTime, new DateC());
   }
@@ -149,6 +152,7 @@
     } catch (e) {}
   }
 
+  /* ---- Markers on the title, and the alert ------------------------------ */
   /* Marks stay on the window or document they are put on and cannot be
      taken off or changed by the page. */
   function mark(obj, name, value) {
@@ -230,6 +234,8 @@
     if (titleOf(document).indexOf(prefix) !== 0) setTitle(document, prefix + titleOf(document));
   }
 
+  /* ---- Events ----------------------------------------------------------- */
+
   function isTrusted(e) {
     return !!e && e.isTrusted !== false;
   }
@@ -250,6 +256,7 @@
     } catch (x) {}
   }
 
+  /* ---- Gestures --------------------------------------------------------- */
   /* A gesture is the user's press: a key, a mouse button, a touch ending.
      It lets one window open within GESTURE_MS; the events that follow from
      the same press (pointerdown and mousedown, the click after them) do not
@@ -277,6 +284,7 @@
     if (type !== "mouseup") notePress(e, type);
   }
 
+  /* ---- What the user pressed on ----------------------------------------- */
   /* A real press lends its window only to what the user pressed on.
      Pop-unders wait for any click on the page (on its text, on a layer
      laid over it that nobody can see, on an ordinary link) and open their
@@ -470,6 +478,7 @@
     } catch (x) { return false; }
   }
 
+  /* ---- Whether an open may go ahead, and what a stopped one returns ----- */
   /* Old Internet Explorer has no trusted flag and no capture: there the
      event being handled is all there is to go by. */
   function legacyGesture() {
@@ -531,6 +540,7 @@
     return w;
   }
 
+  /* ---- Window names and targets ----------------------------------------- */
   /* Names of the windows this page was let open: opening into one of them
      again only loads that window. */
   var opened = [];
@@ -644,6 +654,7 @@
     return false;
   }
 
+  /* ---- The doors to a new window ---------------------------------------- */
   /* Runs a native door to a new window, or stops it. What it opens, when
      let through, may fire events of its own; those pass too. */
   function gated(original, self, args, opens, stopped) {
@@ -735,6 +746,7 @@
     };
   }
 
+  /* ---- Frames ----------------------------------------------------------- */
   /* Frames: a window of the page's own origin that exists but is not yet
      guarded has pristine built-ins (its own open, click, submit...) that
      the page could borrow. Every way a frame comes into being is followed
@@ -780,6 +792,7 @@
     scanWindow(viewOf(docOf(self)));
   }
 
+  /* ---- Frame pages that never pass through the proxy -------------------- */
   /* A frame's own page that never passes through the proxy (data: HTML,
      or srcdoc after the frame's first page) gets this script in front:
      after a doctype, so that the page keeps its rendering mode. */
@@ -908,6 +921,8 @@
     var view = viewOf(doc);
     if (view) listenWindow(view);
   }
+
+  /* ---- Guarding the built-ins of a window ------------------------------- */
 
   var hasOwn = O.prototype.hasOwnProperty;
 
@@ -1047,6 +1062,7 @@
     }
   }
 
+  /* ---- Page-wide listeners ---------------------------------------------- */
   /* Untrusted clicks and submissions that would open a window are stopped
      on their way in, wherever they were started from; a real click on a
      new-window link is settled after the page's own handlers have run. */
@@ -1106,6 +1122,8 @@
     listen(w, "submit", onSubmit, true);
     if (w === win) listen(w, "message", onMessage);
   }
+
+  /* ---- Start ------------------------------------------------------------ */
 
   protectWindow(win);
   if (!modern) {

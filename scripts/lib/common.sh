@@ -33,11 +33,13 @@ HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
   libwine-dev nsis)
 HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
 
-# The browser tests' puppeteer-core, from npm.
+# The browser tests' puppeteer-core, and acorn, which parses the blocker
+# script as old browsers do; from npm.
 hush_require_browser_tools() {
   command -v node >/dev/null && command -v npm >/dev/null || hush_require_packages nodejs npm
-  if [ ! -d "$HUSH_ROOT/tests/browser/node_modules/puppeteer-core" ]; then
-    hush_say "installing puppeteer-core"
+  if [ ! -d "$HUSH_ROOT/tests/browser/node_modules/puppeteer-core" ] ||
+    [ ! -d "$HUSH_ROOT/tests/browser/node_modules/acorn" ]; then
+    hush_say "installing puppeteer-core and acorn"
     (cd "$HUSH_ROOT/tests/browser" && npm install --no-audit --no-fund --silent)
   fi
 }
