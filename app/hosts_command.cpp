@@ -5,17 +5,12 @@
 #include "app/profile.h"
 #include "browsers/browser_context.h"
 #include "browsers/hosts_file.h"
+#include "browsers/text_lines.h"
 
 namespace hush {
 namespace {
 
 constexpr std::string_view kSwitch = "/hosts";
-
-std::string_view Trimmed(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(" \t");
-  if (first == std::string_view::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
 
 int StatusOf(browsers::HostsEdit edit) {
   switch (edit) {
@@ -52,11 +47,11 @@ int Install(const browsers::BrowserContext& context) {
 }  // namespace
 
 std::optional<std::string> HostsCommandOf(std::string_view commandLine) {
-  commandLine = Trimmed(commandLine);
+  commandLine = browsers::Trimmed(commandLine);
   if (commandLine.substr(0, kSwitch.size()) != kSwitch) return std::nullopt;
   const std::string_view rest = commandLine.substr(kSwitch.size());
   if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t') return std::nullopt;
-  return std::string(Trimmed(rest));
+  return std::string(browsers::Trimmed(rest));
 }
 
 std::string HostsCommandLine(const std::string& command) {
