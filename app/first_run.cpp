@@ -1,8 +1,8 @@
 #include "app/first_run.h"
 
-#include "app/app_registry.h"
-#include "app/user_data_folder.h"
 #include "browsers/zone_policies.h"
+#include "common/app_registry.h"
+#include "common/user_data_folder.h"
 
 namespace hush {
 

@@ -2,15 +2,12 @@
 
 #include <windows.h>
 
-#include "app/profile.h"
 #include "browsers/browser_context.h"
 #include "browsers/hosts_file.h"
-#include "browsers/text_lines.h"
+#include "common/ini_file.h"
 
 namespace hush {
 namespace {
-
-constexpr std::string_view kSwitch = "/hosts";
 
 int StatusOf(browsers::HostsEdit edit) {
   switch (edit) {
@@ -45,18 +42,6 @@ int Install(const browsers::BrowserContext& context) {
 }
 
 }  // namespace
-
-std::optional<std::string> HostsCommandOf(std::string_view commandLine) {
-  commandLine = browsers::Trimmed(commandLine);
-  if (commandLine.substr(0, kSwitch.size()) != kSwitch) return std::nullopt;
-  const std::string_view rest = commandLine.substr(kSwitch.size());
-  if (!rest.empty() && rest.front() != ' ' && rest.front() != '\t') return std::nullopt;
-  return std::string(browsers::Trimmed(rest));
-}
-
-std::string HostsCommandLine(const std::string& command) {
-  return std::string(kSwitch) + " " + command;
-}
 
 int RunHostsCommand(const std::string& command) {
   const browsers::BrowserContext context = CommandContext();

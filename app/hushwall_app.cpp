@@ -1,20 +1,20 @@
 #include "app/hushwall_app.h"
 
 #include "app/first_run.h"
-#include "app/installation_folder.h"
-#include "app/language.h"
-#include "app/proxy_settings.h"
-#include "app/resource_ids.h"
-#include "app/settings_store.h"
-#include "app/user_data_folder.h"
 #include "app/user_data_setup.h"
 #include "browsers/browser_checks.h"
 #include "browsers/hosts_file.h"
+#include "common/installation_folder.h"
+#include "common/language.h"
+#include "common/user_data_folder.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
+#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/framework/control_host.h"
 #include "ui/framework/dialog_look.h"
 #include "ui/main_page.h"
+#include "ui/resource_ids.h"
 #include "ui/startup_windows.h"
 
 namespace hush {
@@ -44,12 +44,14 @@ CHushwallApp& TheApp() { return *theApp; }
 
 CHushwallApp::CHushwallApp() {
   theApp = this;
+  SetTheProgram(this);
   SetLanguageLocationSource([this] { return LanguageLocation{values_.path, values_.language}; });
 }
 
 CHushwallApp::~CHushwallApp() {
   SetLanguageLocationSource(nullptr);
   theApp = nullptr;
+  SetTheProgram(nullptr);
 }
 
 bool CHushwallApp::LoadRegistrySettings() {

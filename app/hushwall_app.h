@@ -9,19 +9,20 @@
 #include <string>
 #include <vector>
 
-#include "app/app_registry.h"
-#include "app/presence_window.h"
-#include "app/unique_handle.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
+#include "common/app_registry.h"
+#include "common/unique_handle.h"
 #include "proxy/proxy_listener.h"
 #include "ui/counter_dialog.h"
 #include "ui/framework/application.h"
+#include "ui/framework/presence_window.h"
+#include "ui/program.h"
 #include "ui/skins.h"
 
 namespace hush {
 
-class CHushwallApp : public ui::Application {
+class CHushwallApp : public ui::Application, public Program {
  public:
   CHushwallApp();
   ~CHushwallApp() override;
@@ -35,26 +36,26 @@ class CHushwallApp : public ui::Application {
   int ExitInstance() override;
 
   bool LoadRegistrySettings();
-  void SaveRegistrySettings();
-  void ReloadSettings();
+  void SaveRegistrySettings() override;
+  void ReloadSettings() override;
 
-  AppRegistryValues& values() { return values_; }
-  const std::string& caption() const { return caption_; }
-  ProxyListener& listener() { return listener_; }
-  PresenceWindow& presence() { return presence_; }
-  SkinReferences& skins() { return skins_; }
+  AppRegistryValues& values() override { return values_; }
+  const std::string& caption() const override { return caption_; }
+  ProxyListener& listener() override { return listener_; }
+  PresenceWindow& presence() override { return presence_; }
+  SkinReferences& skins() override { return skins_; }
   // Which browsers are installed and use the proxy; the pages and the
   // wizard read and refresh it.
-  browsers::ConfigurationState& configuration() { return configuration_; }
+  browsers::ConfigurationState& configuration() override { return configuration_; }
   // The browser operations' view of this program: its folder and boxes.
-  browsers::BrowserContext browserContext() const;
-  int runWizard() const { return runWizard_; }
+  browsers::BrowserContext browserContext() const override;
+  int runWizard() const override { return runWizard_; }
   // A language change may give the single-instance name another text: the
   // program then holds that name as well (the first stays held; a name
   // already taken changes nothing, and the program runs on).
-  void ClaimInstanceName(const std::string& name);
+  void ClaimInstanceName(const std::string& name) override;
   // Created during start-up; its window belongs to the main window.
-  CCounterDlg* counter() { return counter_.get(); }
+  CCounterDlg* counter() override { return counter_.get(); }
 
  private:
   int RunMainWindow();

@@ -2,9 +2,9 @@
 
 #include <windows.h>
 
-#include "app/app_registry.h"
-#include "app/registry_key.h"
-#include "app/user_data_folder.h"
+#include "common/app_registry.h"
+#include "common/registry_key.h"
+#include "common/user_data_folder.h"
 
 namespace hush {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "app/user_data_folder.h"
 #include "bho/main_window.h"
 #include "bho/module_files.h"
+#include "common/user_data_folder.h"
 
 // One counter for every process that loads the library: the Internet
 // Explorer processes that count on a main program.

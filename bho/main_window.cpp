@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/installation_folder.h"
 #include "bho/module_files.h"
+#include "common/installation_folder.h"
 #include "product_names.h"
 
 namespace hush::bho {

@@ -8,12 +8,12 @@
 
 #include <string>
 
-#include "app/registry_key.h"
 #include "bho/browser_hooks.h"
 #include "bho/cookie_helper_object.h"
 #include "bho/module_files.h"
 #include "bho/registrar.h"
 #include "bho/restore_ie.h"
+#include "common/registry_key.h"
 
 namespace hush::bho {
 namespace {

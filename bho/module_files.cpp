@@ -2,7 +2,7 @@
 
 #include <cwctype>
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 namespace hush::bho {
 namespace {

@@ -7,7 +7,7 @@
 #include <cwctype>
 #include <vector>
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 namespace hush::bho {
 namespace {

@@ -5,8 +5,8 @@
 #include <cctype>
 #include <cstdlib>
 
-#include "app/registry_key.h"
 #include "bho/module_files.h"
+#include "common/registry_key.h"
 
 namespace hush::bho {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/language.h"
+#include "common/language.h"
 
 namespace hush::browsers {
 namespace {

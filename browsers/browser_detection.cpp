@@ -1,13 +1,13 @@
 #include <windows.h>
 
-#include "app/proxy_settings.h"
-#include "app/registry_key.h"
 #include "browsers/browser_checks.h"
 #include "browsers/file_io.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/opera.h"
 #include "browsers/profile_paths.h"
+#include "common/registry_key.h"
+#include "proxy/proxy_settings.h"
 
 namespace hush::browsers {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 namespace hush::browsers {
 namespace {

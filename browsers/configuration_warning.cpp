@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "app/language.h"
 #include "browsers/browser_checks.h"
+#include "common/language.h"
 
 namespace hush::browsers {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "app/unique_handle.h"
+#include "common/unique_handle.h"
 
 namespace hush::browsers {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/user_data_folder.h"
+#include "common/user_data_folder.h"
 
 namespace hush::browsers {
 

@@ -4,11 +4,11 @@
 
 #include <optional>
 
-#include "app/unique_handle.h"
 #include "browsers/file_io.h"
 #include "browsers/hosts_text.h"
 #include "browsers/profile_paths.h"
 #include "browsers/text_lines.h"
+#include "common/unique_handle.h"
 
 namespace hush::browsers {
 namespace {

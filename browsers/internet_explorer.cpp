@@ -6,10 +6,10 @@
 
 #include <optional>
 
-#include "app/registry_key.h"
 #include "browsers/connection_value.h"
 #include "browsers/file_io.h"
 #include "browsers/replaced_store.h"
+#include "common/registry_key.h"
 
 namespace hush::browsers {
 namespace {

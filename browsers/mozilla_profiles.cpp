@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/registry_key.h"
-#include "app/unique_handle.h"
 #include "browsers/firefox_profiles.h"
 #include "browsers/mozilla_prefs.h"
 #include "browsers/profile_paths.h"
 #include "browsers/registry_dat.h"
+#include "common/registry_key.h"
+#include "common/unique_handle.h"
 
 namespace hush::browsers {
 namespace {

@@ -1,7 +1,7 @@
 // Pointing Mozilla and Firefox profiles at the proxy and taking them off.
 #include <windows.h>
 
-#include "app/language.h"
+#include "common/language.h"
 
 #include "browsers/mozilla_prefs.h"
 #include "browsers/mozilla_profiles.h"

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include "app/registry_key.h"
 #include "browsers/opera_ini.h"
 #include "browsers/profile_paths.h"
 #include "browsers/replaced_store.h"
+#include "common/registry_key.h"
 
 namespace hush::browsers {
 namespace {

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/profile.h"
-#include "app/proxy_settings.h"
-#include "app/settings_store.h"
 #include "browsers/file_io.h"
+#include "common/ini_file.h"
+#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 
 namespace hush::browsers {
 

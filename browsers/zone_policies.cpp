@@ -4,8 +4,8 @@
 
 #include <cstdlib>
 
-#include "app/registry_key.h"
-#include "app/unique_handle.h"
+#include "common/registry_key.h"
+#include "common/unique_handle.h"
 
 namespace hush::browsers {
 namespace {

@@ -4,10 +4,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/profile.h"
-#include "app/program_file.h"
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
+#include "common/ini_file.h"
+#include "common/program_file.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/published.h"
 
 namespace hush {

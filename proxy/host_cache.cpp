@@ -3,7 +3,7 @@
 #include <cstring>
 #include <mutex>
 
-#include "app/proxy_settings.h"
+#include "proxy/proxy_settings.h"
 
 namespace hush {
 namespace {

@@ -103,9 +103,6 @@ class ManualResetEvent {
   std::unique_ptr<State> state_;
 };
 
-// Debugger output in debug builds; release builds drop the text.
-void DebugOutput(const std::string& text);
-
 // True while the user holds a Ctrl key down (never in the native build).
 bool ControlKeyHeld();
 

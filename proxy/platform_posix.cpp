@@ -283,17 +283,6 @@ void ManualResetEvent::Wait() {
   state_->signalled.wait(lock, [this] { return state_->set; });
 }
 
-void DebugOutput(const std::string& text) {
-  // A terminal has no debugger pane: debug builds trace to standard error
-  // when HUSH_TRACE is set.
-#ifndef NDEBUG
-  static const bool tracing = std::getenv("HUSH_TRACE") != nullptr;
-  if (tracing) std::fprintf(stderr, "%s\n", text.c_str());
-#else
-  (void)text;
-#endif
-}
-
 bool ControlKeyHeld() { return false; }
 
 }  // namespace hush::platform

@@ -185,14 +185,6 @@ ManualResetEvent::~ManualResetEvent() = default;
 void ManualResetEvent::Set() { ::SetEvent(state_->handle); }
 void ManualResetEvent::Wait() { ::WaitForSingleObject(state_->handle, INFINITE); }
 
-void DebugOutput(const std::string& text) {
-#ifndef NDEBUG
-  ::OutputDebugStringA(text.c_str());
-#else
-  (void)text;
-#endif
-}
-
 bool ControlKeyHeld() { return (::GetAsyncKeyState(VK_CONTROL) & 0x8000) != 0; }
 
 }  // namespace hush::platform

@@ -7,10 +7,10 @@
 #include <exception>
 #include <new>
 
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
 #include "proxy/header_parsing.h"
 #include "proxy/host_cache.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/proxy_state.h"
 #include "proxy/replies.h"
 

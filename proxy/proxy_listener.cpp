@@ -2,9 +2,9 @@
 
 #include <new>
 
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
 #include "proxy/proxy_connection.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/proxy_state.h"
 #include "proxy/winsock_errors.h"
 

@@ -5,11 +5,11 @@
 #include <atomic>
 #include <cstring>
 
-#include "app/proxy_settings.h"
+#include "common/diagnostic.h"
 #include "proxy/blocker_script.h"
-#include "proxy/diagnostic.h"
 #include "proxy/header_parsing.h"
 #include "proxy/proxy_connection.h"
+#include "proxy/proxy_settings.h"
 
 namespace hush {
 namespace {

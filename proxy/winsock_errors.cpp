@@ -1,6 +1,6 @@
 #include "proxy/winsock_errors.h"
 
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
 #include "proxy/platform.h"
 
 namespace hush {

@@ -6,10 +6,10 @@
 
 #include <vector>
 
-#include "app/localized_window.h"
-#include "app/registry_key.h"
-#include "app/resource_ids.h"
+#include "common/registry_key.h"
 #include "product_names.h"
+#include "ui/framework/localized_window.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 

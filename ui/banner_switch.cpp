@@ -2,11 +2,11 @@
 
 #include <string>
 
-#include "app/elevated_run.h"
-#include "app/hosts_command.h"
-#include "app/hushwall_app.h"
-#include "app/language.h"
+#include "browsers/hosts_command_line.h"
 #include "browsers/hosts_file.h"
+#include "common/elevated_run.h"
+#include "common/language.h"
+#include "ui/program.h"
 
 namespace hush {
 namespace {
@@ -38,7 +38,7 @@ int SwitchThroughElevation(bool on, HWND owner) {
 }  // namespace
 
 bool SwitchBannerBlocking(bool on, HWND owner) {
-  const browsers::BrowserContext context = TheApp().browserContext();
+  const browsers::BrowserContext context = TheProgram().browserContext();
   const browsers::HostsEdit edit = browsers::ApplyBannerHostsFile(on, context);
   int failure = 0;
   if (edit == browsers::HostsEdit::kDenied)
@@ -48,7 +48,7 @@ bool SwitchBannerBlocking(bool on, HWND owner) {
   const bool state = browsers::IsBannerBlockingOn(context);
   if (state != on) {
     const std::string text = GetMessageText(failure != 0 ? failure : kHostsNotWrittenMessage);
-    ::MessageBoxA(owner, text.c_str(), TheApp().caption().c_str(), MB_OK | MB_ICONWARNING);
+    ::MessageBoxA(owner, text.c_str(), TheProgram().caption().c_str(), MB_OK | MB_ICONWARNING);
   }
   return state;
 }

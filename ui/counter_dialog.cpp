@@ -1,7 +1,7 @@
 #include "ui/counter_dialog.h"
 
-#include "app/localized_window.h"
-#include "app/resource_ids.h"
+#include "ui/framework/localized_window.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 namespace {

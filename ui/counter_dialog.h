@@ -5,7 +5,7 @@
 #include <atomic>
 #include <thread>
 
-#include "app/app_registry.h"
+#include "common/app_registry.h"
 #include "ui/framework/dialog.h"
 #include "ui/skins.h"
 

@@ -1,6 +1,6 @@
 #include "ui/html_help.h"
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 namespace hush {
 namespace {

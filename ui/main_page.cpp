@@ -1,18 +1,20 @@
 #include "ui/main_page.h"
 
-#include "app/hushwall_app.h"
-#include "app/language.h"
-#include "app/localized_window.h"
-#include "app/presence_window.h"
-#include "app/proxy_settings.h"
-#include "app/resource_ids.h"
-#include "app/settings_store.h"
 #include "browsers/browser_checks.h"
+#include "common/language.h"
 #include "proxy/blocker_script.h"
+#include "proxy/proxy_listener.h"
+#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/about_dialog.h"
 #include "ui/banner_switch.h"
+#include "ui/counter_dialog.h"
 #include "ui/framework/application.h"
+#include "ui/framework/localized_window.h"
+#include "ui/framework/presence_window.h"
 #include "ui/html_help.h"
+#include "ui/program.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 namespace {
@@ -42,10 +44,10 @@ bool OwnedBy(HWND window, HWND owner) {
 
 CMainPage::CMainPage()
     : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION)),
-      popups_(TheApp().skins(), TheApp().values().path,
+      popups_(TheProgram().skins(), TheProgram().values().path,
               [this](const std::function<INT_PTR()>& run) { return RunNested(run); }),
-      activeX_(TheApp().skins()),
-      options_(TheApp().skins(), TheApp().values().path,
+      activeX_(TheProgram().skins()),
+      options_(TheProgram().skins(), TheProgram().values().path,
                [this](const std::function<INT_PTR()>& run) { return RunNested(run); }),
       taskbarCreated_(::RegisterWindowMessageA("TaskbarCreated")),
       taskbarCallback_(::RegisterWindowMessageA("TaskbarMsg")) {
@@ -155,7 +157,7 @@ void CMainPage::HandleCommands() {
   handlers().OnCommand(ID_TRAY_SHOW, [this](WORD) { ShowOrHide(); });
   handlers().OnCommand(ID_TRAY_ENABLE, [this](WORD) { ToggleCatching(); });
   handlers().OnCommand(ID_TRAY_COUNTER_WINDOW, [](WORD) {
-    if (CCounterDlg* counter = TheApp().counter()) counter->ShowCounter();
+    if (CCounterDlg* counter = TheProgram().counter()) counter->ShowCounter();
   });
   handlers().OnCommand(ID_TRAY_CLEAR_COUNTER, [this](WORD) { ClearCounter(); });
   handlers().OnCommand(ID_TRAY_BLOCK_ADS, [this](WORD) { ToggleBannerBlock(); });
@@ -174,7 +176,7 @@ LRESULT CALLBACK CMainPage::QueuedMessageHook(int code, WPARAM removal, LPARAM m
 }
 
 void CMainPage::OnInitialized() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   app.presence().ForwardTo(hwnd());
   mainPage = this;
   queueHook_ =
@@ -242,7 +244,7 @@ void CMainPage::LocalizeMenu() {
 // Hidden until a pop-up is caught; at start-up it shows the count kept from
 // earlier runs when catching is on.
 void CMainPage::CreateCounterWindow() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   CCounterDlg* counter = app.counter();
   if (counter == nullptr || !counter->Create()) return;
   if (Catching() && app.values().blockedPopups != "0" && !app.values().firstRun)
@@ -251,7 +253,7 @@ void CMainPage::CreateCounterWindow() {
 
 // At start and whenever the shell (and its notification area) starts anew.
 void CMainPage::AddTrayIcon() {
-  visible_ = TheApp().values().firstRun;
+  visible_ = TheProgram().values().firstRun;
   ::ShowWindow(hwnd(), visible_ ? SW_SHOW : SW_HIDE);
   trayIcon_.Add(hwnd(), taskbarCallback_, Catching());
   LocalizeMenu();
@@ -301,7 +303,7 @@ void CMainPage::ApplyDisplayOnTop() {
 }
 
 void CMainPage::ToggleCatching() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
   popups_.StartCleanup();
   SettingNumber& catching = Settings().popupCheckEnabled;
@@ -345,37 +347,38 @@ void CMainPage::ToggleBannerBlock() {
 }
 
 void CMainPage::ClearCounter() {
-  AppRegistryValues& values = TheApp().values();
+  AppRegistryValues& values = TheProgram().values();
   values.counterCleared = true;
   values.blockedPopups = "0";
   values.counterClearedDate = Today();
-  if (CCounterDlg* counter = TheApp().counter(); counter != nullptr && counter->hwnd() != nullptr)
+  if (CCounterDlg* counter = TheProgram().counter();
+      counter != nullptr && counter->hwnd() != nullptr)
     counter->SetCounterTexts();
   popups_.SetModified();
 }
 
 void CMainPage::RunAboutBox() {
   RunNested([this] {
-    CAboutDlg about(TheApp().skins());
+    CAboutDlg about(TheProgram().skins());
     return about.DoModal(hwnd());
   });
 }
 
 void CMainPage::OpenHelp() {
   RunNested([this] {
-    return INT_PTR{OpenHelpFile(hwnd(), TheApp().values().path + "\\Help\\HushHlp.chm")};
+    return INT_PTR{OpenHelpFile(hwnd(), TheProgram().values().path + "\\Help\\HushHlp.chm")};
   });
 }
 
 void CMainPage::PollTitles() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   if (titlePoll_.Tick(app.values(), app.counter(), Settings().playWave.load() != 0,
                       ::GetTickCount()))
     SaveBlockedPopups(app.values());
 }
 
 void CMainPage::SaveAllSettings() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   app.SaveRegistrySettings();
   SaveSettings();
   PrepareBlockerScript();
@@ -384,7 +387,7 @@ void CMainPage::SaveAllSettings() {
   RememberSavedValues();
 }
 
-void CMainPage::RememberSavedValues() { saved_ = TheApp().values(); }
+void CMainPage::RememberSavedValues() { saved_ = TheProgram().values(); }
 
 // Every window text in the current language: the sheet, its pages, the tray.
 void CMainPage::ApplyLanguage() {
@@ -400,7 +403,7 @@ void CMainPage::ApplyLanguage() {
 // Cancel and Esc: back to the settings as saved; then the window hides, or
 // the program ends when the user did not choose "Close To Tray".
 void CMainPage::Discard() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   app.ReloadSettings();
   // What the Options page changed in the program's own values goes back as
   // well: a Cancel that ends the program must not save it on the way out.
@@ -474,7 +477,8 @@ void CMainPage::ExitProgram() {
   // A clean-up run in progress gets a few seconds to end.
   popups_.cleanup().Stop(3000);
   trayIcon_.Remove();
-  if (CCounterDlg* counter = TheApp().counter(); counter != nullptr && counter->hwnd() != nullptr)
+  if (CCounterDlg* counter = TheProgram().counter();
+      counter != nullptr && counter->hwnd() != nullptr)
     ::DestroyWindow(counter->hwnd());
   ::KillTimer(hwnd(), kTitlePollTimer);
   EndModalLoop();

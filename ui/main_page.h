@@ -9,11 +9,11 @@
 #include <functional>
 #include <string>
 
-#include "app/app_registry.h"
-#include "ui/activex_page.h"
+#include "common/app_registry.h"
 #include "ui/framework/property_sheet.h"
-#include "ui/options_page.h"
-#include "ui/popups_page.h"
+#include "ui/settings/activex_page.h"
+#include "ui/settings/options_page.h"
+#include "ui/settings/popups_page.h"
 #include "ui/title_poll.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_menu.h"

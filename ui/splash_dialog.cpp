@@ -1,7 +1,7 @@
 #include "ui/splash_dialog.h"
 
-#include "app/resource_ids.h"
 #include "skin/skin_interfaces.h"
+#include "ui/resource_ids.h"
 #include "ui/skins.h"
 
 namespace hush {

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "app/app_registry.h"
+#include "common/app_registry.h"
 
 namespace hush {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/resource_ids.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "app/language.h"
-#include "app/resource_ids.h"
+#include "common/language.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/unique_handle.h"
+#include "common/unique_handle.h"
 
 namespace hush {
 

@@ -1,10 +1,10 @@
 #include "ui/tray_notice_dialog.h"
 
-#include "app/app_registry.h"
-#include "app/localized_window.h"
-#include "app/registry_key.h"
-#include "app/resource_ids.h"
+#include "common/app_registry.h"
+#include "common/registry_key.h"
 #include "ui/framework/application.h"
+#include "ui/framework/localized_window.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 

@@ -4,10 +4,6 @@
 
 #include <string>
 
-#include "app/installation_folder.h"
-#include "app/language.h"
-#include "app/registry_key.h"
-#include "app/user_data_folder.h"
 #include "browsers/browser_checks.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
@@ -18,6 +14,10 @@
 #include "browsers/opera.h"
 #include "browsers/replaced_store.h"
 #include "browsers/zone_policies.h"
+#include "common/installation_folder.h"
+#include "common/language.h"
+#include "common/registry_key.h"
+#include "common/user_data_folder.h"
 
 namespace hush::uninstall {
 namespace {

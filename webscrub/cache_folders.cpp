@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cctype>
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 #include "webscrub/path_form.h"
 
 namespace webscrub {

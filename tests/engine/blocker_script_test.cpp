@@ -9,9 +9,9 @@
 #include <fstream>
 #include <thread>
 
-#include "app/profile.h"
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
+#include "common/ini_file.h"
+#include "proxy/proxy_settings.h"
 #include "support/test_environment.h"
 
 namespace hush {

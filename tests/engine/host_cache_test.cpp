@@ -7,7 +7,7 @@
 #include <atomic>
 #include <thread>
 
-#include "app/proxy_settings.h"
+#include "proxy/proxy_settings.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"
 #include "support/test_environment.h"

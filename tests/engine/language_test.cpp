@@ -1,6 +1,6 @@
 // Message lookups in the language files: defaults, line feeds, cut-off,
 // empty values, switching, and the shipped English file.
-#include "app/language.h"
+#include "common/language.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <map>
 #include <vector>
 
-#include "app/message_table.h"
-#include "app/profile.h"
+#include "common/ini_file.h"
+#include "common/message_table.h"
 
 namespace hush {
 namespace {

@@ -2,10 +2,10 @@
 // the stop and the drain that follows it, and the socket error texts.
 #include <gtest/gtest.h>
 
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
 #include "proxy/proxy_connection.h"
 #include "proxy/proxy_listener.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/proxy_state.h"
 #include "proxy/winsock_errors.h"
 #include "support/origin_server.h"

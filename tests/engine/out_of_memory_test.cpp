@@ -10,7 +10,7 @@
 #include <limits>
 #include <new>
 
-#include "app/profile.h"
+#include "common/ini_file.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_state.h"
 #include "support/origin_server.h"

@@ -2,10 +2,10 @@
 // receives, what the browser gets back, and the proxy's own replies.
 #include <gtest/gtest.h>
 
-#include "app/proxy_settings.h"
 #include "proxy/header_parsing.h"
 #include "proxy/platform.h"
 #include "proxy/proxy_connection.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/replies.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"

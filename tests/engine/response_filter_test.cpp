@@ -5,9 +5,9 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "app/proxy_settings.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_connection.h"
+#include "proxy/proxy_settings.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"
 #include "support/test_environment.h"

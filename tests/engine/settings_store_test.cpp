@@ -1,6 +1,6 @@
 // The settings file: defaults, the load and save lists, number formatting,
 // write failures and readers that race a save.
-#include "app/settings_store.h"
+#include "proxy/settings_store.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <sstream>
 #include <thread>
 
-#include "app/profile.h"
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
+#include "common/ini_file.h"
 #include "proxy/proxy_connection.h"
+#include "proxy/proxy_settings.h"
 #include "support/test_environment.h"
 
 namespace hush {

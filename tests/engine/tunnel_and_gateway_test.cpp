@@ -1,7 +1,7 @@
 // CONNECT tunnels and the upstream gateway.
 #include <gtest/gtest.h>
 
-#include "app/proxy_settings.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/replies.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"

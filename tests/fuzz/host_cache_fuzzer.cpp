@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "app/proxy_settings.h"
 #include "proxy/host_cache.h"
+#include "proxy/proxy_settings.h"
 
 namespace {
 

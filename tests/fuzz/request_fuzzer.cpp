@@ -19,8 +19,8 @@
 #include <string>
 #include <vector>
 
-#include "app/proxy_settings.h"
 #include "connection_probe.h"
+#include "proxy/proxy_settings.h"
 
 namespace {
 

@@ -13,9 +13,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/proxy_settings.h"
 #include "connection_probe.h"
 #include "proxy/blocker_script.h"
+#include "proxy/proxy_settings.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <mutex>
 #include <thread>
 
-#include "app/proxy_settings.h"
-#include "app/settings_store.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
 #include "proxy/platform.h"
+#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 
 namespace hush::test {
 namespace {

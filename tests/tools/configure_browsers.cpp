@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <string>
 
-#include "app/installation_folder.h"
-#include "app/user_data_folder.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/mozilla_profiles.h"
+#include "common/installation_folder.h"
+#include "common/user_data_folder.h"
 
 namespace {
 

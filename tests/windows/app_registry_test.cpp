@@ -1,13 +1,13 @@
 // The program's registry values in Wine's real registry: start flags, the
 // values start-up cannot do without, and what a save writes.
-#include "app/app_registry.h"
+#include "common/app_registry.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <shlwapi.h>
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 namespace hush {
 namespace {

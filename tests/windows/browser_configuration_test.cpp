@@ -2,13 +2,13 @@
 // warning, in Wine's real registry.
 #include <gtest/gtest.h>
 
-#include "app/language.h"
-#include "app/proxy_settings.h"
-#include "app/registry_key.h"
 #include "browsers/browser_checks.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/opera.h"
 #include "browsers/replaced_store.h"
+#include "common/language.h"
+#include "common/registry_key.h"
+#include "proxy/proxy_settings.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 

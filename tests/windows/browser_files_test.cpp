@@ -9,16 +9,16 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "app/language.h"
-#include "app/proxy_settings.h"
-#include "app/registry_key.h"
-#include "app/unique_handle.h"
 #include "browsers/browser_checks.h"
 #include "browsers/file_io.h"
 #include "browsers/hosts_file.h"
 #include "browsers/hosts_text.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/opera.h"
+#include "common/language.h"
+#include "common/registry_key.h"
+#include "common/unique_handle.h"
+#include "proxy/proxy_settings.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 

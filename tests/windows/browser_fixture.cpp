@@ -6,12 +6,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/proxy_settings.h"
-#include "app/registry_key.h"
-#include "app/settings_store.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/opera.h"
 #include "browsers/replaced_store.h"
+#include "common/registry_key.h"
+#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 
 namespace hush::test {
 namespace {

@@ -7,14 +7,14 @@
 
 #include <filesystem>
 
-#include "app/app_registry.h"
-#include "app/language.h"
-#include "app/profile.h"
-#include "app/registry_key.h"
-#include "app/resource_ids.h"
+#include "common/app_registry.h"
+#include "common/ini_file.h"
+#include "common/language.h"
+#include "common/registry_key.h"
 #include "ui/about_dialog.h"
 #include "ui/counter_dialog.h"
-#include "ui/language_flags.h"
+#include "ui/resource_ids.h"
+#include "ui/settings/language_flags.h"
 #include "ui/tray_notice_dialog.h"
 #include "windows/hosting.h"
 

@@ -1,14 +1,14 @@
 // Texts put into real windows under Wine: single controls, whole dialogs
 // with the caption, and the "#" rules of each.
-#include "app/localized_window.h"
+#include "ui/framework/localized_window.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <filesystem>
 
-#include "app/language.h"
-#include "app/profile.h"
+#include "common/ini_file.h"
+#include "common/language.h"
 
 namespace hush {
 namespace {

@@ -1,5 +1,5 @@
 // The single-instance name and the presence window other programs find.
-#include "app/presence_window.h"
+#include "ui/framework/presence_window.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

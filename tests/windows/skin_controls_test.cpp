@@ -11,7 +11,7 @@
 #include <ocidl.h>
 #include <shlwapi.h>
 
-#include "app/profile.h"
+#include "common/ini_file.h"
 #include "skin/skin_interfaces.h"
 #include "ui/framework/control_host.h"
 #include "ui/framework/dialog.h"

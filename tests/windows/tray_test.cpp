@@ -5,9 +5,9 @@
 
 #include <cstring>
 
-#include "app/language.h"
-#include "app/message_table.h"
-#include "app/resource_ids.h"
+#include "common/language.h"
+#include "common/message_table.h"
+#include "ui/resource_ids.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_menu.h"
 

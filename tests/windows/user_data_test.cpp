@@ -10,9 +10,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/app_registry.h"
-#include "app/user_data_folder.h"
 #include "app/user_data_setup.h"
+#include "common/app_registry.h"
+#include "common/user_data_folder.h"
 
 namespace hush {
 namespace {

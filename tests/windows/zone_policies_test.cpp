@@ -12,13 +12,13 @@
 #include <string>
 #include <vector>
 
-#include "app/app_registry.h"
 #include "app/first_run.h"
-#include "app/language.h"
-#include "app/registry_key.h"
-#include "app/user_data_folder.h"
 #include "browsers/zone_policies.h"
-#include "ui/options_page.h"
+#include "common/app_registry.h"
+#include "common/language.h"
+#include "common/registry_key.h"
+#include "common/user_data_folder.h"
+#include "ui/settings/options_page.h"
 #include "uninstall/uninstaller.h"
 
 namespace hush {

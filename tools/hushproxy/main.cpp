@@ -13,10 +13,10 @@
 #include <cstring>
 #include <string>
 
-#include "app/proxy_settings.h"
-#include "app/settings_store.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
+#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 
 namespace {
 

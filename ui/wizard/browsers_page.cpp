@@ -1,7 +1,7 @@
 // The wizard's first page: which browsers to set or reset.
-#include "app/hushwall_app.h"
-#include "app/resource_ids.h"
 #include "browsers/browser_checks.h"
+#include "ui/program.h"
+#include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {
@@ -21,7 +21,7 @@ CMyPropertyPage1::CMyPropertyPage1(CProxySettingSheet& wizard)
 }
 
 bool CMyPropertyPage1::OnInitDialog() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   browsers::ConfigurationState& state = app.configuration();
   browsers::DetectBrowsers(state, app.browserContext());
   const OfferedBrowsers offered = BrowsersOffered(state, wizard_.mode());
@@ -46,7 +46,7 @@ bool CMyPropertyPage1::OnInitDialog() {
 
 bool CMyPropertyPage1::OnSetActive() {
   // Nothing to reset: Finish alone, which changes nothing.
-  if (!wizard_.setMode() && !TheApp().configuration().AnyBrowserConfigured())
+  if (!wizard_.setMode() && !TheProgram().configuration().AnyBrowserConfigured())
     SetWizardButtons(PSWIZB_FINISH);
   else
     ApplyNextRule();

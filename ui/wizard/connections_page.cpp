@@ -1,8 +1,8 @@
 // The wizard's second page: Opera's versions and Internet Explorer's
 // connections (the LAN and a list of dial-up connections).
-#include "app/hushwall_app.h"
-#include "app/language.h"
-#include "app/resource_ids.h"
+#include "common/language.h"
+#include "ui/program.h"
+#include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {
@@ -77,7 +77,7 @@ void CMyPropertyPage2::ShowOperaChoices() {
   const bool opera = wizard_.choices().opera;
   for (int id : kOperaControls) Show(id, opera);
   if (!opera) return;
-  const browsers::ConfigurationState& state = TheApp().configuration();
+  const browsers::ConfigurationState& state = TheProgram().configuration();
   Enable(IDC_WIZ_OPERA6,
          OperaVersionOffered(state.opera6Installed, state.opera6Configured, wizard_.mode()));
   Enable(IDC_WIZ_OPERA7,

@@ -1,5 +1,5 @@
 // The wizard's last page: Finish applies the choices.
-#include "app/resource_ids.h"
+#include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {

@@ -1,6 +1,6 @@
 // The wizard's third page: the Mozilla and Firefox profiles.
-#include "app/language.h"
-#include "app/resource_ids.h"
+#include "common/language.h"
+#include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {

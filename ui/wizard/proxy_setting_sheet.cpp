@@ -1,14 +1,14 @@
 #include "ui/wizard/proxy_setting_sheet.h"
 
-#include "app/hushwall_app.h"
-#include "app/language.h"
-#include "app/localized_window.h"
-#include "app/message_table.h"
-#include "app/resource_ids.h"
 #include "browsers/opera.h"
 #include "browsers/replaced_store.h"
+#include "common/language.h"
+#include "common/message_table.h"
 #include "ui/framework/application.h"
+#include "ui/framework/localized_window.h"
 #include "ui/html_help.h"
+#include "ui/program.h"
+#include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {
@@ -47,7 +47,7 @@ CProxySettingSheet::CProxySettingSheet(browsers::WizardMode mode, HWND mainWindo
   AddPage(*page3_);
   AddPage(*page4_);
   ShowHelpButton();
-  auto help = [this] { OpenHelpFile(hwnd(), TheApp().values().path + "\\Help\\HushHlp.chm"); };
+  auto help = [this] { OpenHelpFile(hwnd(), TheProgram().values().path + "\\Help\\HushHlp.chm"); };
   handlers().OnCommand(IDHELP, [help](WORD) { help(); });
   handlers().OnMessage(WM_HELP, [help](WPARAM, LPARAM) {
     help();
@@ -77,12 +77,12 @@ void CProxySettingSheet::LocalizeButtons() {
   }
 }
 
-void CProxySettingSheet::Cancelled() { TheApp().values().wizardMessage = "A"; }
+void CProxySettingSheet::Cancelled() { TheProgram().values().wizardMessage = "A"; }
 
 void CProxySettingSheet::Finish() {
   if (finished_) return;
   finished_ = true;
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   browsers::ConfigurationState& state = app.configuration();
   const browsers::BrowserContext context = app.browserContext();
   if (choices_.internetExplorer) {

@@ -1,8 +1,8 @@
 #include "ui/wizard/wizard_page.h"
 
-#include "app/hushwall_app.h"
-#include "app/localized_window.h"
-#include "app/message_table.h"
+#include "common/message_table.h"
+#include "ui/framework/localized_window.h"
+#include "ui/program.h"
 
 namespace hush {
 
@@ -22,13 +22,13 @@ void WizardPage::Enable(int id, bool enabled) const {
 }
 
 void WizardPage::TakeAndApplySkin(int controlId) const {
-  SkinReferences& skins = TheApp().skins();
+  SkinReferences& skins = TheProgram().skins();
   TakeSkin(skins.main, *this, controlId);
   SkinWindow(skins.main, hwnd());
 }
 
 void WizardPage::RefreshMainWindowSkin() const {
-  RefreshSkinnedWindow(TheApp().skins().main, wizard_.mainWindow());
+  RefreshSkinnedWindow(TheProgram().skins().main, wizard_.mainWindow());
 }
 
 // A skipped page is passed through: the page before the target (or after

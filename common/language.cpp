@@ -1,9 +1,9 @@
-#include "app/language.h"
+#include "common/language.h"
 
 #include <algorithm>
 
-#include "app/message_table.h"
-#include "app/profile.h"
+#include "common/ini_file.h"
+#include "common/message_table.h"
 
 namespace hush {
 namespace {

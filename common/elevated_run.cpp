@@ -1,8 +1,8 @@
-#include "app/elevated_run.h"
+#include "common/elevated_run.h"
 
 #include <shellapi.h>
 
-#include "app/unique_handle.h"
+#include "common/unique_handle.h"
 
 namespace hush {
 namespace {

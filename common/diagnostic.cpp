@@ -1,11 +1,11 @@
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
 
 #include <atomic>
 #include <cstdarg>
 #include <cstdio>
 #include <mutex>
 
-#include "proxy/platform.h"
+#include "common/debug_output.h"
 
 namespace hush {
 namespace {
@@ -35,7 +35,7 @@ void ReportDiagnostic(const std::string& text) {
     std::lock_guard<std::mutex> lock(observerMutex);
     if (observer) observer(text);
   }
-  platform::DebugOutput(text);
+  DebugOutput(text);
 }
 
 std::string FormatText(const char* format, ...) {

@@ -1,4 +1,4 @@
-#include "app/proxy_settings.h"
+#include "proxy/proxy_settings.h"
 
 #include <climits>
 

@@ -1,7 +1,7 @@
-#include "app/app_registry.h"
+#include "common/app_registry.h"
 
-#include "app/installation_folder.h"
-#include "app/registry_key.h"
+#include "common/installation_folder.h"
+#include "common/registry_key.h"
 
 namespace hush {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 #include <utility>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "app/message_table.h"
+#include "common/message_table.h"
 
 #include <algorithm>
 #include <iterator>

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/profile.h"
+#include "common/ini_file.h"
 
 namespace hush::profile {
 

@@ -1,4 +1,4 @@
-#include "app/presence_window.h"
+#include "ui/framework/presence_window.h"
 
 #include <utility>
 

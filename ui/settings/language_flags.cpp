@@ -1,4 +1,4 @@
-#include "ui/language_flags.h"
+#include "ui/settings/language_flags.h"
 
 namespace hush {
 namespace {

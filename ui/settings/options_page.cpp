@@ -1,4 +1,4 @@
-#include "ui/options_page.h"
+#include "ui/settings/options_page.h"
 
 #include <commctrl.h>
 #include <commdlg.h>
@@ -6,13 +6,13 @@
 
 #include <vector>
 
-#include "app/hushwall_app.h"
-#include "app/language.h"
-#include "app/localized_window.h"
-#include "app/proxy_settings.h"
-#include "app/resource_ids.h"
-#include "ui/language_flags.h"
+#include "common/language.h"
+#include "proxy/proxy_settings.h"
+#include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
+#include "ui/program.h"
+#include "ui/resource_ids.h"
+#include "ui/settings/language_flags.h"
 
 namespace hush {
 namespace {
@@ -66,7 +66,7 @@ COptionsPage::COptionsPage(SkinReferences& skins, std::string installFolder, Nes
     if (code == CBN_SELCHANGE) OnSoundChosen();
   });
   handlers().OnCommand(IDC_OPTIONS_TEST, [](WORD) {
-    ::PlaySoundA(TheApp().values().userWavPath.c_str(), nullptr,
+    ::PlaySoundA(TheProgram().values().userWavPath.c_str(), nullptr,
                  SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
   });
   handlers().OnCommand(IDC_OPTIONS_ON_TOP, [this](WORD) {
@@ -75,7 +75,7 @@ COptionsPage::COptionsPage(SkinReferences& skins, std::string installFolder, Nes
     SetModified();
   });
   handlers().OnCommand(IDC_OPTIONS_CLOSE_TO_TRAY, [this](WORD) {
-    TheApp().values().closeToTray = IsChecked(IDC_OPTIONS_CLOSE_TO_TRAY) ? 1 : 0;
+    TheProgram().values().closeToTray = IsChecked(IDC_OPTIONS_CLOSE_TO_TRAY) ? 1 : 0;
     SetModified();
   });
   // The Popups page may have switched the sound alert meanwhile.
@@ -89,7 +89,7 @@ bool COptionsPage::OnInitDialog() {
   FillLanguageList();
   LoadControls();
   ApplyTexts();
-  SetChecked(IDC_OPTIONS_CLOSE_TO_TRAY, TheApp().values().closeToTray != 0);
+  SetChecked(IDC_OPTIONS_CLOSE_TO_TRAY, TheProgram().values().closeToTray != 0);
   SkinWindow(skins_.main, hwnd());
   return true;
 }
@@ -127,14 +127,15 @@ void COptionsPage::LoadControls() {
     for (const auto& [mode, id] : modes) SetChecked(id, mode == startup);
   SetChecked(IDC_OPTIONS_ON_TOP, Settings().displayOnTop.load() != 0);
   ApplySoundRule();
-  if (TheApp().values().languageChanged) ApplyTexts();
+  if (TheProgram().values().languageChanged) ApplyTexts();
   HWND languages = Item(IDC_OPTIONS_LANGUAGES);
-  const auto found = ::SendMessageA(languages, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                    reinterpret_cast<LPARAM>(TheApp().values().language.c_str()));
+  const auto found =
+      ::SendMessageA(languages, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                     reinterpret_cast<LPARAM>(TheProgram().values().language.c_str()));
   FillSoundList();
   // Selecting from here is no language change: no notification follows.
   ::SendMessageA(languages, CB_SETCURSEL, found == CB_ERR ? 0 : found, 0);
-  SetChecked(IDC_OPTIONS_CLOSE_TO_TRAY, TheApp().values().closeToTray != 0);
+  SetChecked(IDC_OPTIONS_CLOSE_TO_TRAY, TheProgram().values().closeToTray != 0);
 }
 
 void COptionsPage::ApplySoundRule() {
@@ -153,7 +154,7 @@ void COptionsPage::FillSoundList() {
     else
       ::SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.c_str()));
   }
-  const std::string& current = TheApp().values().userWavPath;
+  const std::string& current = TheProgram().values().userWavPath;
   ::SetWindowTextA(Item(IDC_OPTIONS_CURRENT_SOUND), FileNameOf(current).c_str());
   const std::string title = SoundTitle(current);
   auto found = ::SendMessageA(list, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
@@ -196,7 +197,7 @@ void COptionsPage::OnStartupMode() {
 }
 
 void COptionsPage::UseSound(const std::string& path, const std::string& shownName) {
-  TheApp().values().userWavPath = path;
+  TheProgram().values().userWavPath = path;
   ::SetWindowTextA(Item(IDC_OPTIONS_CURRENT_SOUND), shownName.c_str());
   SetModified();
 }
@@ -227,7 +228,7 @@ void COptionsPage::ChooseCustomSound() {
   if (path.size() > kLongestSoundPath) {
     const std::string text = GetMessageText(kPathTooLongMessage);
     runNested_([&] {
-      return INT_PTR{::MessageBoxA(sheet(), text.c_str(), TheApp().caption().c_str(),
+      return INT_PTR{::MessageBoxA(sheet(), text.c_str(), TheProgram().caption().c_str(),
                                    MB_OK | MB_ICONEXCLAMATION)};
     });
     return;
@@ -256,14 +257,14 @@ void COptionsPage::OnLanguageChosen() {
   item.cchTextMax = sizeof text;
   if (selected < 0 || !::SendMessageA(list, CBEM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
     return;
-  AppRegistryValues& values = TheApp().values();
+  AppRegistryValues& values = TheProgram().values();
   if (values.language == text) {
     values.languageChanged = false;
     return;
   }
   values.language = text;
   values.languageChanged = true;
-  TheApp().ClaimInstanceName(GetMessageText(9999));
+  TheProgram().ClaimInstanceName(GetMessageText(9999));
   SetModified();
   ::PostMessageA(sheet(), kLanguageChangedMessage, 0, 0);
   RefreshSkinnedWindow(skins_.main, sheet());

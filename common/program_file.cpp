@@ -1,6 +1,6 @@
-#include "app/program_file.h"
+#include "common/program_file.h"
 
-#include "app/profile.h"
+#include "common/ini_file.h"
 
 namespace hush {
 

@@ -1,4 +1,4 @@
-#include "app/user_data_folder.h"
+#include "common/user_data_folder.h"
 
 #include <windows.h>
 

@@ -1,11 +1,11 @@
-#include "app/settings_store.h"
+#include "proxy/settings_store.h"
 
 #include <atomic>
 
-#include "app/profile.h"
-#include "app/program_file.h"
-#include "app/proxy_settings.h"
-#include "proxy/diagnostic.h"
+#include "common/diagnostic.h"
+#include "common/ini_file.h"
+#include "common/program_file.h"
+#include "proxy/proxy_settings.h"
 
 namespace hush {
 namespace {

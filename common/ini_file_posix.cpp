@@ -10,7 +10,7 @@
 #include <sstream>
 #include <vector>
 
-#include "app/profile.h"
+#include "common/ini_file.h"
 
 namespace hush::profile {
 namespace {

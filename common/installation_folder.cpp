@@ -1,6 +1,6 @@
-#include "app/installation_folder.h"
+#include "common/installation_folder.h"
 
-#include "app/registry_key.h"
+#include "common/registry_key.h"
 
 namespace hush {
 

@@ -1,6 +1,6 @@
-#include "app/localized_window.h"
+#include "ui/framework/localized_window.h"
 
-#include "app/language.h"
+#include "common/language.h"
 
 namespace hush {
 namespace {

@@ -1,9 +1,9 @@
-#include "ui/activex_page.h"
+#include "ui/settings/activex_page.h"
 
 #include <commctrl.h>
 
-#include "app/localized_window.h"
-#include "app/resource_ids.h"
+#include "ui/framework/localized_window.h"
+#include "ui/resource_ids.h"
 
 namespace hush {
 namespace {

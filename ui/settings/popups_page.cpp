@@ -1,13 +1,13 @@
-#include "ui/popups_page.h"
+#include "ui/settings/popups_page.h"
 
-#include "app/hushwall_app.h"
-#include "app/language.h"
-#include "app/localized_window.h"
-#include "app/proxy_settings.h"
-#include "app/resource_ids.h"
 #include "browsers/browser_checks.h"
+#include "common/language.h"
+#include "proxy/proxy_settings.h"
 #include "ui/banner_switch.h"
+#include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
+#include "ui/program.h"
+#include "ui/resource_ids.h"
 #include "ui/wizard/proxy_setting_sheet.h"
 
 namespace hush {
@@ -47,7 +47,7 @@ CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder, NestedRun
 }
 
 bool CPopupDlg::OnInitDialog() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
   ApplyTexts();
   LoadControls();
@@ -75,7 +75,7 @@ void CPopupDlg::LoadControls() {
   SetChecked(IDC_POPUPS_BANNER, Settings().bannerBlock.load() == 1);
   ::EnableWindow(Item(IDC_POPUPS_SOUND), Catching());
   SetChecked(IDC_POPUPS_SOUND, Settings().playWave.load() != 0);
-  if (TheApp().values().languageChanged) ApplyTexts();
+  if (TheProgram().values().languageChanged) ApplyTexts();
 }
 
 // The loading flag is cleared on every path: a run is skipped only for the
@@ -83,7 +83,7 @@ void CPopupDlg::LoadControls() {
 void CPopupDlg::OnCatchingBox() {
   const bool loading = loading_;
   loading_ = false;
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
   if (!app.configuration().AnyBrowserConfigured()) {
     Settings().popupCheckEnabled = 0;
@@ -128,7 +128,7 @@ bool CPopupDlg::OnSetActive() {
 }
 
 void CPopupDlg::Refresh() {
-  CHushwallApp& app = TheApp();
+  Program& app = TheProgram();
   browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
   ApplyTexts();
   if (!app.configuration().AnyBrowserConfigured()) {
@@ -152,13 +152,13 @@ void CPopupDlg::RunWizard(bool setMode) {
   });
 }
 
-void CPopupDlg::OnSetProxy() { RunSetWizard(!TheApp().configuration().AnyBrowserConfigured()); }
+void CPopupDlg::OnSetProxy() { RunSetWizard(!TheProgram().configuration().AnyBrowserConfigured()); }
 
 // When the wizard leaves a browser configured and catching is off, the user
 // is asked to switch it on: pop-ups would otherwise get through with
 // nothing saying why.
 void CPopupDlg::RunSetWizard(bool offerCatching) {
-  const browsers::ConfigurationState& state = TheApp().configuration();
+  const browsers::ConfigurationState& state = TheProgram().configuration();
   RunWizard(true);
   if (!state.AnyBrowserConfigured()) return;
   if (blinkState_ != -1) StopBlinking();
@@ -174,7 +174,7 @@ void CPopupDlg::RunSetWizard(bool offerCatching) {
 // any more, Internet Explorer's own settings included.
 void CPopupDlg::OnResetProxy() {
   RunWizard(false);
-  if (TheApp().configuration().AnyBrowserConfigured()) return;
+  if (TheProgram().configuration().AnyBrowserConfigured()) return;
   StartBlinking(true);
   if (Catching()) {
     Inform(2253, MB_OK | MB_ICONINFORMATION);
@@ -185,7 +185,7 @@ void CPopupDlg::OnResetProxy() {
   ::EnableWindow(Item(IDC_POPUPS_SOUND), FALSE);
 }
 
-void CPopupDlg::StartCleanup() { cleanup_.Request(TheApp().configuration()); }
+void CPopupDlg::StartCleanup() { cleanup_.Request(TheProgram().configuration()); }
 
 void CPopupDlg::StartBlinking(bool restart) {
   if (blinkState_ != -1 && !restart) return;
@@ -205,7 +205,7 @@ void CPopupDlg::OnBlinkTick() {
 }
 
 int CPopupDlg::Inform(int message, UINT type) {
-  const std::string text = GetMessageText(message), caption = TheApp().caption();
+  const std::string text = GetMessageText(message), caption = TheProgram().caption();
   return static_cast<int>(runNested_(
       [&] { return INT_PTR{::MessageBoxA(hwnd(), text.c_str(), caption.c_str(), type)}; }));
 }
