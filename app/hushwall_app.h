@@ -62,8 +62,8 @@ class CHushwallApp : public ui::Application, public Program {
   void EnsureHostsEntry();
   void PrepareUserFiles();
 
-  HANDLE instanceMutex_ = nullptr;
-  std::vector<UniqueHandle<HANDLE, CloseKernelHandle>> otherInstanceNames_;
+  UniqueMutex instanceMutex_;
+  std::vector<UniqueMutex> otherInstanceNames_;
   std::vector<std::string> claimedNames_;
   std::string instanceName_;
   std::string caption_;

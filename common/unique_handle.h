@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <cstdint>
 #include <type_traits>
 #include <utility>
@@ -44,9 +46,35 @@ class UniqueHandle {
 
 inline void CloseKernelHandle(HANDLE handle) { ::CloseHandle(handle); }
 inline void CloseFindHandle(HANDLE handle) { ::FindClose(handle); }
+inline void CloseRegistryKey(HKEY key) { ::RegCloseKey(key); }
+inline void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
+inline void RemoveHook(HHOOK hook) { ::UnhookWindowsHookEx(hook); }
+inline void DestroyImageList(HIMAGELIST images) { ::ImageList_Destroy(images); }
+inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
+inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+template <typename Object>
+void DeleteGdiObject(Object object) {
+  ::DeleteObject(object);
+}
 
 // CreateFile and FindFirstFile fail with INVALID_HANDLE_VALUE, not null.
 using UniqueFile = UniqueHandle<HANDLE, CloseKernelHandle, -1>;
 using UniqueFind = UniqueHandle<HANDLE, CloseFindHandle, -1>;
+// Mutexes and events: closing the last handle ends them (and a mutex the
+// thread owns is then abandoned, which frees it for the next claimant).
+using UniqueKernelObject = UniqueHandle<HANDLE, CloseKernelHandle>;
+using UniqueMutex = UniqueKernelObject;
+using UniqueEvent = UniqueKernelObject;
+using UniqueKey = UniqueHandle<HKEY, CloseRegistryKey>;
+using UniqueMenu = UniqueHandle<HMENU, DestroyMenuHandle>;
+using UniqueHook = UniqueHandle<HHOOK, RemoveHook>;
+// An image list that no control destroys for us (an extended combo box never
+// does; a list view does unless it was told the list is shared).
+using UniqueImageList = UniqueHandle<HIMAGELIST, DestroyImageList>;
+using UniqueIcon = UniqueHandle<HICON, DestroyIconHandle>;
+using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
+using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject<HBRUSH>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject<HBITMAP>>;
+using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject<HFONT>>;
 
 }  // namespace hush

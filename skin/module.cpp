@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "common/unique_handle.h"
 #include "skin/badge_control.h"
 #include "skin/skin_control.h"
 #include "skin/splash_control.h"
@@ -41,15 +42,14 @@ std::wstring GuidText(const GUID& id) {
 }
 
 bool SetValue(HKEY root, const std::wstring& key, const wchar_t* name, const std::wstring& value) {
-  HKEY opened = nullptr;
-  if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &opened, nullptr) !=
+  HKEY created = nullptr;
+  if (::RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &created, nullptr) !=
       ERROR_SUCCESS)
     return false;
-  const LONG written =
-      ::RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                       static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
-  ::RegCloseKey(opened);
-  return written == ERROR_SUCCESS;
+  const UniqueKey opened(created);
+  return ::RegSetValueExW(
+             opened.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+             static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 }  // namespace

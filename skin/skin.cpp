@@ -26,11 +26,6 @@ Skin::Skin(std::wstring name, const SkinColors& colors)
       background_(::CreateSolidBrush(colors.background)),
       frame_(::CreateSolidBrush(colors.frame)) {}
 
-Skin::~Skin() {
-  ::DeleteObject(background_);
-  ::DeleteObject(frame_);
-}
-
 std::shared_ptr<const Skin> Skin::FromFile(const std::wstring& path) {
   if (::GetFileAttributesW(path.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
   const SkinColors plain;

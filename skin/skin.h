@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+#include "common/unique_handle.h"
+
 namespace hush::skin {
 
 struct SkinColors {
@@ -24,7 +26,6 @@ struct SkinColors {
 class Skin {
  public:
   explicit Skin(std::wstring name, const SkinColors& colors);
-  ~Skin();
   Skin(const Skin&) = delete;
   Skin& operator=(const Skin&) = delete;
 
@@ -35,14 +36,14 @@ class Skin {
 
   const std::wstring& name() const { return name_; }
   const SkinColors& colors() const { return colors_; }
-  HBRUSH backgroundBrush() const { return background_; }
-  HBRUSH frameBrush() const { return frame_; }
+  HBRUSH backgroundBrush() const { return background_.get(); }
+  HBRUSH frameBrush() const { return frame_.get(); }
 
  private:
   std::wstring name_;
   SkinColors colors_;
-  HBRUSH background_;
-  HBRUSH frame_;
+  UniqueBrush background_;
+  UniqueBrush frame_;
 };
 
 // "r,g,b" with each part 0..255, or `fallback`.

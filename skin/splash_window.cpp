@@ -1,12 +1,16 @@
 #include "skin/splash_window.h"
 
+#include <utility>
+
+#include "common/unique_handle.h"
+
 namespace hush::skin {
 namespace {
 
 constexpr UINT_PTR kCloseTimer = 1;
 
 struct SplashPicture {
-  HBITMAP bitmap;
+  UniqueBitmap bitmap;
   bool clickToClose;
 };
 
@@ -21,13 +25,12 @@ HMODULE ThisModule() {
 void Paint(HWND window, const SplashPicture& picture) {
   PAINTSTRUCT paint;
   HDC dc = ::BeginPaint(window, &paint);
-  HDC source = ::CreateCompatibleDC(dc);
-  HGDIOBJ previous = ::SelectObject(source, picture.bitmap);
+  const UniqueMemoryDc source(::CreateCompatibleDC(dc));
+  HGDIOBJ previous = ::SelectObject(source.get(), picture.bitmap.get());
   BITMAP size = {};
-  ::GetObjectW(picture.bitmap, sizeof size, &size);
-  ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-  ::SelectObject(source, previous);
-  ::DeleteDC(source);
+  ::GetObjectW(picture.bitmap.get(), sizeof size, &size);
+  ::BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+  ::SelectObject(source.get(), previous);
   ::EndPaint(window, &paint);
 }
 
@@ -45,7 +48,6 @@ LRESULT CALLBACK SplashProcedure(HWND window, UINT message, WPARAM wParam, LPARA
       if (picture->clickToClose) ::DestroyWindow(window);
       return 0;
     case WM_NCDESTROY:
-      ::DeleteObject(picture->bitmap);
       delete picture;
       ::SetWindowLongPtrW(window, GWLP_USERDATA, 0);
       break;
@@ -67,24 +69,22 @@ void RegisterSplashClass() {
 }  // namespace
 
 HWND OpenSplashWindow(const std::wstring& picture, UINT milliseconds, bool clickToClose) {
-  auto bitmap = static_cast<HBITMAP>(
-      ::LoadImageW(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE));
-  if (bitmap == nullptr) return nullptr;
+  UniqueBitmap bitmap(static_cast<HBITMAP>(
+      ::LoadImageW(nullptr, picture.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE)));
+  if (!bitmap) return nullptr;
   BITMAP size = {};
-  ::GetObjectW(bitmap, sizeof size, &size);
+  ::GetObjectW(bitmap.get(), sizeof size, &size);
   RegisterSplashClass();
   const int left = (::GetSystemMetrics(SM_CXSCREEN) - size.bmWidth) / 2;
   const int top = (::GetSystemMetrics(SM_CYSCREEN) - size.bmHeight) / 2;
   HWND window =
       ::CreateWindowExW(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kSplashWindowClass, L"", WS_POPUP, left,
                         top, size.bmWidth, size.bmHeight, nullptr, nullptr, ThisModule(), nullptr);
-  if (window == nullptr) {
-    ::DeleteObject(bitmap);
-    return nullptr;
-  }
+  if (window == nullptr) return nullptr;
   // The window owns the picture from here on and frees it when destroyed.
-  ::SetWindowLongPtrW(window, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(new SplashPicture{bitmap, clickToClose}));
+  ::SetWindowLongPtrW(
+      window, GWLP_USERDATA,
+      reinterpret_cast<LONG_PTR>(new SplashPicture{std::move(bitmap), clickToClose}));
   ::SetTimer(window, kCloseTimer, milliseconds, nullptr);
   ::ShowWindow(window, SW_SHOWNORMAL);
   ::UpdateWindow(window);

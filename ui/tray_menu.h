@@ -27,8 +27,7 @@ class TrayMenu {
   HMENU items() const { return items_; }
 
  private:
-  static void DestroyMenuHandle(HMENU menu) { ::DestroyMenu(menu); }
-  UniqueHandle<HMENU, DestroyMenuHandle> menu_;
+  UniqueMenu menu_;
   HMENU items_ = nullptr;
 };
 

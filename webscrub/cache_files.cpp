@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "common/unique_handle.h"
 #include "webscrub/cache_folders.h"
 #include "webscrub/file_handles.h"
 #include "webscrub/path_form.h"
@@ -14,13 +15,12 @@ constexpr int kDepthLimit = 16;
 template <typename Visit>
 void ForEachEntry(const std::string& folder, Visit visit) {
   WIN32_FIND_DATAA entry{};
-  HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return;
+  const hush::UniqueFind find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+  if (!find) return;
   do {
     const std::string name = entry.cFileName;
     if (name != "." && name != "..") visit(folder + "\\" + name, entry.dwFileAttributes);
-  } while (::FindNextFileA(find, &entry));
-  ::FindClose(find);
+  } while (::FindNextFileA(find.get(), &entry));
 }
 
 void Collect(const std::string& folder, int depth, std::size_t limit,

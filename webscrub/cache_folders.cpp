@@ -8,6 +8,7 @@
 #include <cctype>
 
 #include "common/registry_key.h"
+#include "common/unique_handle.h"
 #include "webscrub/path_form.h"
 
 namespace webscrub {
@@ -37,16 +38,15 @@ std::string ShellFolder(int id) {
 std::vector<std::string> Subfolders(const std::string& folder) {
   std::vector<std::string> found;
   WIN32_FIND_DATAA entry{};
-  HANDLE find = ::FindFirstFileA((folder + "\\*").c_str(), &entry);
-  if (find == INVALID_HANDLE_VALUE) return found;
+  const hush::UniqueFind find(::FindFirstFileA((folder + "\\*").c_str(), &entry));
+  if (!find) return found;
   do {
     const std::string name = entry.cFileName;
     if (name == "." || name == ".." || !(entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) ||
         (entry.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
       continue;
     found.push_back(folder + "\\" + name);
-  } while (::FindNextFileA(find, &entry));
-  ::FindClose(find);
+  } while (::FindNextFileA(find.get(), &entry));
   return found;
 }
 

@@ -4,6 +4,8 @@
 
 #include <wininet.h>
 
+#include "common/unique_handle.h"
+
 namespace webscrub {
 namespace {
 
@@ -15,18 +17,26 @@ bool IsUsersOwn(const INTERNET_CACHE_ENTRY_INFOA& entry) {
          url.rfind("Cookie:", 0) == 0 || url.rfind("Visited:", 0) == 0;
 }
 
+void CloseUrlCacheFind(HANDLE find) { ::FindCloseUrlCache(find); }
+using UniqueUrlCacheFind = hush::UniqueHandle<HANDLE, CloseUrlCacheFind>;
+
+// The first entry, then each next one; the system's error tells why not.
+bool NextEntry(UniqueUrlCacheFind& find, INTERNET_CACHE_ENTRY_INFOA* entry, DWORD& size) {
+  if (find) return ::FindNextUrlCacheEntryA(find.get(), entry, &size) != FALSE;
+  find.reset(::FindFirstUrlCacheEntryA(nullptr, entry, &size));
+  return static_cast<bool>(find);
+}
+
 }  // namespace
 
 std::vector<std::string> UrlCacheEntries(std::size_t limit) {
   std::vector<std::string> urls;
   std::vector<char> buffer(4096);
-  HANDLE find = nullptr;
+  UniqueUrlCacheFind find;
   while (urls.size() < limit) {
     auto* entry = reinterpret_cast<INTERNET_CACHE_ENTRY_INFOA*>(buffer.data());
     DWORD size = static_cast<DWORD>(buffer.size());
-    const bool read = find == nullptr
-                          ? (find = ::FindFirstUrlCacheEntryA(nullptr, entry, &size)) != nullptr
-                          : ::FindNextUrlCacheEntryA(find, entry, &size) != FALSE;
+    const bool read = NextEntry(find, entry, size);
     if (!read) {
       // A larger entry than the buffer: the same step again with room.
       if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || size <= buffer.size()) break;
@@ -36,7 +46,6 @@ std::vector<std::string> UrlCacheEntries(std::size_t limit) {
     if (!IsUsersOwn(*entry) && entry->lpszSourceUrlName != nullptr)
       urls.emplace_back(entry->lpszSourceUrlName);
   }
-  if (find != nullptr) ::FindCloseUrlCache(find);
   return urls;
 }
 

@@ -8,13 +8,11 @@ namespace hush {
 namespace {
 
 TEST(SingleInstance, ASecondClaimOrAnotherObjectOfTheNameFails) {
-  HANDLE first = nullptr, second = nullptr, third = nullptr;
+  UniqueMutex first, second, third;
   EXPECT_TRUE(ClaimSingleInstance("hushwall-test-instance", first));
   EXPECT_FALSE(ClaimSingleInstance("hushwall-test-instance", second));
-  HANDLE event = ::CreateEventA(nullptr, FALSE, FALSE, "hushwall-test-event");
+  const UniqueEvent event(::CreateEventA(nullptr, FALSE, FALSE, "hushwall-test-event"));
   EXPECT_FALSE(ClaimSingleInstance("hushwall-test-event", third));
-  for (HANDLE h : {first, second, third, event})
-    if (h != nullptr) ::CloseHandle(h);
 }
 
 UINT received = 0;

@@ -1,28 +1,28 @@
 #include "ui/framework/dialog_look.h"
 
+#include "common/unique_handle.h"
+
 namespace hush::ui {
 namespace {
 
 // Set once during start-up on the user-interface thread, kept until the end.
-HBRUSH background = nullptr;
+UniqueBrush background;
 COLORREF backgroundColor = 0;
 COLORREF textColor = 0;
 
 }  // namespace
 
 void SetDialogColors(COLORREF backgroundRgb, COLORREF textRgb) {
-  HBRUSH previous = background;
-  background = ::CreateSolidBrush(backgroundRgb);
+  background.reset(::CreateSolidBrush(backgroundRgb));
   backgroundColor = backgroundRgb;
   textColor = textRgb;
-  if (previous != nullptr) ::DeleteObject(previous);
 }
 
 HBRUSH DialogColorBrush(HDC dc) {
-  if (background == nullptr) return nullptr;
+  if (!background) return nullptr;
   ::SetBkColor(dc, backgroundColor);
   ::SetTextColor(dc, textColor);
-  return background;
+  return background.get();
 }
 
 }  // namespace hush::ui

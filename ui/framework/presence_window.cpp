@@ -50,10 +50,11 @@ LRESULT CALLBACK PresenceWindow::Procedure(HWND window, UINT message, WPARAM wPa
   return ::DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool ClaimSingleInstance(const std::string& name, HANDLE& mutex) {
-  mutex = ::CreateMutexA(nullptr, TRUE, name.c_str());
+bool ClaimSingleInstance(const std::string& name, UniqueMutex& mutex) {
+  HANDLE created = ::CreateMutexA(nullptr, TRUE, name.c_str());
   const DWORD error = ::GetLastError();
-  return mutex != nullptr && error != ERROR_ALREADY_EXISTS && error != ERROR_INVALID_HANDLE;
+  mutex.reset(created);
+  return mutex && error != ERROR_ALREADY_EXISTS && error != ERROR_INVALID_HANDLE;
 }
 
 }  // namespace hush

@@ -7,6 +7,8 @@
 
 #include <string>
 
+#include "common/unique_handle.h"
+
 namespace hush {
 
 inline constexpr UINT kQuietExitMessage = 32790;
@@ -32,6 +34,6 @@ class PresenceWindow {
 
 // Claims the program's single-instance name. False when another instance
 // (or any named kernel object of that name) already has it.
-bool ClaimSingleInstance(const std::string& name, HANDLE& mutex);
+bool ClaimSingleInstance(const std::string& name, UniqueMutex& mutex);
 
 }  // namespace hush

@@ -1,12 +1,14 @@
 #include "ui/settings/language_flags.h"
 
+#include "common/unique_handle.h"
+
 namespace hush {
 namespace {
 
 // Flags are wider than high: drawn into the list's square whole.
-HBITMAP LoadFlag(const std::string& file) {
-  return static_cast<HBITMAP>(
-      ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 16, 16, LR_LOADFROMFILE));
+UniqueBitmap LoadFlag(const std::string& file) {
+  return UniqueBitmap(static_cast<HBITMAP>(
+      ::LoadImageA(nullptr, file.c_str(), IMAGE_BITMAP, 16, 16, LR_LOADFROMFILE)));
 }
 
 }  // namespace
@@ -15,12 +17,11 @@ std::vector<int> AddLanguageFlags(HIMAGELIST images, const std::string& flagsFol
                                   const std::vector<std::string>& languages) {
   std::vector<int> indexes;
   for (const std::string& language : languages) {
-    HBITMAP flag = LoadFlag(flagsFolder + language + ".bmp");
-    if (flag == nullptr) flag = LoadFlag(flagsFolder + "default.bmp");
+    UniqueBitmap flag = LoadFlag(flagsFolder + language + ".bmp");
+    if (!flag) flag = LoadFlag(flagsFolder + "default.bmp");
     int index = I_IMAGENONE;
-    if (flag != nullptr) {
-      index = ImageList_AddMasked(images, flag, RGB(0, 0, 0));
-      ::DeleteObject(flag);
+    if (flag) {
+      index = ImageList_AddMasked(images, flag.get(), RGB(0, 0, 0));
       if (index < 0) index = I_IMAGENONE;
     }
     indexes.push_back(index);
