@@ -182,7 +182,7 @@ void RemoveKey(HKEY parent, const Key& key) {
     DeleteWhole(parent, key.name);
     return;
   }
-  const RegistryKey opened = RegistryKey::Open(parent, key.name);
+  const RegistryKey opened = RegistryKey::Open(parent, key.name, KEY_READ | KEY_WRITE);
   if (!opened) return;
   for (const Key& child : key.children) RemoveKey(opened.get(), child);
 }

@@ -70,7 +70,7 @@ int RestoreInternetExplorer() {
   if (!Saved(file, "Restored").empty()) return 1;
   if (Saved(file, "Saved").empty()) return 0;
   const hush::RegistryKey settings =
-      hush::RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+      hush::RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
   if (!settings) return 0;
   const bool restored =
       !NamesOurProxy(settings.get()) ||

@@ -250,7 +250,8 @@ SettingsLeftAlone SetInternetExplorerProxy(ConfigurationState& state,
   if (choice.dialUp)
     for (const ConnectionRecord& record : connections.records)
       if (record.selected) chosen.push_back(record.name);
-  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+  RegistryKey settings =
+      RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
   if (!settings) return {};
   const ReplacedStore store(context);
   if (!RememberHttp11(settings, store)) return chosen;
@@ -273,7 +274,8 @@ SettingsLeftAlone SetInternetExplorerProxy(ConfigurationState& state,
 
 void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
                                 InternetExplorerChoice choice, const BrowserContext& context) {
-  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey);
+  RegistryKey settings =
+      RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
   if (!settings) return;
   bool anyReset = false;
   if (choice.lan) {

@@ -61,7 +61,7 @@ ZoneChoices ReadZone(int zone) {
 }
 
 bool WriteZone(int zone, const ZoneChoices& choices) {
-  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, ZoneKeyPath(zone));
+  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, ZoneKeyPath(zone), KEY_SET_VALUE);
   if (!key) return false;
   bool written = true;
   for (int index = 0; index < kZonePolicyCount; ++index)
@@ -105,7 +105,7 @@ bool RestoreZoneSettings(const std::string& iniPath) {
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)))
     return false;
   for (int zone = 1; zone <= kZoneCount; ++zone) {
-    RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, ZoneKeyPath(zone), KEY_ALL_ACCESS);
+    RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, ZoneKeyPath(zone), KEY_SET_VALUE);
     for (const char* name : kBackupKeys) {
       char text[32] = {};
       ::GetPrivateProfileStringA(kBackupSections[zone - 1], name, "", text, sizeof text,

@@ -36,7 +36,7 @@ void ReadStartFlags(AppRegistryValues& values) {
 }
 
 void MarkFirstRunDone() {
-  if (RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
+  if (RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey, KEY_SET_VALUE))
     key.WriteNumber("FirstRun", 0);
 }
 
@@ -54,7 +54,8 @@ bool LoadRegistrySettings(AppRegistryValues& values) {
 }
 
 void SaveRegistrySettings(const AppRegistryValues& values, int startupMode) {
-  if (RegistryKey software = RegistryKey::Open(HKEY_CURRENT_USER, "Software")) {
+  if (RegistryKey software =
+          RegistryKey::Open(HKEY_CURRENT_USER, "Software", KEY_READ | KEY_CREATE_SUB_KEY)) {
     RegistryKey program = RegistryKey::Create(software.get(), "Hushwall");
     program.WriteText("Blocked Popups", values.blockedPopups);
     program.WriteText("User Wav Path", values.userWavPath);
@@ -64,14 +65,14 @@ void SaveRegistrySettings(const AppRegistryValues& values, int startupMode) {
   }
   // The Run value stays in every mode; only mode 2 gives it a program,
   // quoted so that a folder with spaces cannot start another program.
-  if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
+  if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey, KEY_SET_VALUE))
     run.WriteText(kRunValue, startupMode == 2 ? "\"" + values.path + "\\PopHush.exe\"" : "");
-  if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
+  if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey, KEY_SET_VALUE))
     program.WriteNumber("Close To Tray", values.closeToTray);
 }
 
 void SaveBlockedPopups(const AppRegistryValues& values) {
-  if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey))
+  if (RegistryKey program = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey, KEY_SET_VALUE))
     program.WriteText("Blocked Popups", values.blockedPopups);
 }
 

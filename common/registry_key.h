@@ -18,12 +18,14 @@ class RegistryKey {
   RegistryKey(const RegistryKey&) = delete;
   RegistryKey& operator=(const RegistryKey&) = delete;
 
-  // An existing key; empty (false) when it cannot be opened.
-  static RegistryKey Open(HKEY root, const std::string& path, REGSAM access = KEY_ALL_ACCESS);
+  // An existing key, for reading unless `access` asks for more (a standard
+  // user may read keys that only an administrator may change); empty
+  // (false) when it cannot be opened so.
+  static RegistryKey Open(HKEY root, const std::string& path, REGSAM access = KEY_READ);
   // The key, created when missing.
   static RegistryKey Create(HKEY root, const std::string& path);
   // The same for names outside the ANSI code page.
-  static RegistryKey Open(HKEY root, const std::wstring& path, REGSAM access = KEY_ALL_ACCESS);
+  static RegistryKey Open(HKEY root, const std::wstring& path, REGSAM access = KEY_READ);
   static RegistryKey Create(HKEY root, const std::wstring& path);
 
   explicit operator bool() const { return key_ != nullptr; }

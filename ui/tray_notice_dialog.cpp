@@ -22,7 +22,7 @@ bool CTrayNoticeDlg::OnInitDialog() {
 
 void CTrayNoticeDlg::OnOK() {
   showAtStart_ = !IsChecked(IDC_NOTICE_DONT_SHOW);
-  RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey)
+  RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey, KEY_SET_VALUE)
       .WriteNumber("ShowAtStart", showAtStart_ ? 1 : 0);
   ui::Dialog::OnOK();
 }

@@ -119,8 +119,7 @@ void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
 
 // The record of replaced proxies goes once no browser needs it any more.
 int RestoreBrowsers(ConfigurationState& state, const BrowserContext& context) {
-  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey, KEY_ALL_ACCESS))
-    ResetBrowsers(state, context);
+  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey)) ResetBrowsers(state, context);
   if (AnyBrowserStillUsesProxy(state, context)) return kBrowserBackupsKept;
   DeleteBackup(context.DataFile(kReplacedSettingsFile));
   return kNothingKept;

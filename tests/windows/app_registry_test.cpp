@@ -17,7 +17,7 @@ class AppRegistryTest : public ::testing::Test {
   void SetUp() override { ::SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey); }
   void TearDown() override {
     ::SHDeleteKeyA(HKEY_CURRENT_USER, kProgramKey);
-    if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey))
+    if (RegistryKey run = RegistryKey::Open(HKEY_CURRENT_USER, kRunKey, KEY_SET_VALUE))
       ::RegDeleteValueA(run.get(), kRunValue);
   }
   // What an installer writes.
@@ -68,7 +68,7 @@ TEST_F(AppRegistryTest, FirstStartWritesTheMissingUserValuesOnce) {
   EXPECT_TRUE(values.showAtStart);
 
   MarkFirstRunDone();
-  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
+  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey, KEY_READ | KEY_WRITE);
   key.WriteText("Blocked Popups", "17");
   key.WriteNumber("ShowAtStart", 0);
   WriteFirstStartDefaults("C:\\Hush");
@@ -80,6 +80,20 @@ TEST_F(AppRegistryTest, FirstStartWritesTheMissingUserValuesOnce) {
 
 // The folder the setup program records for the machine comes before the
 // one an older installation left among the user's values.
+// Opened without asking for more, a key is only read: so reading works where
+// a standard user may not write, and every writer has to ask (which the
+// tests of the writers here check under Wine).
+TEST_F(AppRegistryTest, KeysOpenForReadingUnlessWritingIsAsked) {
+  Install();
+  const RegistryKey reader = RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey);
+  std::string language;
+  EXPECT_TRUE(reader.ReadText("Language", language));
+  EXPECT_FALSE(reader.WriteText("Language", "German"));
+  EXPECT_TRUE(RegistryKey::Open(HKEY_CURRENT_USER, kProgramKey, KEY_SET_VALUE)
+                  .WriteText("Language", "German"));
+  EXPECT_EQ(Text(kProgramKey, "Language"), "German");
+}
+
 TEST_F(AppRegistryTest, TheMachinesInstallationFolderComesFirst) {
   Install();
   AppRegistryValues values;

@@ -165,7 +165,8 @@ TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
   EXPECT_TRUE(choice.dialUp);
   // Flags both clear but the LAN still naming Hushwall: reset all the same.
   SetText(kInternetSettingsKey, "ProxyServer", "http=Hushwall:8100");
-  ::RegDeleteValueA(RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey).get(), "Office");
+  ::RegDeleteValueA(RegistryKey::Open(HKEY_CURRENT_USER, kConnectionsKey, KEY_SET_VALUE).get(),
+                    "Office");
   connections = EnumerateConnections(WizardMode::kReset);
   choice = uninstall::RemovalChoice(connections);
   EXPECT_TRUE(choice.lan);
@@ -175,7 +176,8 @@ TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
   // cleared, and the missing ActiveX backup is reported first.
   SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=Hushwall:8100"));
   WriteConfiguredFlag(Flag::kDialUp, true);
-  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall");
+  const RegistryKey product =
+      RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall", KEY_READ | KEY_WRITE);
   std::string savedPath;
   const bool hadPath = product.ReadText("Path", savedPath);
   product.WriteText("Path", At("install"));
@@ -201,7 +203,8 @@ TEST_F(InternetExplorerTest, RemovalLeavesProxiesSetByHandSince) {
   Write(At("Opera6\\opera6.ini"), opera);
   WriteConfiguredFlag(Flag::kOpera6, true);
 
-  const RegistryKey product = RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall");
+  const RegistryKey product =
+      RegistryKey::Open(HKEY_CURRENT_USER, "Software\\Hushwall", KEY_READ | KEY_WRITE);
   std::string savedPath;
   const bool hadPath = product.ReadText("Path", savedPath);
   product.WriteText("Path", At("install"));

@@ -23,7 +23,8 @@ void ClearBrowserRegistry() {
   ::SHDeleteKeyA(HKEY_CURRENT_USER, browsers::kOperaKey);
   ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Mozilla");
   ::SHDeleteKeyA(HKEY_CURRENT_USER, browsers::kConnectionsKey);
-  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, browsers::kInternetSettingsKey);
+  RegistryKey settings =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::kInternetSettingsKey, KEY_READ | KEY_WRITE);
   for (const char* value : {"ProxyEnable", "ProxyServer", "ProxyOverride", "ProxyHttp1.1"})
     ::RegDeleteValueA(settings.get(), value);
 }

@@ -44,7 +44,8 @@ class ZonePoliciesTest : public ::testing::Test {
   }
   void TearDown() override {
     for (int zone = 1; zone <= browsers::kZoneCount; ++zone) {
-      const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(zone));
+      const RegistryKey key =
+          RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(zone), KEY_SET_VALUE);
       for (const char* name : {"1001", "1004", "1200", "1201", "1405"}) {
         const auto found = saved_.find({zone, name});
         if (found != saved_.end())
@@ -90,7 +91,8 @@ TEST_F(ZonePoliciesTest, TheFreshPrefixZonesReadAndBackUpInZoneOrder) {
 // without a button elsewhere, or a missing value, has no choice: nothing is
 // written for it and the backup leaves a missing value out.
 TEST_F(ZonePoliciesTest, ValuesWithoutAButtonAreNeitherShownNorWritten) {
-  const RegistryKey key = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(2));
+  const RegistryKey key =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(2), KEY_READ | KEY_WRITE);
   key.WriteNumber("1001", 2);
   key.WriteNumber("1200", 65536);
   ::RegDeleteValueA(key.get(), "1004");
@@ -132,8 +134,10 @@ TEST_F(ZonePoliciesTest, RemovalRestoresOnlyWhatTheBackupHolds) {
   EXPECT_FALSE(browsers::RestoreZoneSettings(kBackup + std::string(".missing")));
   std::ofstream(kBackup, std::ios::binary)
       << "[Internet]\r\n1001=0\r\n1200=65536\r\n[Restricted Sites]\r\n1405=1\r\n";
-  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
-  const RegistryKey restricted = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(4));
+  const RegistryKey internet =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3), KEY_READ | KEY_WRITE);
+  const RegistryKey restricted =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(4), KEY_READ | KEY_WRITE);
   internet.WriteNumber("1004", 3);
   ASSERT_TRUE(browsers::RestoreZoneSettings(kBackup));
   DWORD value = 0;
@@ -148,7 +152,8 @@ TEST_F(ZonePoliciesTest, RemovalRestoresOnlyWhatTheBackupHolds) {
 // written.
 TEST_F(ZonePoliciesTest, RemovalWithoutTheProductKeyDoesNothing) {
   ::SHDeleteKeyA(HKEY_CURRENT_USER, "Software\\Hushwall");
-  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  const RegistryKey internet =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3), KEY_READ | KEY_WRITE);
   internet.WriteNumber("1001", 2);
   int boxes = 0;
   EXPECT_EQ(uninstall::RunUninstall([&](const std::string&, const std::string&, unsigned) {
@@ -166,7 +171,8 @@ TEST_F(ZonePoliciesTest, RemovalWithoutTheProductKeyDoesNothing) {
 // changed since do not become the "originals".
 TEST_F(ZonePoliciesTest, TheFirstRunBackupIsRetriedUntilMadeAndThenKept) {
   const RegistryKey product = RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey);
-  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  const RegistryKey internet =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3), KEY_READ | KEY_WRITE);
   const std::string folder = "C:\\hushtest\\first-run";
   browsers::BrowserContext context;
   context.dataDirectory = folder;
@@ -210,7 +216,8 @@ TEST_F(ZonePoliciesTest, RemovalRestoresFromTheUsersOwnBackup) {
   const RegistryKey machine = RegistryKey::Create(HKEY_LOCAL_MACHINE, kProgramKey);
   machine.WriteText("Path", install);
   RegistryKey::Create(HKEY_CURRENT_USER, kProgramKey).WriteText("Language", "English");
-  const RegistryKey internet = RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3));
+  const RegistryKey internet =
+      RegistryKey::Open(HKEY_CURRENT_USER, browsers::ZoneKeyPath(3), KEY_READ | KEY_WRITE);
   internet.WriteNumber("1001", 0);
   std::vector<std::string> boxes;
   uninstall::RunUninstall([&](const std::string& text, const std::string&, unsigned) {
