@@ -60,22 +60,21 @@ CMainPage::CMainPage()
 }
 
 CMainPage::~CMainPage() {
-  if (queueHook_ != nullptr) ::UnhookWindowsHookEx(queueHook_);
   if (mainPage == this) mainPage = nullptr;
 }
 
 void CMainPage::HandleMessages() {
   // Hidden until the user asks for it: the system's sheet shows itself.
-  handlers().OnMessage(WM_WINDOWPOSCHANGING, [this](WPARAM wParam, LPARAM lParam) {
+  handlers().OnMessage(WM_WINDOWPOSCHANGING, [this](WPARAM, LPARAM lParam) {
     if (!visible_) reinterpret_cast<WINDOWPOS*>(lParam)->flags &= ~SWP_SHOWWINDOW;
-    return CallSystem(WM_WINDOWPOSCHANGING, wParam, lParam);
+    return ui::kNotHandled;
   });
-  handlers().OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM lParam) {
-    if (timer != kTitlePollTimer) return CallSystem(WM_TIMER, timer, lParam);
+  handlers().OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM) -> ui::Answer {
+    if (timer != kTitlePollTimer) return ui::kNotHandled;
     PollTitles();
     return LRESULT{0};
   });
-  handlers().OnMessage(WM_SYSCOMMAND, [this](WPARAM command, LPARAM lParam) {
+  handlers().OnMessage(WM_SYSCOMMAND, [this](WPARAM command, LPARAM) -> ui::Answer {
     switch (command & 0xFFF0) {
       case IDM_ABOUT_BOX:
         RunAboutBox();
@@ -85,7 +84,7 @@ void CMainPage::HandleMessages() {
         Hide();
         return LRESULT{0};
       default:
-        return CallSystem(WM_SYSCOMMAND, command, lParam);
+        return ui::kNotHandled;
     }
   });
   // Closing never ends the program: only Exit does.
@@ -114,22 +113,23 @@ void CMainPage::HandleMessages() {
     OnTrayCallback(event);
     return LRESULT{0};
   });
-  handlers().OnMessage(kCatchingChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+  // The system's sheet sees these too.
+  handlers().OnMessage(kCatchingChangedMessage, [this](WPARAM, LPARAM) {
     LocalizeMenu();
     ShowCatchingState();
-    return CallSystem(kCatchingChangedMessage, wParam, lParam);
+    return ui::kNotHandled;
   });
-  handlers().OnMessage(kLanguageChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+  handlers().OnMessage(kLanguageChangedMessage, [this](WPARAM, LPARAM) {
     ApplyLanguage();
-    return CallSystem(kLanguageChangedMessage, wParam, lParam);
+    return ui::kNotHandled;
   });
-  handlers().OnMessage(kDisplayOnTopChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+  handlers().OnMessage(kDisplayOnTopChangedMessage, [this](WPARAM, LPARAM) {
     ApplyDisplayOnTop();
-    return CallSystem(kDisplayOnTopChangedMessage, wParam, lParam);
+    return ui::kNotHandled;
   });
-  handlers().OnMessage(kBannerBlockChangedMessage, [this](WPARAM wParam, LPARAM lParam) {
+  handlers().OnMessage(kBannerBlockChangedMessage, [this](WPARAM, LPARAM) {
     trayMenu_.SetBannerBlockCheck(Settings().bannerBlock.load() != 0);
-    return CallSystem(kBannerBlockChangedMessage, wParam, lParam);
+    return ui::kNotHandled;
   });
   handlers().OnMessage(kQuietExitMessage, [this](WPARAM, LPARAM) {
     exitQuietly_ = true;
@@ -147,10 +147,12 @@ void CMainPage::HandleCommands() {
     SaveAllSettings();
     Hide();
   });
-  handlers().OnCommand(IDCANCEL, [this](WORD code) {
-    if (!endingLoop_) return Discard();
-    CallSystem(WM_COMMAND, MAKEWPARAM(IDCANCEL, code),
-               reinterpret_cast<LPARAM>(::GetDlgItem(hwnd(), IDCANCEL)));
+  // Cancel discards the changes; only the end of the program lets the
+  // system's sheet close.
+  handlers().OnCommandUnlessDeclined(IDCANCEL, [this](WORD) {
+    if (endingLoop_) return false;
+    Discard();
+    return true;
   });
   handlers().OnCommand(ID_APPLY_NOW, [this](WORD) { SaveAllSettings(); });
   handlers().OnCommand(ID_HELP_COMMAND, [this](WORD) { OpenHelp(); });
@@ -179,8 +181,8 @@ void CMainPage::OnInitialized() {
   Program& app = TheProgram();
   app.presence().ForwardTo(hwnd());
   mainPage = this;
-  queueHook_ =
-      ::SetWindowsHookExA(WH_GETMESSAGE, QueuedMessageHook, nullptr, ::GetCurrentThreadId());
+  queueHook_.reset(
+      ::SetWindowsHookExA(WH_GETMESSAGE, QueuedMessageHook, nullptr, ::GetCurrentThreadId()));
   // Hidden, with a minimize box; the icon comes once the loop runs.
   const LONG_PTR style = ::GetWindowLongPtrA(hwnd(), GWL_STYLE);
   ::SetWindowLongPtrA(hwnd(), GWL_STYLE, (style & ~WS_VISIBLE) | WS_MINIMIZEBOX);

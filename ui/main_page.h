@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/app_registry.h"
+#include "common/unique_handle.h"
 #include "ui/framework/property_sheet.h"
 #include "ui/settings/activex_page.h"
 #include "ui/settings/options_page.h"
@@ -84,7 +85,7 @@ class CMainPage : public ui::PropertySheet {
   TitlePoll titlePoll_;
   UINT taskbarCreated_ = 0;
   UINT taskbarCallback_ = 0;
-  HHOOK queueHook_ = nullptr;
+  UniqueHook queueHook_;
   // The program's own values as last saved, for Cancel to return to.
   AppRegistryValues saved_;
   std::string tipEnabled_, tipDisabled_;

@@ -1,5 +1,7 @@
 #include "ui/framework/check_list.h"
 
+#include <utility>
+
 namespace hush::ui {
 namespace {
 
@@ -66,6 +68,21 @@ bool CheckList::IsTickChange(const NMHDR* header) const {
   if (header->hwndFrom != list_ || header->code != LVN_ITEMCHANGED) return false;
   const auto* change = reinterpret_cast<const NMLISTVIEW*>(header);
   return (change->uChanged & LVIF_STATE) && TickIn(change->uNewState) != TickIn(change->uOldState);
+}
+
+void CheckList::Route(MessageHandlers& handlers, int id, std::function<void()> onTickChange) {
+  const auto answer = [this](NMHDR* header) -> Answer {
+    LRESULT result = 0;
+    if (OnNotify(header, result)) return result;
+    return kNotHandled;
+  };
+  handlers.OnNotify(id, LVN_ITEMCHANGING, answer);
+  handlers.OnNotify(id, NM_CUSTOMDRAW, answer);
+  handlers.OnNotify(id, LVN_ITEMCHANGED,
+                    [this, onTickChange = std::move(onTickChange)](NMHDR* header) {
+                      if (IsTickChange(header)) onTickChange();
+                      return LRESULT{0};
+                    });
 }
 
 bool CheckList::OnNotify(const NMHDR* header, LRESULT& result) const {

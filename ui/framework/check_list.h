@@ -7,8 +7,11 @@
 
 #include <commctrl.h>
 
+#include <functional>
 #include <string>
 #include <vector>
+
+#include "ui/framework/message_handlers.h"
 
 namespace hush::ui {
 
@@ -39,6 +42,9 @@ class CheckList {
   bool OnNotify(const NMHDR* header, LRESULT& result) const;
   // Whether a notification says that a tick changed.
   bool IsTickChange(const NMHDR* header) const;
+  // Has the list's parent route the list's notifications (control `id`) to
+  // OnNotify, and call `onTickChange` after every change of a tick.
+  void Route(MessageHandlers& handlers, int id, std::function<void()> onTickChange);
   HWND hwnd() const { return list_; }
 
  private:

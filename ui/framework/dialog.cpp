@@ -10,6 +10,14 @@ namespace {
 
 constexpr char kObjectProperty[] = "HushwallDialogObject";
 
+// Messages whose answer the dialog procedure returns itself instead of
+// leaving it in DWLP_MSGRESULT.
+bool AnsweredDirectly(UINT message) {
+  return (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+         message == WM_COMPAREITEM || message == WM_VKEYTOITEM || message == WM_CHARTOITEM ||
+         message == WM_QUERYDRAGICON || message == WM_INITDIALOG;
+}
+
 }  // namespace
 
 Dialog::~Dialog() {
@@ -54,6 +62,10 @@ void Dialog::SetChecked(int controlId, bool checked) const {
   ::CheckDlgButton(window_, controlId, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
+void Dialog::EnableItems(std::span<const int> controlIds, bool enable) const {
+  for (int id : controlIds) ::EnableWindow(Item(id), enable ? TRUE : FALSE);
+}
+
 Dialog* Dialog::FromWindow(HWND window) {
   return static_cast<Dialog*>(::GetPropA(window, kObjectProperty));
 }
@@ -75,16 +87,19 @@ INT_PTR CALLBACK Dialog::DialogProcedure(HWND window, UINT message, WPARAM wPara
   return result;
 }
 
+INT_PTR Dialog::Deliver(UINT message, LRESULT answer) {
+  if (AnsweredDirectly(message)) return static_cast<INT_PTR>(answer);
+  ::SetWindowLongPtrA(window_, DWLP_MSGRESULT, answer);
+  return TRUE;
+}
+
 INT_PTR Dialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     CreateHostedControls(window_, templateId_);
     return OnInitDialog() ? TRUE : FALSE;
   }
-  LRESULT result = 0;
-  if (handlers_.Dispatch(message, wParam, lParam, result)) {
-    ::SetWindowLongPtrA(window_, DWLP_MSGRESULT, result);
-    return TRUE;
-  }
+  if (const Answer answer = handlers_.Dispatch(message, wParam, lParam))
+    return Deliver(message, *answer);
   if (message == WM_CTLCOLORDLG || message == WM_CTLCOLORSTATIC || message == WM_CTLCOLORBTN) {
     // A colour message's answer is the brush itself, not DWLP_MSGRESULT.
     if (HBRUSH brush = DialogColorBrush(reinterpret_cast<HDC>(wParam)))

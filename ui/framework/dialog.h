@@ -5,12 +5,17 @@
 
 #include <windows.h>
 
+#include <initializer_list>
+#include <span>
 #include <string>
 
 #include "ui/framework/control_host.h"
 #include "ui/framework/message_handlers.h"
 
 namespace hush::ui {
+
+// Which way an exchange between a setting and its control goes.
+enum class Direction { kToControls, kFromControls };
 
 class Dialog {
  public:
@@ -38,6 +43,34 @@ class Dialog {
     return ComPtr<Interface>::Query(HostedControl(window_, controlId).Get(), id);
   }
   void SetChecked(int controlId, bool checked) const;
+  void EnableItems(std::span<const int> controlIds, bool enable) const;
+  void EnableItems(std::initializer_list<int> controlIds, bool enable) const {
+    EnableItems(std::span<const int>(controlIds.begin(), controlIds.size()), enable);
+  }
+
+  // A check box and a setting that is on when not zero.
+  template <typename Value>
+  void ExchangeCheck(Direction direction, int controlId, Value& value) const {
+    if (direction == Direction::kToControls)
+      SetChecked(controlId, value != 0);
+    else
+      value = IsChecked(controlId) ? 1 : 0;
+  }
+  // A group of radio buttons and a setting that is the index of the one
+  // checked. A setting outside the group checks none and changes none; with
+  // none checked the setting stays as it was.
+  template <typename Value>
+  void ExchangeRadio(Direction direction, std::span<const int> controlIds, Value& value) const {
+    if (direction == Direction::kToControls) {
+      const long current = static_cast<long>(value);
+      if (current < 0 || current >= static_cast<long>(controlIds.size())) return;
+      for (std::size_t index = 0; index < controlIds.size(); ++index)
+        SetChecked(controlIds[index], static_cast<long>(index) == current);
+      return;
+    }
+    for (std::size_t index = 0; index < controlIds.size(); ++index)
+      if (IsChecked(controlIds[index])) value = static_cast<long>(index);
+  }
 
  protected:
   // Called once the window and its controls exist. True lets the system set
@@ -56,6 +89,9 @@ class Dialog {
   virtual INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  // A handler's answer as the dialog procedure must give it.
+  INT_PTR Deliver(UINT message, LRESULT answer);
+
   int templateId_;
   HWND window_ = nullptr;
   bool modeless_ = false;

@@ -13,6 +13,7 @@ PROPSHEETPAGEA PropertyPage::Describe() {
 }
 
 void PropertyPage::SetModified(bool modified) {
+  if (modified && loading()) return;
   modified_ = modified;
   if (hwnd() != nullptr)
     ::SendMessageA(sheet(), modified ? PSM_CHANGED : PSM_UNCHANGED,
@@ -39,6 +40,10 @@ INT_PTR CALLBACK PropertyPage::PageProcedure(HWND window, UINT message, WPARAM w
 }
 
 INT_PTR PropertyPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    const LoadingScope loading(*this);
+    return Dialog::HandleMessage(message, wParam, lParam);
+  }
   if (message == WM_NOTIFY && lParam != 0) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->hwndFrom == sheet()) {

@@ -16,7 +16,8 @@ class PropertyPage : public Dialog {
   // The page as the system's property-sheet functions take it.
   PROPSHEETPAGEA Describe();
 
-  // Marks the page changed (enables the sheet's Apply) or unchanged.
+  // Marks the page changed (enables the sheet's Apply) or unchanged. While
+  // the page is loading, a change is no change: it only shows the settings.
   void SetModified(bool modified = true);
   bool modified() const { return modified_; }
   HWND sheet() const { return ::GetParent(hwnd()); }
@@ -29,6 +30,21 @@ class PropertyPage : public Dialog {
   void SelectPage(int index) const;
 
  protected:
+  // While one lives (and always during OnInitDialog), the page is loading:
+  // filling its controls, whose notifications may ask for SetModified().
+  class LoadingScope {
+   public:
+    explicit LoadingScope(PropertyPage& page) : page_(page) { ++page_.loading_; }
+    ~LoadingScope() { --page_.loading_; }
+    LoadingScope(const LoadingScope&) = delete;
+    LoadingScope& operator=(const LoadingScope&) = delete;
+
+   private:
+    PropertyPage& page_;
+  };
+  [[nodiscard]] LoadingScope Loading() { return LoadingScope(*this); }
+  bool loading() const { return loading_ > 0; }
+
   virtual bool OnSetActive() { return true; }
   // False keeps the user on the page.
   virtual bool OnKillActive() { return true; }
@@ -49,6 +65,7 @@ class PropertyPage : public Dialog {
   static INT_PTR CALLBACK PageProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnSheetNotification(UINT code);
   bool modified_ = false;
+  int loading_ = 0;
 };
 
 }  // namespace hush::ui

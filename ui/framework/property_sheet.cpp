@@ -45,17 +45,11 @@ int CALLBACK PropertySheet::SheetCallback(HWND window, UINT message, LPARAM) {
   return 0;
 }
 
-LRESULT PropertySheet::CallSystem(UINT message, WPARAM wParam, LPARAM lParam) {
-  return systemProcedure_ != nullptr
-             ? ::CallWindowProcA(systemProcedure_, window_, message, wParam, lParam)
-             : ::DefWindowProcA(window_, message, wParam, lParam);
-}
-
 LRESULT CALLBACK PropertySheet::SheetProcedure(HWND window, UINT message, WPARAM wParam,
                                                LPARAM lParam) {
   auto* self = static_cast<PropertySheet*>(::GetPropA(window, kSheetProperty));
-  LRESULT result = 0;
-  if (self != nullptr && self->handlers_.Dispatch(message, wParam, lParam, result)) return result;
+  if (self != nullptr)
+    if (const Answer answer = self->handlers_.Dispatch(message, wParam, lParam)) return *answer;
   WNDPROC system = self != nullptr ? self->systemProcedure_ : nullptr;
   if (message == WM_NCDESTROY && self != nullptr) {
     ::RemovePropA(window, kSheetProperty);

@@ -34,11 +34,10 @@ class PropertySheet {
  protected:
   // The sheet window exists; its pages are created as they are shown.
   virtual void OnInitialized() {}
-  // Messages sent to the sheet window itself.
+  // Messages sent to the sheet window itself. A handler that answers
+  // kNotHandled leaves the message (as it may have adjusted it) to the
+  // system's sheet.
   MessageHandlers& handlers() { return handlers_; }
-  // What the system's sheet does with a message (for handlers that only
-  // adjust a message before passing it on).
-  LRESULT CallSystem(UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   static int CALLBACK SheetCallback(HWND window, UINT message, LPARAM lParam);

@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <span>
+#include <utility>
+
+#include "common/unique_handle.h"
 #include "ui/framework/localized_window.h"
 #include "ui/resource_ids.h"
 
@@ -58,11 +62,12 @@ CActiveXPage::CActiveXPage(SkinReferences& skins)
   });
   for (int policy = 0; policy < browsers::kZonePolicyCount; ++policy) {
     const PolicyButtons& buttons = kButtons[policy];
-    for (int id : {buttons.enable, buttons.disable, buttons.prompt, buttons.administratorApproved})
-      if (id != kNone)
-        handlers().OnCommand(id, [this, policy](WORD code) {
-          if (code == BN_CLICKED) OnChoice(policy);
-        });
+    const int ids[] = {buttons.enable, buttons.disable, buttons.prompt,
+                       buttons.administratorApproved};
+    const std::span<const int> offered(ids, buttons.administratorApproved == kNone ? 3 : 4);
+    handlers().OnCommands(offered, [this, policy](int, WORD code) {
+      if (code == BN_CLICKED) OnChoice(policy);
+    });
   }
   handlers().OnMessage(WM_TIMER, [this](WPARAM timer, LPARAM) {
     if (timer == kBlinkTimer) OnBlinkTick();
@@ -71,6 +76,7 @@ CActiveXPage::CActiveXPage(SkinReferences& skins)
 }
 
 bool CActiveXPage::OnInitDialog() {
+  zones_.Attach(Item(IDC_ACTIVEX_ZONES));
   FillZoneList();
   LoadZoneSettings();
   ApplyTexts();
@@ -85,29 +91,20 @@ bool CActiveXPage::OnSetActive() {
 }
 
 void CActiveXPage::FillZoneList() {
-  HIMAGELIST images = ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 2);
-  HWND list = Item(IDC_ACTIVEX_ZONES);
+  UniqueImageList images(ImageList_Create(16, 16, ILC_COLOR32 | ILC_MASK, 0, 2));
   for (const Zone& zone : kZones) {
-    HICON icon = static_cast<HICON>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(zone.icon), IMAGE_ICON, 16, 16, 0));
-    ImageList_AddIcon(images, icon);
-    ::DestroyIcon(icon);
+    const UniqueIcon icon(static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(zone.icon), IMAGE_ICON, 16, 16, 0)));
+    ImageList_AddIcon(images.get(), icon.get());
   }
-  ::SendMessageA(list, CBEM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
-  for (int index = 0; index < browsers::kZoneCount; ++index) {
-    COMBOBOXEXITEMA item{};
-    item.mask = CBEIF_TEXT | CBEIF_IMAGE | CBEIF_SELECTEDIMAGE;
-    item.iItem = index;
-    item.pszText = const_cast<char*>(kZones[index].text);
-    item.iImage = item.iSelectedImage = index;
-    ::SendMessageA(list, CBEM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-  }
+  zones_.SetImages(std::move(images));
+  for (int index = 0; index < browsers::kZoneCount; ++index) zones_.Add(kZones[index].text, index);
 }
 
 void CActiveXPage::LoadZoneSettings() {
   read_ = {};
   changed_ = {};
-  ::SendMessageA(Item(IDC_ACTIVEX_ZONES), CB_SETCURSEL, 0, 0);
+  zones_.Select(0);
   ShowZone(0);
 }
 
@@ -127,8 +124,8 @@ void CActiveXPage::ShowZone(int zone) {
 
 // Another zone: the choices made for the one shown stay with it.
 void CActiveXPage::OnZoneChosen() {
-  const auto selected = ::SendMessageA(Item(IDC_ACTIVEX_ZONES), CB_GETCURSEL, 0, 0);
-  if (selected >= 0 && selected < browsers::kZoneCount) ShowZone(static_cast<int>(selected));
+  const int selected = zones_.Selected();
+  if (selected >= 0 && selected < browsers::kZoneCount) ShowZone(selected);
 }
 
 void CActiveXPage::OnChoice(int policy) {

@@ -8,6 +8,7 @@
 #include <array>
 
 #include "browsers/zone_policies.h"
+#include "ui/framework/combo_box_ex.h"
 #include "ui/framework/property_page.h"
 #include "ui/skins.h"
 
@@ -35,6 +36,7 @@ class CActiveXPage : public ui::PropertyPage {
   void OnBlinkTick();
 
   SkinReferences& skins_;
+  ui::ComboBoxEx zones_;
   // Zones 1 to 4 at index 0 to 3: what the page shows and will write.
   std::array<browsers::ZoneChoices, browsers::kZoneCount> choices_{};
   std::array<bool, browsers::kZoneCount> read_{};

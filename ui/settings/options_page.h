@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/framework/combo_box.h"
+#include "ui/framework/combo_box_ex.h"
 #include "ui/framework/property_page.h"
 #include "ui/skins.h"
 
@@ -40,12 +42,12 @@ class COptionsPage : public ui::PropertyPage {
   void OnSoundChosen();
   void ChooseCustomSound();
   void UseSound(const std::string& path, const std::string& shownName);
-  int SoundCount() const;
-  std::string SoundEntry(int index) const;
+  ui::ComboBox Sounds() const;
 
   SkinReferences& skins_;
   std::string installFolder_;
   NestedRunner runNested_;
+  ui::ComboBoxEx languages_;
   // The list's entry for a sound outside the Sounds folder, and its path.
   bool customEntry_ = false;
   std::string customPath_;

@@ -73,7 +73,7 @@ void CPopupDlg::LoadControls() {
     OnCatchingBox();
   }
   SetChecked(IDC_POPUPS_BANNER, Settings().bannerBlock.load() == 1);
-  ::EnableWindow(Item(IDC_POPUPS_SOUND), Catching());
+  EnableItems({IDC_POPUPS_SOUND}, Catching());
   SetChecked(IDC_POPUPS_SOUND, Settings().playWave.load() != 0);
   if (TheProgram().values().languageChanged) ApplyTexts();
 }
@@ -97,7 +97,7 @@ void CPopupDlg::OnCatchingBox() {
     StopBlinking();
   }
   Settings().popupCheckEnabled = IsChecked(IDC_POPUPS_CATCHING) ? 1 : 0;
-  ::EnableWindow(Item(IDC_POPUPS_SOUND), Catching());
+  EnableItems({IDC_POPUPS_SOUND}, Catching());
   if (!loading) StartCleanup();
   SetModified();
   PostToMain(kCatchingChangedMessage);
@@ -140,7 +140,7 @@ void CPopupDlg::Refresh() {
       PostToMain(kCatchingChangedMessage);
     }
     Settings().popupCheckEnabled = 0;
-    ::EnableWindow(Item(IDC_POPUPS_SOUND), FALSE);
+    EnableItems({IDC_POPUPS_SOUND}, false);
   }
 }
 
@@ -166,7 +166,7 @@ void CPopupDlg::RunSetWizard(bool offerCatching) {
   if (Inform(2254, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   Settings().popupCheckEnabled = 1;
   SetChecked(IDC_POPUPS_CATCHING, true);
-  ::EnableWindow(Item(IDC_POPUPS_SOUND), TRUE);
+  EnableItems({IDC_POPUPS_SOUND}, true);
   PostToMain(kCatchingChangedMessage);
 }
 
@@ -182,7 +182,7 @@ void CPopupDlg::OnResetProxy() {
     PostToMain(kCatchingChangedMessage);
   }
   Settings().popupCheckEnabled = 0;
-  ::EnableWindow(Item(IDC_POPUPS_SOUND), FALSE);
+  EnableItems({IDC_POPUPS_SOUND}, false);
 }
 
 void CPopupDlg::StartCleanup() { cleanup_.Request(TheProgram().configuration()); }

@@ -35,13 +35,7 @@ CMyPropertyPage2::CMyPropertyPage2(CProxySettingSheet& wizard)
   });
   handlers().OnCommand(IDC_WIZ_CHECK_ALL, [this](WORD) { list_.TickAll(true); });
   handlers().OnCommand(IDC_WIZ_UNCHECK_ALL, [this](WORD) { list_.TickAll(false); });
-  handlers().OnMessage(WM_NOTIFY, [this](WPARAM, LPARAM lParam) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    LRESULT result = 0;
-    if (list_.IsTickChange(header)) ApplyNextRule();
-    list_.OnNotify(header, result);
-    return result;
-  });
+  list_.Route(handlers(), IDC_WIZ_CONNECTIONS, [this] { ApplyNextRule(); });
 }
 
 bool CMyPropertyPage2::OnInitDialog() {

@@ -9,12 +9,8 @@ CMyPropertyPage3::CMyPropertyPage3(CProxySettingSheet& wizard)
     : WizardPage(IDD_WIZARD_PROFILES, 2, wizard) {
   handlers().OnCommand(IDC_WIZ_CHECK_ALL, [this](WORD) { list_.TickAll(true); });
   handlers().OnCommand(IDC_WIZ_UNCHECK_ALL, [this](WORD) { list_.TickAll(false); });
-  handlers().OnMessage(WM_NOTIFY, [this](WPARAM, LPARAM lParam) {
-    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-    LRESULT result = 0;
-    if (list_.IsTickChange(header) && !list_.AllGrey()) ApplyNextRule();
-    list_.OnNotify(header, result);
-    return result;
+  list_.Route(handlers(), IDC_WIZ_PROFILES, [this] {
+    if (!list_.AllGrey()) ApplyNextRule();
   });
 }
 
