@@ -58,6 +58,28 @@ TEST_F(InternetExplorerTest, LanSetRemembersTheUsersProxyAndResetPutsItBack) {
   EXPECT_TRUE(reset.reports.empty());
 }
 
+// The way out offered is the first proxy of the user's that the set
+// replaced, and the one it already has stays: a later connection's proxy
+// never takes its place.
+TEST_F(InternetExplorerTest, TheFirstProxyReplacedIsTheWayOut) {
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  SetText(kInternetSettingsKey, "ProxyServer", "corp:3128");
+  SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=mine:8080"));
+  ConfigurationState state;
+  ConnectionSet connections = EnumerateConnections(WizardMode::kSet);
+  connections.SelectAllEnabled();
+  const BrowserOutcome set = SetInternetExplorerProxy(state, connections, {true, true}, context_);
+  ASSERT_TRUE(set.replacedProxy);
+  EXPECT_EQ(set.replacedProxy->host + ":" + set.replacedProxy->port, "corp:3128");
+  BrowserOutcome outcome;
+  for (const HttpProxy& proxy :
+       {HttpProxy{"Hushwall", "8100"}, HttpProxy{"127.0.0.1", "8100"}, HttpProxy{"corp", "0"},
+        HttpProxy{"first", "80"}, HttpProxy{"second", "81"}})
+    outcome.NoteReplacedProxy(proxy);
+  ASSERT_TRUE(outcome.replacedProxy);
+  EXPECT_EQ(outcome.replacedProxy->host, "first");
+}
+
 // Without a record of the user's proxy a reset could only switch it off:
 // the connections are then left as they are, and the caller is told.
 TEST_F(InternetExplorerTest, ASetThatCannotRememberLeavesTheConnectionsAlone) {

@@ -375,6 +375,9 @@ TEST_F(HostsFileTest, AHostsFileThatCannotBeOpenedIsNeverReplaced) {
   ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
   ::DeleteFileA(Hosts().c_str());
   EXPECT_EQ(GetHostsFilePath(uninstaller), "");
+  // Nothing to change is no success, and no backup.
+  EXPECT_EQ(ApplyBannerHostsFile(true, uninstaller), HostsEdit::kNoHostsFile);
+  EXPECT_FALSE(BackupHostsFile(uninstaller));
   Write(Hosts() + ".sam", "");
   EXPECT_EQ(GetHostsFilePath(uninstaller), Hosts() + ".sam");
   EXPECT_FALSE(Exists(Hosts()));
