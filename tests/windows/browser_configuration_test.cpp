@@ -96,6 +96,11 @@ TEST_F(InternetExplorerTest, ASetThatCannotRememberLeavesTheConnectionsAlone) {
   EXPECT_EQ(set.reports,
             (std::vector<BrowserReport>{{BrowserNotice::kConnectionsLeftAlone, "LAN, Office",
                                          ReplacedStore(context_).path()}}));
+  // Shown as the caller captions its boxes (here the uninstaller's title).
+  const NoticeBox box = DescribeReport(set.reports[0], 9999);
+  EXPECT_EQ(box.caption, GetMessageText(9999));
+  EXPECT_NE(box.text.find("LAN, Office"), std::string::npos);
+  EXPECT_EQ(box.type, unsigned(MB_OK | MB_ICONWARNING));
   EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "corp:3128");
   EXPECT_FALSE(IsConnectionConfigured("Office"));
   DWORD http11 = 7;
