@@ -18,18 +18,17 @@ int StatusOf(browsers::HostsEdit edit) {
     case browsers::HostsEdit::kUnsafeEncoding:
       return kHostsCommandUnsafeEncoding;
     case browsers::HostsEdit::kFailed:
+    case browsers::HostsEdit::kNoHostsFile:
       break;
   }
   return kHostsCommandFailed;
 }
 
-// Nobody may be there to answer a box: each is taken as answered.
 browsers::BrowserContext CommandContext() {
   browsers::BrowserContext context;
   std::string folder = profile::ExecutableFolder();
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   context.installationDirectory = folder;
-  context.showBox = [](const std::string&, const std::string&, unsigned) { return IDOK; };
   return context;
 }
 

@@ -1,8 +1,8 @@
 #include "app/hushwall_app.h"
 
+#include "app/configuration_warning.h"
 #include "app/first_run.h"
 #include "app/user_data_setup.h"
-#include "browsers/browser_checks.h"
 #include "browsers/hosts_file.h"
 #include "common/installation_folder.h"
 #include "common/language.h"
@@ -11,6 +11,7 @@
 #include "proxy/platform.h"
 #include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
+#include "ui/browser_results.h"
 #include "ui/framework/control_host.h"
 #include "ui/framework/dialog_look.h"
 #include "ui/main_page.h"
@@ -93,15 +94,14 @@ bool CHushwallApp::InitInstance() {
   WriteFirstStartDefaults(InstallationFolder());
   ReadStartFlags(values_);
   caption_ = GetMessageText(kCaptionMessage);
-  browsers::RefreshConfigurationState(configuration_, browserContext());
+  RefreshBrowserConfiguration(*this);
   if (!LoadRegistrySettings()) return false;
   PrepareUserFiles();
   // The hosts file's backup is the setup program's, made as it adds the
   // entry; the zones are the user's own.
   if (values_.firstRun) BackUpZonesOnFirstRun(browserContext());
   if (values_.wizardMessage == "A")
-    browsers::ShowConfigurationWarning(configuration_, values_.wizardMessage, runWizard_,
-                                       browserContext());
+    AskAboutUnconfiguredBrowsers(configuration_, values_.wizardMessage, runWizard_);
   instanceName_ = GetMessageText(kInstanceNameMessage);
   proxyHost_ = "Hushwall";
   values_.counterCleared = false;

@@ -1,10 +1,9 @@
 // What the browser operations need from the program that calls them: the
-// installation folder, how it shows its message boxes, and the few ways in
-// which the uninstaller's use of the same operations differs from the main
+// installation folder, the user's data folder, and the few ways in which
+// the uninstaller's use of the same operations differs from the main
 // program's. One library serves both; the differences are these settings.
 #pragma once
 
-#include <functional>
 #include <string>
 
 namespace hush::browsers {
@@ -31,11 +30,6 @@ struct BrowserPolicy {
 inline constexpr BrowserPolicy kMainProgramPolicy{};
 inline constexpr BrowserPolicy kUninstallerPolicy{false, false, false, false, false, false};
 
-// Shows a message box: returns the button pressed (IDOK, IDYES...), 0 when
-// the box could not be shown.
-using ShowBoxFunction =
-    std::function<int(const std::string& text, const std::string& caption, unsigned type)>;
-
 struct BrowserContext {
   // Where the program is installed ("Path"): its hosts files, backups and
   // the record of replaced proxies. May be empty before it is known.
@@ -45,16 +39,7 @@ struct BrowserContext {
   // installation folder, as before there was one.
   std::string dataDirectory;
   BrowserPolicy policy = kMainProgramPolicy;
-  // The message whose text captions the browser error boxes.
-  int captionMessage = 99990;
-  // Message boxes without an owner; tests answer them instead.
-  ShowBoxFunction showBox;
 
-  int ShowBox(const std::string& text, const std::string& caption, unsigned type) const;
-  // A message by number, "%s", "%s1" and "%s2" replaced, in a box with the
-  // browser caption.
-  int ShowMessage(int key, unsigned type, const std::string& first = {},
-                  const std::string& second = {}) const;
   // A file of the installation folder.
   std::string InstalledFile(const std::string& name) const;
   // A file the program keeps for the user.

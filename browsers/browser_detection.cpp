@@ -7,7 +7,6 @@
 #include "browsers/opera.h"
 #include "browsers/profile_paths.h"
 #include "common/registry_key.h"
-#include "proxy/proxy_settings.h"
 
 namespace hush::browsers {
 namespace {
@@ -43,15 +42,15 @@ void DetectBrowsers(ConfigurationState& state, const BrowserContext& context) {
   if (!state.opera7Installed) WriteConfiguredFlag(ConfiguredFlag::kOpera7, false);
 }
 
-void RefreshConfigurationState(ConfigurationState& state, const BrowserContext& context) {
+Catching RefreshConfigurationState(ConfigurationState& state, const BrowserContext& context) {
   state.ReadConfiguredFlags();
   DetectBrowsers(state, context);
   state.internetExplorerUsesProxy = IsInternetExplorerConfigured();
   if (!state.internetExplorerUsesProxy) state.lanConfigured = state.dialUpConfigured = false;
   if (state.netscapeInstalled) state.netscapeConfigured = IsNetscapeConfigured();
   if (state.opera6Installed || state.opera7Installed)
-    IsOperaConfigured(state, state.opera6Installed, state.opera7Installed, context);
-  if (!state.AnyBrowserConfigured()) Settings().popupCheckEnabled = 0;
+    UpdateOperaConfiguredFlags(state, state.opera6Installed, state.opera7Installed, context);
+  return state.AnyBrowserConfigured() ? Catching::kMayStayOn : Catching::kMustBeOff;
 }
 
 }  // namespace hush::browsers

@@ -1,14 +1,7 @@
-#include <windows.h>
-
 #include "browsers/browser_checks.h"
-#include "common/language.h"
 
 namespace hush::browsers {
 namespace {
-
-constexpr int kNoteMessage = 19012;
-constexpr int kChoiceMessage = 19013;
-constexpr int kNotConfiguredWarning = 19014;
 
 // Message per mask; 19019 names Internet Explorer, Opera 6 and Opera 7
 // together, which would otherwise never be warned about.
@@ -30,33 +23,6 @@ int ConfigurationWarningMask(const ConfigurationState& state) {
 
 int ConfigurationWarningMessage(int mask) {
   return mask >= 0 && mask < 16 ? kMessageOfMask[mask] : 0;
-}
-
-void ShowConfigurationWarning(const ConfigurationState& state, std::string& wizardMessage,
-                              int& runWizard, const BrowserContext& context) {
-  if (wizardMessage != "A") return;
-  const int message = ConfigurationWarningMessage(ConfigurationWarningMask(state));
-  if (message == 0) {
-    runWizard = 0;
-    wizardMessage = "N";
-    return;
-  }
-  const std::string text =
-      GetMessageText(message) + GetMessageText(kNoteMessage) + GetMessageText(kChoiceMessage);
-  const std::string caption = GetMessageText(99990);
-  switch (context.ShowBox(text, caption, MB_YESNO | MB_ICONINFORMATION)) {
-    case IDYES:
-      runWizard = 1;
-      wizardMessage = "N";
-      break;
-    case IDNO:
-      runWizard = 0;
-      context.ShowBox(GetMessageText(kNotConfiguredWarning), caption, MB_OK | MB_ICONEXCLAMATION);
-      wizardMessage = "N";
-      break;
-    default:
-      break;
-  }
 }
 
 }  // namespace hush::browsers

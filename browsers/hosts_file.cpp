@@ -16,7 +16,6 @@ namespace {
 constexpr char kCreatedHeader[] = "// Created By Hushwall.\r\n";
 constexpr DWORD kGuardAttributes =
     FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
-constexpr int kHostsNotFoundMessage = 19017;
 
 bool Exists(const std::string& path) {
   return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -92,13 +91,6 @@ HostsEdit ReadEditable(const std::string& path, std::string& text) {
   return HostsEdit::kDone;
 }
 
-// The program goes on: ending it here would lose what the user has not
-// saved yet.
-bool ReportNoHostsFile(const BrowserContext& context) {
-  context.ShowMessage(kHostsNotFoundMessage, MB_OK);
-  return false;
-}
-
 // The read-only, hidden and system attributes of the file the backup was
 // copied from (a copy keeps them); none when there is no backup.
 std::optional<DWORD> OriginalGuards(const std::string& backup) {
@@ -154,17 +146,13 @@ HostsEdit AddHostsEntry(const std::string& address, const std::string& host,
 bool BackupHostsFile(const BrowserContext& context) {
   const std::string path = GetHostsFilePath(context);
   const std::string backup = context.InstalledFile(kHostsBackupFile);
-  if (path.empty()) return ReportNoHostsFile(context);
-  if (backup.empty()) return false;
+  if (path.empty() || backup.empty()) return false;
   return ::CopyFileA(path.c_str(), backup.c_str(), TRUE) != FALSE || Exists(backup);
 }
 
 HostsEdit ApplyBannerHostsFile(bool on, const BrowserContext& context) {
   const std::string path = GetHostsFilePath(context);
-  if (path.empty()) {
-    ReportNoHostsFile(context);
-    return HostsEdit::kFailed;
-  }
+  if (path.empty()) return HostsEdit::kNoHostsFile;
   std::string text, blocking, defaults;
   if (const HostsEdit readable = ReadEditable(path, text); readable != HostsEdit::kDone)
     return readable;

@@ -28,6 +28,7 @@ enum class HostsEdit {
   kDenied,          // this user may not change the file: an administrator may
   kUnsafeEncoding,  // UTF-16: refused, nothing written
   kFailed,          // unreadable, missing, or the write failed otherwise
+  kNoHostsFile,     // there is no hosts file to change (nor one made)
 };
 
 // The hosts file's path. Under the main program's policy a hosts file that
@@ -47,7 +48,7 @@ HostsEdit AddHostsEntry(const std::string& address, const std::string& host,
 // Copies the hosts file to "mHosts" in the installation folder, unless a
 // backup is there already: the first one holds the file as it was before
 // Hushwall changed it, and a reinstallation must not replace it. True when
-// a backup is there afterwards.
+// a backup is there afterwards; false without a hosts file.
 bool BackupHostsFile(const BrowserContext& context);
 
 // Banner blocking on or off; the proxy entry is there afterwards.

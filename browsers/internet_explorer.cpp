@@ -17,8 +17,6 @@ namespace {
 constexpr char kLanValue[] = "DefaultConnectionSettings";
 constexpr char kLegacyValue[] = "SavedLegacySettings";
 constexpr char kBypassList[] = "local";
-constexpr int kSetFailedMessage = 2241;
-constexpr int kResetFailedMessage = 2244;
 constexpr char kHttp11Value[] = "ProxyHttp1.1";
 constexpr char kHttp11Record[] = "Internet Explorer|ProxyHttp1.1";
 constexpr char kHttp11Field[] = "Value";
@@ -89,7 +87,8 @@ std::optional<ConnectionProxy> CurrentProxy(const std::string& connection) {
 // Keeps the connection's own proxy before Hushwall takes its place; a
 // connection already pointing at Hushwall keeps what was kept before.
 // False when it could not be kept: the connection is then left alone.
-bool RememberConnection(const std::string& connection, const ReplacedStore& store) {
+bool RememberConnection(const std::string& connection, const ReplacedStore& store,
+                        BrowserOutcome& outcome) {
   const auto current = CurrentProxy(connection);
   if (!current) return true;
   const bool proxyOn = (current->flags & PROXY_TYPE_PROXY) != 0;
@@ -98,7 +97,7 @@ bool RememberConnection(const std::string& connection, const ReplacedStore& stor
                                              {"Server", current->server},
                                              {"Bypass", current->bypass}}))
     return false;
-  if (proxyOn) AdoptUpstreamProxy(HttpProxyOfServerList(current->server));
+  if (proxyOn) outcome.NoteReplacedProxy(HttpProxyOfServerList(current->server));
   return true;
 }
 
@@ -117,25 +116,29 @@ bool AnyConnectionUsesHushwall() {
 
 enum class Restored { kDone, kNotOurs, kFailed };
 
+bool ApplyRemembered(const std::string& connection, const ReplacedSettings::Fields& remembered) {
+  const auto field = [&](const char* name) {
+    const auto found = remembered.find(name);
+    return found == remembered.end() ? std::string() : found->second;
+  };
+  const DWORD flags = static_cast<DWORD>(std::strtoul(field("Flags").c_str(), nullptr, 10));
+  return ApplyProxy(connection, flags == 0 ? PROXY_TYPE_DIRECT : flags, field("Server"),
+                    field("Bypass"));
+}
+
 // Puts back what the set replaced, or switches the connection to direct. A
 // proxy the user has set there since is theirs and stays.
-Restored RestoreConnection(const std::string& connection, const BrowserContext& context) {
+Restored RestoreConnection(const std::string& connection, const BrowserContext& context,
+                           BrowserOutcome& outcome) {
   if (!ConnectionUsesHushwall(connection)) return Restored::kNotOurs;
   const ReplacedStore store(context);
   const auto remembered = store.Recall(RecordId(connection));
-  if (!remembered)
-    return DisableConnectionProxy(connection, context) ? Restored::kDone : Restored::kFailed;
-  const auto field = [&](const char* name) {
-    const auto found = remembered->find(name);
-    return found == remembered->end() ? std::string() : found->second;
-  };
-  const DWORD flags = static_cast<DWORD>(std::strtoul(field("Flags").c_str(), nullptr, 10));
-  if (!ApplyProxy(connection, flags == 0 ? PROXY_TYPE_DIRECT : flags, field("Server"),
-                  field("Bypass"))) {
-    context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
+  if (remembered ? !ApplyRemembered(connection, *remembered)
+                 : !DisableConnectionProxy(connection)) {
+    outcome.Report(BrowserNotice::kConnectionNotReset);
     return Restored::kFailed;
   }
-  store.Forget(RecordId(connection));
+  if (remembered) store.Forget(RecordId(connection));
   return Restored::kDone;
 }
 
@@ -224,69 +227,70 @@ bool LanUsesProxy() {
   return IsConnectionConfigured(kLanValue);
 }
 
-bool SetConnectionOptions(const std::string& connection, const std::string& server,
-                          const BrowserContext& context) {
-  if (ApplyProxy(connection, PROXY_TYPE_DIRECT | PROXY_TYPE_PROXY, server, kBypassList))
-    return true;
-  context.ShowMessage(kSetFailedMessage, MB_OK | MB_ICONERROR);
-  return false;
+bool SetConnectionOptions(const std::string& connection, const std::string& server) {
+  return ApplyProxy(connection, PROXY_TYPE_DIRECT | PROXY_TYPE_PROXY, server, kBypassList);
 }
 
-bool DisableConnectionProxy(const std::string& connection, const BrowserContext& context) {
+bool DisableConnectionProxy(const std::string& connection) {
   INTERNET_PER_CONN_OPTIONA option{};
   option.dwOption = INTERNET_PER_CONN_FLAGS;
   option.Value.dwValue = PROXY_TYPE_DIRECT;
-  if (ApplyOptions(connection, &option, 1)) return true;
-  context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
-  return false;
+  return ApplyOptions(connection, &option, 1);
 }
 
-SettingsLeftAlone SetInternetExplorerProxy(ConfigurationState& state,
-                                           const ConnectionSet& connections,
-                                           InternetExplorerChoice choice,
-                                           const BrowserContext& context) {
+BrowserOutcome SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& connections,
+                                        InternetExplorerChoice choice,
+                                        const BrowserContext& context) {
   SettingsLeftAlone chosen;
   if (choice.lan) chosen.push_back("");
   if (choice.dialUp)
     for (const ConnectionRecord& record : connections.records)
       if (record.selected) chosen.push_back(record.name);
-  RegistryKey settings =
-      RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
-  if (!settings) return {};
+  BrowserOutcome outcome;
+  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
+  if (!settings) return outcome;
   const ReplacedStore store(context);
-  if (!RememberHttp11(settings, store)) return chosen;
-  SettingsLeftAlone leftAlone;
+  if (!RememberHttp11(settings, store)) {
+    outcome.leftAlone = chosen;
+    outcome.ReportLeftAlone(BrowserNotice::kConnectionsLeftAlone, store.path());
+    return outcome;
+  }
   bool anySet = false;
   for (const std::string& connection : chosen) {
-    if (!RememberConnection(connection, store)) {
-      leftAlone.push_back(connection);
+    if (!RememberConnection(connection, store, outcome)) {
+      outcome.leftAlone.push_back(connection);
       continue;
     }
-    if (!SetConnectionOptions(connection, kHushwallServerList, context)) continue;
+    if (!SetConnectionOptions(connection, kHushwallServerList)) {
+      outcome.Report(BrowserNotice::kConnectionNotSet);
+      continue;
+    }
     state.SetConfigured(connection.empty() ? ConfiguredFlag::kLan : ConfiguredFlag::kDialUp, true);
     anySet = true;
   }
   if (anySet) settings.WriteNumber(kHttp11Value, 1);
   NotifySettingsChanged();
   state.internetExplorerUsesProxy = IsInternetExplorerConfigured();
-  return leftAlone;
+  outcome.ReportLeftAlone(BrowserNotice::kConnectionsLeftAlone, store.path());
+  return outcome;
 }
 
-void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
-                                InternetExplorerChoice choice, const BrowserContext& context) {
-  RegistryKey settings =
-      RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
-  if (!settings) return;
+BrowserOutcome ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
+                                          InternetExplorerChoice choice,
+                                          const BrowserContext& context) {
+  BrowserOutcome outcome;
+  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
+  if (!settings) return outcome;
   bool anyReset = false;
   if (choice.lan) {
-    const Restored lan = RestoreConnection("", context);
+    const Restored lan = RestoreConnection("", context, outcome);
     anyReset = lan == Restored::kDone;
     if (lan != Restored::kFailed) state.SetConfigured(ConfiguredFlag::kLan, false);
   }
   if (choice.dialUp) {
     for (const ConnectionRecord& record : connections.records) {
       if (!record.selected) continue;
-      const Restored restored = RestoreConnection(record.name, context);
+      const Restored restored = RestoreConnection(record.name, context, outcome);
       if (restored == Restored::kFailed) continue;
       anyReset = anyReset || restored == Restored::kDone;
       if (connections.stillUsingProxy-- == 1) state.SetConfigured(ConfiguredFlag::kDialUp, false);
@@ -296,6 +300,7 @@ void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connec
   NotifySettingsChanged();
   // What the callers decide by (catching on or off) must see the change.
   state.internetExplorerUsesProxy = IsInternetExplorerConfigured();
+  return outcome;
 }
 
 }  // namespace hush::browsers

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "browsers/browser_context.h"
+#include "browsers/browser_outcome.h"
 #include "browsers/configuration_state.h"
 #include "browsers/replaced_store.h"
 
@@ -54,25 +55,25 @@ bool IsInternetExplorerConfigured();
 bool LanUsesProxy();
 
 // Points a connection ("" for the LAN) at `server` with the bypass list
-// "local"; a refusal is shown (message 2241).
-bool SetConnectionOptions(const std::string& connection, const std::string& server,
-                          const BrowserContext& context);
-// Switches a connection ("" for the LAN) to direct; a refusal is shown
-// (message 2244).
-bool DisableConnectionProxy(const std::string& connection, const BrowserContext& context);
+// "local"; false when WinINet refuses.
+bool SetConnectionOptions(const std::string& connection, const std::string& server);
+// Switches a connection ("" for the LAN) to direct; false when WinINet
+// refuses.
+bool DisableConnectionProxy(const std::string& connection);
 
 // Points the chosen connections at the proxy, "use HTTP 1.1 through proxy
-// connections" on; returns the connections left as they were because what
-// they had could not be remembered (all of them when the user's HTTP 1.1
-// choice could not be).
-SettingsLeftAlone SetInternetExplorerProxy(ConfigurationState& state,
-                                           const ConnectionSet& connections,
-                                           InternetExplorerChoice choice,
-                                           const BrowserContext& context);
+// connections" on. The outcome names the connections left as they were
+// because what they had could not be remembered (all of them when the
+// user's HTTP 1.1 choice could not be), each refusal, and the user's proxy
+// that the LAN or a connection had on.
+BrowserOutcome SetInternetExplorerProxy(ConfigurationState& state, const ConnectionSet& connections,
+                                        InternetExplorerChoice choice,
+                                        const BrowserContext& context);
 // Puts back what the set replaced where a connection still names Hushwall
 // (a proxy set by hand since stays), and the user's HTTP 1.1 choice once no
-// connection uses Hushwall any more.
-void ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
-                                InternetExplorerChoice choice, const BrowserContext& context);
+// connection uses Hushwall any more. The outcome names each refusal.
+BrowserOutcome ResetInternetExplorerProxy(ConfigurationState& state, ConnectionSet& connections,
+                                          InternetExplorerChoice choice,
+                                          const BrowserContext& context);
 
 }  // namespace hush::browsers

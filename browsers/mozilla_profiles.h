@@ -4,10 +4,12 @@
 // taking them off through their "user.js".
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "browsers/browser_context.h"
+#include "browsers/browser_outcome.h"
 #include "browsers/configuration_state.h"
 #include "browsers/file_io.h"
 #include "browsers/replaced_store.h"
@@ -63,24 +65,26 @@ bool IsNetscapeInstalled();
 // Points one profile at host:port: keeps its "user.js" except the three
 // proxy lines, takes the first proxy line out of "prefs.js" and remembers
 // what it replaced; a profile whose lines could not be remembered is left as
-// it was. A profile without "prefs.js" is reported (2242).
+// it was. A profile without "prefs.js" goes into the outcome's reports, the
+// user's own proxy into its replaced proxy.
 FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
                            const std::string& port, const ProfileRecord& profile,
-                           const BrowserContext& context);
+                           const BrowserContext& context, BrowserOutcome& outcome);
 // Puts back what the set replaced, or writes the lines that switch the
-// proxy off. A profile without "prefs.js" is reported (2243).
+// proxy off. A profile without "prefs.js" goes into the outcome's reports.
 FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
-                             const ProfileRecord& profile, const BrowserContext& context);
+                             const ProfileRecord& profile, const BrowserContext& context,
+                             BrowserOutcome& outcome);
 
-// Every selected profile, in list order; returns the profiles left as they
-// were because what they had could not be remembered.
-SettingsLeftAlone SetNetscapeProxy(ProfileSet& set, ConfigurationState& state,
-                                   const std::string& host, const std::string& port,
-                                   const BrowserContext& context);
-void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context);
+// Every selected profile, in list order; the outcome names the profiles
+// left as they were because what they had could not be remembered.
+BrowserOutcome SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
+                                const std::string& port, const BrowserContext& context);
+BrowserOutcome ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state,
+                                  const BrowserContext& context);
 
-// After profiles were set or reset: when the browser will pick the change
-// up (messages 2239/2240 after a set, 2258/2257 after a reset).
-void ShowNetscapeOutcome(const ProfileSet& set, WizardMode mode, const BrowserContext& context);
+// After profiles were set or reset: the notice saying when the browser will
+// pick the change up; none when no profile was changed.
+std::optional<BrowserNotice> NetscapeRestartNotice(const ProfileSet& set, WizardMode mode);
 
 }  // namespace hush::browsers

@@ -1,8 +1,6 @@
 // Pointing Mozilla and Firefox profiles at the proxy and taking them off.
 #include <windows.h>
 
-#include "common/language.h"
-
 #include "browsers/mozilla_prefs.h"
 #include "browsers/mozilla_profiles.h"
 #include "browsers/profile_paths.h"
@@ -11,8 +9,6 @@
 namespace hush::browsers {
 namespace {
 
-constexpr int kSetMissingMessage = 2242;
-constexpr int kResetMissingMessage = 2243;
 constexpr char kRecordKind[] = "Mozilla profile";
 constexpr const char* kUserFields[kProxyPrefCount] = {"user.js http", "user.js http_port",
                                                       "user.js type"};
@@ -27,11 +23,11 @@ struct ProfileTexts {
 };
 
 // Reads the profile's two files ("user.js" may be missing); a profile
-// without "prefs.js" is reported with `missingMessage`.
-FileResult OpenProfile(ProfileSet& set, const ProfileRecord& profile, int missingMessage,
-                       const BrowserContext& context, ProfileTexts& texts) {
+// without "prefs.js" is reported as `missing`.
+FileResult OpenProfile(ProfileSet& set, const ProfileRecord& profile, BrowserNotice missing,
+                       BrowserOutcome& outcome, ProfileTexts& texts) {
   if (!GetProfileFiles(set, profile)) {
-    context.ShowMessage(missingMessage, MB_OK | MB_ICONERROR, profile.name, set.prefsJsPath);
+    outcome.Report(missing, profile.name, set.prefsJsPath);
     return FileResult::kMissing;
   }
   texts.userExisted = FileExists(set.userJsPath);
@@ -59,7 +55,7 @@ std::string RecordId(const ProfileSet& set) {
 
 // False when what the set replaces could not be remembered.
 bool Remember(const ProfileSet& set, const ProfileTexts& texts, const std::string& removed,
-              const BrowserContext& context) {
+              const BrowserContext& context, BrowserOutcome& outcome) {
   ReplacedSettings::Fields fields;
   const ProxyPrefLines user = FindProxyPrefLines(texts.user);
   const ProxyPrefLines prefs = FindProxyPrefLines(texts.prefs);
@@ -70,7 +66,7 @@ bool Remember(const ProfileSet& set, const ProfileTexts& texts, const std::strin
   if (!removed.empty()) fields[kRemovedField] = removed;
   fields[kUserJsExistedField] = texts.userExisted ? "1" : "0";
   if (!ReplacedStore(context).Remember(RecordId(set), std::move(fields))) return false;
-  AdoptUpstreamProxy(ManualHttpProxy(EffectivePrefLines(texts.prefs, texts.user)));
+  outcome.NoteReplacedProxy(ManualHttpProxy(EffectivePrefLines(texts.prefs, texts.user)));
   return true;
 }
 
@@ -108,9 +104,9 @@ std::string RestoredPrefs(std::string prefs, const ReplacedSettings::Fields& rem
 
 FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
                            const std::string& port, const ProfileRecord& profile,
-                           const BrowserContext& context) {
+                           const BrowserContext& context, BrowserOutcome& outcome) {
   ProfileTexts texts;
-  if (FileResult read = OpenProfile(set, profile, kSetMissingMessage, context, texts);
+  if (FileResult read = OpenProfile(set, profile, BrowserNotice::kProfileNotSet, outcome, texts);
       read != FileResult::kDone)
     return read;
   // A profile set before keeps its "prefs.js" and what was remembered then:
@@ -119,7 +115,7 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
   if (!ProfileTextsUseProxy(texts.prefs, texts.user)) {
     std::string removed;
     prefs = WithoutFirstProxyHttpLine(texts.prefs, &removed);
-    if (!Remember(set, texts, removed, context)) return FileResult::kNotRemembered;
+    if (!Remember(set, texts, removed, context, outcome)) return FileResult::kNotRemembered;
   }
   const std::string user = WithProxyPrefLines(texts.user, SetPrefLines(host, port));
   if (FileResult written = WriteTexts(set, texts, user, prefs); written != FileResult::kDone)
@@ -130,9 +126,10 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
 }
 
 FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
-                             const ProfileRecord& profile, const BrowserContext& context) {
+                             const ProfileRecord& profile, const BrowserContext& context,
+                             BrowserOutcome& outcome) {
   ProfileTexts texts;
-  if (FileResult read = OpenProfile(set, profile, kResetMissingMessage, context, texts);
+  if (FileResult read = OpenProfile(set, profile, BrowserNotice::kProfileNotReset, outcome, texts);
       read != FileResult::kDone)
     return read;
   const ReplacedStore store(context);
@@ -153,34 +150,30 @@ FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
   return FileResult::kDone;
 }
 
-SettingsLeftAlone SetNetscapeProxy(ProfileSet& set, ConfigurationState& state,
-                                   const std::string& host, const std::string& port,
-                                   const BrowserContext& context) {
-  SettingsLeftAlone leftAlone;
+BrowserOutcome SetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const std::string& host,
+                                const std::string& port, const BrowserContext& context) {
+  BrowserOutcome outcome;
   for (const ProfileRecord& profile : set.records)
-    if (profile.selected &&
-        SetProfileProxy(set, state, host, port, profile, context) == FileResult::kNotRemembered)
-      leftAlone.push_back(profile.name);
-  return leftAlone;
+    if (profile.selected && SetProfileProxy(set, state, host, port, profile, context, outcome) ==
+                                FileResult::kNotRemembered)
+      outcome.leftAlone.push_back(profile.name);
+  outcome.ReportLeftAlone(BrowserNotice::kProfilesLeftAlone, ReplacedStore(context).path());
+  return outcome;
 }
 
-void ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state, const BrowserContext& context) {
+BrowserOutcome ResetNetscapeProxy(ProfileSet& set, ConfigurationState& state,
+                                  const BrowserContext& context) {
+  BrowserOutcome outcome;
   for (const ProfileRecord& profile : set.records)
-    if (profile.selected) ResetProfileProxy(set, state, profile, context);
+    if (profile.selected) ResetProfileProxy(set, state, profile, context, outcome);
+  return outcome;
 }
 
-}  // namespace hush::browsers
-
-namespace hush::browsers {
-
-void ShowNetscapeOutcome(const ProfileSet& set, WizardMode mode, const BrowserContext& context) {
-  if (!set.processed) return;
+std::optional<BrowserNotice> NetscapeRestartNotice(const ProfileSet& set, WizardMode mode) {
+  if (!set.processed) return std::nullopt;
   // By what was done, not by the flag: a reset that leaves another profile
   // configured did not "set successfully".
-  if (mode == WizardMode::kSet)
-    context.ShowBox(GetMessageText(2240), GetMessageText(2239), MB_OK | MB_ICONINFORMATION);
-  else
-    context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
+  return mode == WizardMode::kSet ? BrowserNotice::kProfilesSet : BrowserNotice::kProfilesReset;
 }
 
 }  // namespace hush::browsers

@@ -14,11 +14,14 @@ constexpr char kRecordKind[] = "Opera file";
 constexpr char kUseField[] = "Use HTTP";
 constexpr char kServerField[] = "HTTP Server";
 
-struct LocationMessages {
-  int opera6, opera7, both, key;
+struct LocationNotices {
+  BrowserNotice opera6, opera7, both;
 };
-constexpr LocationMessages kSetMessages{2245, 2246, 2247, 2251};
-constexpr LocationMessages kResetMessages{2248, 2249, 2250, 2251};
+constexpr LocationNotices kSetNotices{BrowserNotice::kOpera6NotSet, BrowserNotice::kOpera7NotSet,
+                                      BrowserNotice::kOperaFilesNotSet};
+constexpr LocationNotices kResetNotices{BrowserNotice::kOpera6NotReset,
+                                        BrowserNotice::kOpera7NotReset,
+                                        BrowserNotice::kOperaFilesNotReset};
 
 std::string DefaultFileOf(const std::string& folder) { return folder + "\\OperaDef6.ini"; }
 
@@ -38,23 +41,23 @@ std::string Opera7SettingsFile(const std::string& folder, const std::string& def
   return file;
 }
 
-bool ShowLocationFailure(OperaLocation where, const OperaSettings& opera,
-                         const LocationMessages& messages, const BrowserContext& context) {
-  const unsigned type = MB_OK | MB_ICONERROR;
+// True when something could not be located: it is reported.
+bool ReportLocationFailure(OperaLocation where, const OperaSettings& opera,
+                           const LocationNotices& notices, BrowserOutcome& outcome) {
   switch (where) {
     case kOperaFilesFound:
       return false;
     case kOpera6FileMissing:
-      context.ShowMessage(messages.opera6, type, opera.opera6File);
+      outcome.Report(notices.opera6, opera.opera6File);
       break;
     case kOpera7FileMissing:
-      context.ShowMessage(messages.opera7, type, opera.opera7File);
+      outcome.Report(notices.opera7, opera.opera7File);
       break;
     case kBothOperaFilesMissing:
-      context.ShowMessage(messages.both, type, opera.opera6File, opera.opera7File);
+      outcome.Report(notices.both, opera.opera6File, opera.opera7File);
       break;
     case kOperaKeyMissing:
-      context.ShowMessage(messages.key, type);
+      outcome.Report(BrowserNotice::kOperaNotFound);
       break;
   }
   return true;
@@ -112,7 +115,8 @@ bool OperaFileUsesProxy(const std::string& path) {
 }
 
 FileResult EditOperaFileSet(const std::string& path, const std::string& host,
-                            const std::string& port, const BrowserContext& context) {
+                            const std::string& port, const BrowserContext& context,
+                            BrowserOutcome& outcome) {
   std::string text;
   if (FileResult read = ReadForEdit(path, text); read != FileResult::kDone) return read;
   if (!OperaTextUsesProxy(text)) {
@@ -122,7 +126,7 @@ FileResult EditOperaFileSet(const std::string& path, const std::string& host,
     if (before.httpServer) fields[kServerField] = *before.httpServer;
     if (!ReplacedStore(context).Remember(FileRecordId(kRecordKind, path), std::move(fields)))
       return FileResult::kNotRemembered;
-    AdoptUpstreamProxy(OperaHttpProxy(before));
+    outcome.NoteReplacedProxy(OperaHttpProxy(before));
   }
   return WriteEdited(path, text, WithOperaProxySet(text, host, port));
 }
@@ -147,23 +151,27 @@ FileResult EditOperaFileReset(const std::string& path, const BrowserContext& con
   return result;
 }
 
-bool SetOperaProxy(OperaSettings& opera, ConfigurationState& state, const std::string& host,
-                   const std::string& port, const BrowserContext& context) {
-  if (ShowLocationFailure(LocateOperaFiles(opera), opera, kSetMessages, context)) return false;
+BrowserOutcome SetOperaProxy(OperaSettings& opera, ConfigurationState& state,
+                             const std::string& host, const std::string& port,
+                             const BrowserContext& context) {
+  BrowserOutcome outcome;
+  if (ReportLocationFailure(LocateOperaFiles(opera), opera, kSetNotices, outcome)) return outcome;
   const auto setOne = [&](const std::string& file, ConfiguredFlag flag) {
-    const FileResult result = EditOperaFileSet(file, host, port, context);
-    if (result == FileResult::kNotRemembered) opera.leftAlone.push_back(file);
+    const FileResult result = EditOperaFileSet(file, host, port, context, outcome);
+    if (result == FileResult::kNotRemembered) outcome.leftAlone.push_back(file);
     // A version counts as configured only when its file says so afterwards.
     if (result == FileResult::kDone && OperaFileUsesProxy(file)) state.SetConfigured(flag, true);
   };
   if (opera.opera6Wanted) setOne(opera.opera6File, ConfiguredFlag::kOpera6);
   if (opera.opera7Wanted) setOne(opera.opera7File, ConfiguredFlag::kOpera7);
-  return true;
+  outcome.ReportLeftAlone(BrowserNotice::kOperaFilesLeftAlone, ReplacedStore(context).path());
+  return outcome;
 }
 
-bool ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
-                     const BrowserContext& context) {
-  if (ShowLocationFailure(LocateOperaFiles(opera), opera, kResetMessages, context)) return false;
+BrowserOutcome ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
+                               const BrowserContext& context) {
+  BrowserOutcome outcome;
+  if (ReportLocationFailure(LocateOperaFiles(opera), opera, kResetNotices, outcome)) return outcome;
   if (opera.opera6Wanted && EditOperaFileReset(opera.opera6File, context) == FileResult::kDone)
     state.SetConfigured(ConfiguredFlag::kOpera6, false);
   if (opera.opera7Wanted) {
@@ -174,11 +182,11 @@ bool ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
       EditOperaFileReset(defaults, context);
     if (result == FileResult::kDone) state.SetConfigured(ConfiguredFlag::kOpera7, false);
   }
-  return true;
+  return outcome;
 }
 
-void IsOperaConfigured(ConfigurationState& state, bool opera6Wanted, bool opera7Wanted,
-                       const BrowserContext& context) {
+void UpdateOperaConfiguredFlags(ConfigurationState& state, bool opera6Wanted, bool opera7Wanted,
+                                const BrowserContext& context) {
   OperaSettings opera;
   opera.opera6Wanted = opera6Wanted;
   opera.opera7Wanted = opera7Wanted;

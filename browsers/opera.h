@@ -6,6 +6,7 @@
 #include <string>
 
 #include "browsers/browser_context.h"
+#include "browsers/browser_outcome.h"
 #include "browsers/configuration_state.h"
 #include "browsers/file_io.h"
 #include "browsers/replaced_store.h"
@@ -28,9 +29,6 @@ struct OperaSettings {
   std::string opera7File;
   bool opera6Wanted = false;
   bool opera7Wanted = false;
-  // The files a set left as they were: what they held could not be
-  // remembered.
-  SettingsLeftAlone leftAlone;
 };
 
 // Opera 7's program folder: "Last Directory2", else the folder of "Last
@@ -41,22 +39,27 @@ OperaLocation LocateOperaFiles(OperaSettings& opera);
 
 bool OperaFileUsesProxy(const std::string& path);
 
-// Point the wanted versions at host:port, or take them off; both show what
-// could not be located and then change nothing.
-bool SetOperaProxy(OperaSettings& opera, ConfigurationState& state, const std::string& host,
-                   const std::string& port, const BrowserContext& context);
-bool ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
-                     const BrowserContext& context);
+// Point the wanted versions at host:port, or take them off; both report
+// what could not be located and then change nothing. The set's outcome
+// names the files left as they were because what they held could not be
+// remembered.
+BrowserOutcome SetOperaProxy(OperaSettings& opera, ConfigurationState& state,
+                             const std::string& host, const std::string& port,
+                             const BrowserContext& context);
+BrowserOutcome ResetOperaProxy(OperaSettings& opera, ConfigurationState& state,
+                               const BrowserContext& context);
 
 // One file: the "[Proxy]" section's two lines, what they replace remembered
 // (a file whose lines could not be remembered is left as it was). Reset
-// edits only a file that still names Hushwall.
+// edits only a file that still names Hushwall. The set notes the user's own
+// proxy in `outcome`.
 FileResult EditOperaFileSet(const std::string& path, const std::string& host,
-                            const std::string& port, const BrowserContext& context);
+                            const std::string& port, const BrowserContext& context,
+                            BrowserOutcome& outcome);
 FileResult EditOperaFileReset(const std::string& path, const BrowserContext& context);
 
 // Recomputes the in-memory flags of the wanted versions from their files.
-void IsOperaConfigured(ConfigurationState& state, bool opera6Wanted, bool opera7Wanted,
-                       const BrowserContext& context);
+void UpdateOperaConfiguredFlags(ConfigurationState& state, bool opera6Wanted, bool opera7Wanted,
+                                const BrowserContext& context);
 
 }  // namespace hush::browsers

@@ -4,9 +4,6 @@
 #include <cctype>
 
 #include "browsers/file_io.h"
-#include "common/ini_file.h"
-#include "proxy/proxy_settings.h"
-#include "proxy/settings_store.h"
 
 namespace hush::browsers {
 
@@ -59,23 +56,6 @@ std::string FileRecordId(const std::string& kind, const std::string& path) {
   std::transform(lower.begin(), lower.end(), lower.begin(),
                  [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
   return kind + "|" + lower;
-}
-
-void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
-  ProxySettings& settings = Settings();
-  if (!proxy || !IsValidPort(proxy->port) || IsHushwallProxy(*proxy) ||
-      settings.gatewayEnable.load() != 0)
-    return;
-  settings.gatewayIP.Set(proxy->host);
-  settings.gatewayPort = std::stoi(proxy->port);
-  settings.gatewayEnable = 1;
-  const std::string file = SettingsFilePath();
-  profile::WriteText("Hushwall", "GatewayIP", proxy->host, file);
-  profile::WriteText("Hushwall", "GatewayPort", proxy->port, file);
-  profile::WriteText("Hushwall", "GatewayEnable", "1", file);
-  profile::Flush(file);
-  Trace("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
-        ", is now the upstream gateway");
 }
 
 }  // namespace hush::browsers

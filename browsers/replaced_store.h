@@ -5,20 +5,14 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "browsers/browser_context.h"
-#include "browsers/http_proxy.h"
+#include "browsers/browser_outcome.h"
 #include "browsers/replaced_settings.h"
 
 namespace hush::browsers {
 
 inline constexpr char kReplacedSettingsFile[] = "ProxyBak.ini";
-
-// The settings a set left as they were because what it would have replaced
-// could not be remembered (and so could never have been put back): Internet
-// Explorer connections ("" for the LAN), profile names, Opera files.
-using SettingsLeftAlone = std::vector<std::string>;
 
 class ReplacedStore {
  public:
@@ -43,9 +37,5 @@ class ReplacedStore {
 // The record name of a file-backed setting: its path in lower case, so that
 // one file spelled two ways is one record.
 std::string FileRecordId(const std::string& kind, const std::string& path);
-
-// Makes the proxy the user had Hushwall's upstream gateway, when no gateway
-// is set yet, and writes it to the settings file at once.
-void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy);
 
 }  // namespace hush::browsers

@@ -6,6 +6,7 @@
 #include "browsers/hosts_file.h"
 #include "common/elevated_run.h"
 #include "common/language.h"
+#include "ui/browser_results.h"
 #include "ui/program.h"
 
 namespace hush {
@@ -40,6 +41,8 @@ int SwitchThroughElevation(bool on, HWND owner) {
 bool SwitchBannerBlocking(bool on, HWND owner) {
   const browsers::BrowserContext context = TheProgram().browserContext();
   const browsers::HostsEdit edit = browsers::ApplyBannerHostsFile(on, context);
+  if (edit == browsers::HostsEdit::kNoHostsFile)
+    ShowBrowserReports({{browsers::BrowserNotice::kHostsFileMissing}});
   int failure = 0;
   if (edit == browsers::HostsEdit::kDenied)
     failure = SwitchThroughElevation(on, owner);

@@ -1,6 +1,5 @@
 #include "ui/main_page.h"
 
-#include "browsers/browser_checks.h"
 #include "common/language.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
@@ -8,6 +7,7 @@
 #include "proxy/settings_store.h"
 #include "ui/about_dialog.h"
 #include "ui/banner_switch.h"
+#include "ui/browser_results.h"
 #include "ui/counter_dialog.h"
 #include "ui/framework/application.h"
 #include "ui/framework/localized_window.h"
@@ -306,7 +306,7 @@ void CMainPage::ApplyDisplayOnTop() {
 
 void CMainPage::ToggleCatching() {
   Program& app = TheProgram();
-  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  RefreshBrowserConfiguration(app);
   popups_.StartCleanup();
   SettingNumber& catching = Settings().popupCheckEnabled;
   if (catching.load() != 0) {

@@ -26,7 +26,7 @@ class Program {
   // Which browsers are installed and use the proxy; the pages and the
   // wizard read and refresh it.
   virtual browsers::ConfigurationState& configuration() = 0;
-  // The browser operations' view of this program: its folder and boxes.
+  // The browser operations' view of this program: its folders.
   virtual browsers::BrowserContext browserContext() const = 0;
   virtual int runWizard() const = 0;
   // Created during start-up; its window belongs to the main window.

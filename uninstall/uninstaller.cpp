@@ -17,6 +17,7 @@
 #include "common/installation_folder.h"
 #include "common/language.h"
 #include "common/registry_key.h"
+#include "common/show_box.h"
 #include "common/user_data_folder.h"
 
 namespace hush::uninstall {
@@ -43,22 +44,31 @@ void DeleteBackup(const std::string& path) {
   ::DeleteFileA(path.c_str());
 }
 
-void ShowProductBox(const BrowserContext& context, int message) {
-  context.ShowBox(GetMessageText(message), GetMessageText(kProductCaption), MB_OK);
-}
+// The browsers under the uninstaller's policy, and how it shows its boxes.
+struct Removal {
+  BrowserContext context;
+  ShowBoxFunction showBox;
 
-void ShowNetscapeNote(const BrowserContext& context) {
-  context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
-}
+  void ShowProductBox(int message) const {
+    ShowBox(showBox, GetMessageText(message), GetMessageText(kProductCaption), MB_OK);
+  }
+  void Present(const std::vector<BrowserReport>& reports) const {
+    for (const BrowserReport& report : reports) {
+      const NoticeBox box = DescribeReport(report, kTitleMessage);
+      ShowBox(showBox, box.text, box.caption, box.type);
+    }
+  }
+  void ShowNetscapeNote() const { Present({{BrowserNotice::kProfilesReset}}); }
+};
 
 // The backup of the user who runs the removal; one an older version made in
 // the installation folder when the user's folder has none. A missing backup
 // has nothing to keep: the user is told the zones stay.
-int RestoreActiveX(const BrowserContext& context) {
+int RestoreActiveX(const Removal& removal) {
   const std::string backup =
-      FindUserFile(UserDataFolder(), context.installationDirectory, kZoneBackupFileName);
+      FindUserFile(UserDataFolder(), removal.context.installationDirectory, kZoneBackupFileName);
   if (!FileExists(backup)) {
-    ShowProductBox(context, 19018);
+    removal.ShowProductBox(19018);
     return kNothingKept;
   }
   if (!RestoreZoneSettings(backup)) return kZonesBackupKept;
@@ -71,10 +81,12 @@ void AskMainProgramToQuit() {
     ::PostMessageA(program, kUninstallingMessage, 0, 0);
 }
 
-void ResetInternetExplorer(ConfigurationState& state, const BrowserContext& context) {
+void ResetInternetExplorer(ConfigurationState& state, const Removal& removal) {
   ConnectionSet connections = EnumerateConnections(WizardMode::kReset);
   connections.SelectAllEnabled();
-  ResetInternetExplorerProxy(state, connections, RemovalChoice(connections), context);
+  removal.Present(
+      ResetInternetExplorerProxy(state, connections, RemovalChoice(connections), removal.context)
+          .reports);
 }
 
 // Whether some browser still sends its pages to Hushwall after the reset.
@@ -85,11 +97,12 @@ bool AnyBrowserStillUsesProxy(ConfigurationState& state, const BrowserContext& c
   if (IsNetscapeConfigured()) return true;
   if (!state.opera6Installed && !state.opera7Installed) return false;
   ConfigurationState opera = state;
-  IsOperaConfigured(opera, opera.opera6Installed, opera.opera7Installed, context);
+  UpdateOperaConfiguredFlags(opera, opera.opera6Installed, opera.opera7Installed, context);
   return opera.opera6Configured || opera.opera7Configured;
 }
 
-void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
+void ResetBrowsers(ConfigurationState& state, const Removal& removal) {
+  const BrowserContext& context = removal.context;
   state.ReadConfiguredFlags();
   DetectBrowsers(state, context);
   if (!state.lanConfigured && !state.dialUpConfigured)
@@ -98,50 +111,51 @@ void ResetBrowsers(ConfigurationState& state, const BrowserContext& context) {
     state.netscapeConfigured = IsNetscapeConfigured();
   if ((!state.opera6Configured && state.opera6Installed) ||
       (!state.opera7Configured && state.opera7Installed))
-    IsOperaConfigured(state, state.opera6Installed, state.opera7Installed, context);
+    UpdateOperaConfiguredFlags(state, state.opera6Installed, state.opera7Installed, context);
 
   if (state.internetExplorerUsesProxy || state.lanConfigured || state.dialUpConfigured)
-    ResetInternetExplorer(state, context);
+    ResetInternetExplorer(state, removal);
   if (state.netscapeConfigured) {
     ProfileSet profiles;
     EnumerateProfiles(profiles, WizardMode::kReset);
     profiles.SelectAllEnabled();
-    ResetNetscapeProxy(profiles, state, context);
-    ShowNetscapeNote(context);
+    removal.Present(ResetNetscapeProxy(profiles, state, context).reports);
+    removal.ShowNetscapeNote();
   }
   if (state.opera6Configured || state.opera7Configured) {
     OperaSettings opera;
     opera.opera6Wanted = state.opera6Configured;
     opera.opera7Wanted = state.opera7Configured;
-    ResetOperaProxy(opera, state, context);
+    removal.Present(ResetOperaProxy(opera, state, context).reports);
   }
 }
 
 // The record of replaced proxies goes once no browser needs it any more.
-int RestoreBrowsers(ConfigurationState& state, const BrowserContext& context) {
-  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey)) ResetBrowsers(state, context);
-  if (AnyBrowserStillUsesProxy(state, context)) return kBrowserBackupsKept;
-  DeleteBackup(context.DataFile(kReplacedSettingsFile));
+int RestoreBrowsers(ConfigurationState& state, const Removal& removal) {
+  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey))
+    ResetBrowsers(state, removal);
+  if (AnyBrowserStillUsesProxy(state, removal.context)) return kBrowserBackupsKept;
+  DeleteBackup(removal.context.DataFile(kReplacedSettingsFile));
   return kNothingKept;
 }
 
-int RestoreHosts(const BrowserContext& context) {
-  const std::string hosts = GetHostsFilePath(context);
+int RestoreHosts(const Removal& removal) {
+  const std::string hosts = GetHostsFilePath(removal.context);
   if (hosts.empty()) {
-    ShowProductBox(context, 19017);
+    removal.ShowProductBox(19017);
     return kHostsBackupKept;
   }
-  const HostsRestore result = RestoreHostsFile(hosts, context);
-  if (result == HostsRestore::kUnsafeEncoding) ShowProductBox(context, kUnicodeHostsMessage);
+  const HostsRestore result = RestoreHostsFile(hosts, removal.context);
+  if (result == HostsRestore::kUnsafeEncoding) removal.ShowProductBox(kUnicodeHostsMessage);
   return result == HostsRestore::kRestored ? kNothingKept : kHostsBackupKept;
 }
 
-void ReportKeptBackups(const BrowserContext& context, int kept) {
+void ReportKeptBackups(const Removal& removal, int kept) {
   if (kept == kNothingKept) return;
   std::string text = GetMessageText(kNotRestoredMessage);
   for (const auto& [bit, message] : kKeptBackupLines)
     if (kept & bit) text += GetMessageText(message);
-  context.ShowBox(text, GetMessageText(kProductCaption), MB_OK | MB_ICONWARNING);
+  ShowBox(removal.showBox, text, GetMessageText(kProductCaption), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -161,24 +175,23 @@ int RunUninstall(const ShowBoxFunction& showBox) {
   SetLanguageLocationSource([path, language] {
     return LanguageLocation{path, language, kTextFolder, kTextCapacity};
   });
-  BrowserContext context;
-  context.installationDirectory = path;
-  context.dataDirectory = FolderHolding(UserDataFolder(), path, kReplacedProxiesFileName);
-  context.policy = kUninstallerPolicy;
-  context.captionMessage = kTitleMessage;
-  context.showBox = showBox;
+  Removal removal;
+  removal.context.installationDirectory = path;
+  removal.context.dataDirectory = FolderHolding(UserDataFolder(), path, kReplacedProxiesFileName);
+  removal.context.policy = kUninstallerPolicy;
+  removal.showBox = showBox;
 
   // A user who never ran the program has nothing of theirs to undo; the
   // hosts entry is the setup program's and goes all the same.
-  int kept = product ? RestoreActiveX(context) : kNothingKept;
+  int kept = product ? RestoreActiveX(removal) : kNothingKept;
   ConfigurationState state;
   if (product) {
     AskMainProgramToQuit();
-    kept |= RestoreBrowsers(state, context);
+    kept |= RestoreBrowsers(state, removal);
   }
-  kept |= RestoreHosts(context);
-  if (state.netscapeConfigured) ShowNetscapeNote(context);
-  ReportKeptBackups(context, kept);
+  kept |= RestoreHosts(removal);
+  if (state.netscapeConfigured) removal.ShowNetscapeNote();
+  ReportKeptBackups(removal, kept);
   return kept;
 }
 

@@ -3,9 +3,9 @@
 // asks a running main program to quit. Message boxes only, no window.
 #pragma once
 
-#include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
 #include "browsers/internet_explorer.h"
+#include "common/show_box.h"
 
 namespace hush::uninstall {
 
@@ -23,7 +23,7 @@ enum KeptBackups : int {
 // The whole removal; without Hushwall's registry key nothing at all
 // happens, and as nothing was restored every backup is kept. `showBox`
 // stands in for the message boxes (tests); empty shows them.
-int RunUninstall(const browsers::ShowBoxFunction& showBox = {});
+int RunUninstall(const ShowBoxFunction& showBox = {});
 
 // What Internet Explorer's reset covers on removal: only what still names
 // Hushwall's proxy. The stored flags may be stale: a proxy the user has set

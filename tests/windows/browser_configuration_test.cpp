@@ -2,6 +2,7 @@
 // warning, in Wine's real registry.
 #include <gtest/gtest.h>
 
+#include "app/configuration_warning.h"
 #include "browsers/browser_checks.h"
 #include "browsers/internet_explorer.h"
 #include "browsers/opera.h"
@@ -9,6 +10,7 @@
 #include "common/language.h"
 #include "common/registry_key.h"
 #include "proxy/proxy_settings.h"
+#include "ui/browser_results.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 
@@ -24,7 +26,7 @@ TEST_F(InternetExplorerTest, LanSetRemembersTheUsersProxyAndResetPutsItBack) {
   SetText(kInternetSettingsKey, "ProxyServer", "corp:3128");
   ConfigurationState state;
   ConnectionSet none;
-  SetInternetExplorerProxy(state, none, {true, false}, context_);
+  const BrowserOutcome set = SetInternetExplorerProxy(state, none, {true, false}, context_);
   EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "http=Hushwall:8100");
   EXPECT_TRUE(IsInternetExplorerConfigured());
   EXPECT_TRUE(state.lanConfigured);
@@ -32,11 +34,18 @@ TEST_F(InternetExplorerTest, LanSetRemembersTheUsersProxyAndResetPutsItBack) {
   EXPECT_EQ(StoredFlag(Flag::kLan), 1);
   EXPECT_EQ(StoredFlag(Flag::kDialUp), -1);  // dial-up was not chosen
   // The company proxy the browser used becomes the way out.
+  ASSERT_TRUE(set.replacedProxy);
+  EXPECT_EQ(set.replacedProxy->host + ":" + set.replacedProxy->port, "corp:3128");
+  EXPECT_TRUE(AdoptUpstreamProxy(set.replacedProxy));
   EXPECT_EQ(Settings().gatewayIP.Get(), "corp");
   EXPECT_EQ(Settings().gatewayPort.load(), 3128);
   EXPECT_EQ(Read(At("install\\HushINI.ini")).find("GatewayEnable=1") != std::string::npos, true);
 
-  ResetInternetExplorerProxy(state, none, {true, false}, context_);
+  // A gateway already set stays.
+  EXPECT_FALSE(AdoptUpstreamProxy(HttpProxy{"other", "8080"}));
+  EXPECT_EQ(Settings().gatewayIP.Get(), "corp");
+
+  const BrowserOutcome reset = ResetInternetExplorerProxy(state, none, {true, false}, context_);
   EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "corp:3128");
   DWORD enabled = 0;
   RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey).ReadNumber("ProxyEnable", enabled);
@@ -45,7 +54,30 @@ TEST_F(InternetExplorerTest, LanSetRemembersTheUsersProxyAndResetPutsItBack) {
   // Catching goes off by this state after a reset: it follows the registry.
   EXPECT_FALSE(state.internetExplorerUsesProxy);
   EXPECT_EQ(StoredFlag(Flag::kLan), 0);
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(set.reports.empty());
+  EXPECT_TRUE(reset.reports.empty());
+}
+
+// The way out offered is the first proxy of the user's that the set
+// replaced, and the one it already has stays: a later connection's proxy
+// never takes its place.
+TEST_F(InternetExplorerTest, TheFirstProxyReplacedIsTheWayOut) {
+  SetNumber(kInternetSettingsKey, "ProxyEnable", 1);
+  SetText(kInternetSettingsKey, "ProxyServer", "corp:3128");
+  SetBytes(kConnectionsKey, "Office", ConnectionValue(3, "http=mine:8080"));
+  ConfigurationState state;
+  ConnectionSet connections = EnumerateConnections(WizardMode::kSet);
+  connections.SelectAllEnabled();
+  const BrowserOutcome set = SetInternetExplorerProxy(state, connections, {true, true}, context_);
+  ASSERT_TRUE(set.replacedProxy);
+  EXPECT_EQ(set.replacedProxy->host + ":" + set.replacedProxy->port, "corp:3128");
+  BrowserOutcome outcome;
+  for (const HttpProxy& proxy :
+       {HttpProxy{"Hushwall", "8100"}, HttpProxy{"127.0.0.1", "8100"}, HttpProxy{"corp", "0"},
+        HttpProxy{"first", "80"}, HttpProxy{"second", "81"}})
+    outcome.NoteReplacedProxy(proxy);
+  ASSERT_TRUE(outcome.replacedProxy);
+  EXPECT_EQ(outcome.replacedProxy->host, "first");
 }
 
 // Without a record of the user's proxy a reset could only switch it off:
@@ -59,8 +91,16 @@ TEST_F(InternetExplorerTest, ASetThatCannotRememberLeavesTheConnectionsAlone) {
   ConfigurationState state;
   ConnectionSet connections = EnumerateConnections(WizardMode::kSet);
   connections.SelectAllEnabled();
-  EXPECT_EQ(SetInternetExplorerProxy(state, connections, {true, true}, context_),
-            (SettingsLeftAlone{"", "Office"}));
+  const BrowserOutcome set = SetInternetExplorerProxy(state, connections, {true, true}, context_);
+  EXPECT_EQ(set.leftAlone, (SettingsLeftAlone{"", "Office"}));
+  EXPECT_EQ(set.reports,
+            (std::vector<BrowserReport>{{BrowserNotice::kConnectionsLeftAlone, "LAN, Office",
+                                         ReplacedStore(context_).path()}}));
+  // Shown as the caller captions its boxes (here the uninstaller's title).
+  const NoticeBox box = DescribeReport(set.reports[0], 9999);
+  EXPECT_EQ(box.caption, GetMessageText(9999));
+  EXPECT_NE(box.text.find("LAN, Office"), std::string::npos);
+  EXPECT_EQ(box.type, unsigned(MB_OK | MB_ICONWARNING));
   EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "corp:3128");
   EXPECT_FALSE(IsConnectionConfigured("Office"));
   DWORD http11 = 7;
@@ -68,7 +108,7 @@ TEST_F(InternetExplorerTest, ASetThatCannotRememberLeavesTheConnectionsAlone) {
   EXPECT_EQ(http11, 0u);
   EXPECT_FALSE(state.lanConfigured || state.dialUpConfigured);
   EXPECT_EQ(StoredFlag(Flag::kLan), -1);
-  EXPECT_EQ(Settings().gatewayIP.Get(), "");
+  EXPECT_FALSE(set.replacedProxy);
 }
 
 // "Use HTTP 1.1 through proxy connections" is the user's again after the
@@ -98,7 +138,7 @@ TEST_F(InternetExplorerTest, ResetPutsBackTheUsersHttp11Choice) {
       settings.WriteNumber("ProxyHttp1.1", 1);
       Write(ReplacedStore(context_).path(), "[Internet Explorer|LAN]\r\nFlags=1\r\n");
     } else {
-      EXPECT_TRUE(SetInternetExplorerProxy(state, none, {true, false}, context_).empty());
+      EXPECT_TRUE(SetInternetExplorerProxy(state, none, {true, false}, context_).leftAlone.empty());
       EXPECT_EQ(http11(), 1);
     }
     ResetInternetExplorerProxy(state, none, {true, false}, context_);
@@ -182,7 +222,7 @@ TEST_F(InternetExplorerTest, RemovalResetsTheLanOnlyWhenItWasHushwalls) {
   const bool hadPath = product.ReadText("Path", savedPath);
   product.WriteText("Path", At("install"));
   // No hosts file here: its backup is kept.
-  EXPECT_EQ(uninstall::RunUninstall(context_.showBox) & uninstall::kHostsBackupKept,
+  EXPECT_EQ(uninstall::RunUninstall(showBox_) & uninstall::kHostsBackupKept,
             uninstall::kHostsBackupKept);
   EXPECT_EQ(StoredFlag(Flag::kDialUp), 0);
   ASSERT_FALSE(boxes_.empty());
@@ -210,7 +250,7 @@ TEST_F(InternetExplorerTest, RemovalLeavesProxiesSetByHandSince) {
   product.WriteText("Path", At("install"));
   // No browser names Hushwall afterwards, so none of their records is kept
   // (what becomes of the test prefix's hosts file is not this test's).
-  EXPECT_EQ(uninstall::RunUninstall(context_.showBox) & uninstall::kBrowserBackupsKept, 0);
+  EXPECT_EQ(uninstall::RunUninstall(showBox_) & uninstall::kBrowserBackupsKept, 0);
   if (hadPath) product.WriteText("Path", savedPath);
   EXPECT_EQ(Text(kInternetSettingsKey, "ProxyServer"), "mine:8080");
   DWORD enabled = 0;
@@ -254,12 +294,12 @@ TEST_F(ConfigurationTest, RefreshBelievesTheBrowsersOverStoredFlags) {
   WriteConfiguredFlag(Flag::kLan, true);
   WriteConfiguredFlag(Flag::kDialUp, true);
   ConfigurationState state;
-  RefreshConfigurationState(state, context_);
+  EXPECT_EQ(RefreshConfigurationState(state, context_), Catching::kMustBeOff);
   EXPECT_FALSE(state.lanConfigured);
   EXPECT_FALSE(state.dialUpConfigured);
   EXPECT_EQ(StoredFlag(Flag::kLan), 1);  // memory only
   EXPECT_FALSE(state.AnyBrowserConfigured());
-  EXPECT_EQ(Settings().popupCheckEnabled.load(), 0);
+  EXPECT_EQ(Settings().popupCheckEnabled.load(), 1);  // the caller's to switch off
   EXPECT_EQ(ConfigurationWarningMask(state), 1);
   state.internetExplorerUsesProxy = true;  // set up by hand
   EXPECT_EQ(ConfigurationWarningMask(state), 0);
@@ -282,7 +322,7 @@ TEST_F(ConfigurationTest, TheWarningNamesTheUnconfiguredBrowsersOnce) {
     answer_ = c.answer;
     std::string wizardMessage = "A";
     int runWizard = -1;
-    ShowConfigurationWarning(state, wizardMessage, runWizard, context_);
+    AskAboutUnconfiguredBrowsers(state, wizardMessage, runWizard, showBox_);
     EXPECT_EQ(runWizard, c.runWizard);
     EXPECT_EQ(wizardMessage, c.wizardMessage);
     ASSERT_EQ(boxes_.size(), c.boxes);
@@ -297,7 +337,7 @@ TEST_F(ConfigurationTest, TheWarningNamesTheUnconfiguredBrowsersOnce) {
   boxes_.clear();
   std::string wizardMessage = "A";
   int runWizard = 1;
-  ShowConfigurationWarning(state, wizardMessage, runWizard, context_);
+  AskAboutUnconfiguredBrowsers(state, wizardMessage, runWizard, showBox_);
   EXPECT_TRUE(boxes_.empty());
   EXPECT_EQ(wizardMessage, "N");
   EXPECT_EQ(runWizard, 0);

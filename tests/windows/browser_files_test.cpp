@@ -80,7 +80,7 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
                                 Read(elsewhere_ + "prefs.js")};
   ConfigurationState state;
   set.SelectAllEnabled();
-  SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
+  const BrowserOutcome setOutcome = SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
   EXPECT_TRUE(set.processed);
   EXPECT_EQ(StoredFlag(Flag::kNetscape), 1);
   EXPECT_EQ(Read(standard_ + "user.js"), kUserJsSet);
@@ -90,7 +90,7 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
   EXPECT_EQ(Read(firefox_ + "user.js"), kUserJsSet);
   // Configured right after the set, before any browser has run.
   EXPECT_TRUE(IsNetscapeConfigured());
-  EXPECT_EQ(Settings().gatewayIP.Get(), "");  // the user's proxy was not switched on
+  EXPECT_FALSE(setOutcome.replacedProxy);  // the user's proxy was not switched on
 
   // The browser ran: it wrote the values "user.js" gave it into "prefs.js".
   Write(standard_ + "prefs.js",
@@ -101,7 +101,7 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
   EnumerateProfiles(reset, WizardMode::kReset);
   EXPECT_EQ(reset.stillUsingProxy, 3);
   reset.SelectAllEnabled();
-  ResetNetscapeProxy(reset, state, context_);
+  const BrowserOutcome resetOutcome = ResetNetscapeProxy(reset, state, context_);
   EXPECT_EQ(StoredFlag(Flag::kNetscape), 0);
   EXPECT_FALSE(IsNetscapeConfigured());
   // A "user.js" that only the set had made is gone again; the profile's own
@@ -111,10 +111,12 @@ TEST_F(MozillaProfilesTest, EveryProfileIsFoundOnceSetAndPutBack) {
   EXPECT_EQ(Read(standard_ + "prefs.js"), before[0]);
   EXPECT_EQ(Read(elsewhere_ + "prefs.js"), before[2]);
   EXPECT_EQ(Read(elsewhere_ + "user.js").substr(0, before[1].size()), before[1]);
-  EXPECT_TRUE(boxes_.empty());
-  ShowNetscapeOutcome(reset, WizardMode::kReset, context_);  // one profile stays set
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].caption, GetMessageText(2258));
+  EXPECT_TRUE(setOutcome.reports.empty());
+  EXPECT_TRUE(resetOutcome.reports.empty());
+  // By what was done, not by the flag; none when nothing was changed.
+  EXPECT_EQ(NetscapeRestartNotice(reset, WizardMode::kReset), BrowserNotice::kProfilesReset);
+  EXPECT_EQ(DescribeReport({BrowserNotice::kProfilesReset}, 99990).caption, GetMessageText(2258));
+  EXPECT_FALSE(NetscapeRestartNotice(ProfileSet{}, WizardMode::kSet));
 }
 
 TEST_F(MozillaProfilesTest, AProfileWithoutPrefsIsReportedAndSkipped) {
@@ -124,9 +126,9 @@ TEST_F(MozillaProfilesTest, AProfileWithoutPrefsIsReportedAndSkipped) {
   set.SelectAllEnabled();
   ::DeleteFileA((standard_ + "prefs.js").c_str());
   ConfigurationState state;
-  SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].text,
+  const BrowserOutcome outcome = SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
+  ASSERT_EQ(outcome.reports.size(), 1u);
+  EXPECT_EQ(DescribeReport(outcome.reports[0], 99990).text,
             "Error, Failed to set Netscape's profile default proxy setting because " + standard_ +
                 "prefs.js doesn't exist.");
   EXPECT_FALSE(Exists(standard_ + "user.js"));
@@ -144,7 +146,7 @@ TEST_F(MozillaProfilesTest, ASetThatCannotRememberLeavesTheProfilesAlone) {
   EnumerateProfiles(set, WizardMode::kSet);
   set.SelectAllEnabled();
   ConfigurationState state;
-  EXPECT_EQ(SetNetscapeProxy(set, state, "Hushwall", "8100", context_),
+  EXPECT_EQ(SetNetscapeProxy(set, state, "Hushwall", "8100", context_).leftAlone,
             (SettingsLeftAlone{"default", "Work", "default-release"}));
   EXPECT_EQ(Read(standard_ + "prefs.js"), before[0]);
   EXPECT_FALSE(Exists(standard_ + "user.js"));
@@ -168,9 +170,10 @@ TEST_F(MozillaProfilesTest, AProxyWithoutAUsablePortIsNoGateway) {
     EnumerateProfiles(set, WizardMode::kSet);
     for (ProfileRecord& record : set.records) record.selected = record.name == "default-release";
     ConfigurationState state;
-    EXPECT_TRUE(SetNetscapeProxy(set, state, "Hushwall", "8100", context_).empty());
+    const BrowserOutcome outcome = SetNetscapeProxy(set, state, "Hushwall", "8100", context_);
+    EXPECT_TRUE(outcome.leftAlone.empty());
     EXPECT_EQ(Read(firefox_ + "user.js"), kUserJsSet) << port;
-    EXPECT_EQ(Settings().gatewayEnable.load(), 0) << port;
+    EXPECT_FALSE(outcome.replacedProxy) << port;
   }
 }
 
@@ -208,23 +211,24 @@ TEST_F(OperaTest, BothVersionsAreSetAndPutBackExactly) {
   ConfigurationState state;
   DetectBrowsers(state, context_);
   ASSERT_TRUE(state.opera6Installed && state.opera7Installed);
-  OperaSettings opera{"", "", "", true, true, {}};
-  EXPECT_TRUE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
+  OperaSettings opera{"", "", "", true, true};
+  const BrowserOutcome set = SetOperaProxy(opera, state, "Hushwall", "8100", context_);
   EXPECT_EQ(Read(opera6_), "[User]\nName=x\n[Proxy]\nUse HTTP=1\nHTTP Server=Hushwall:8100\n");
   EXPECT_EQ(Read(opera7_), "[Proxy]\r\nUse HTTP=1\r\nHTTP Server=Hushwall:8100\r\n");
   EXPECT_EQ(StoredFlag(Flag::kOpera6), 1);
   EXPECT_EQ(StoredFlag(Flag::kOpera7), 1);
   ConfigurationState check;
-  IsOperaConfigured(check, true, true, context_);
+  UpdateOperaConfiguredFlags(check, true, true, context_);
   EXPECT_TRUE(check.opera6Configured && check.opera7Configured);
 
-  EXPECT_TRUE(ResetOperaProxy(opera, state, context_));
+  const BrowserOutcome reset = ResetOperaProxy(opera, state, context_);
   EXPECT_EQ(Read(opera6_), before6);
   EXPECT_EQ(Read(opera7_), "[Proxy]\r\nUse HTTP=1\r\nHTTP Server\r\n");
   EXPECT_EQ(Read(defaults_), defaults);  // it never named the proxy
   EXPECT_EQ(StoredFlag(Flag::kOpera6), 0);
   EXPECT_EQ(StoredFlag(Flag::kOpera7), 0);
-  EXPECT_TRUE(boxes_.empty());
+  EXPECT_TRUE(set.reports.empty());
+  EXPECT_TRUE(reset.reports.empty());
 }
 
 TEST_F(OperaTest, ASetThatCannotRememberLeavesTheFilesAlone) {
@@ -232,9 +236,12 @@ TEST_F(OperaTest, ASetThatCannotRememberLeavesTheFilesAlone) {
   const std::string before6 = Read(opera6_), before7 = Read(opera7_);
   MakeRecordUnwritable();
   ConfigurationState state;
-  OperaSettings opera{"", "", "", true, true, {}};
-  EXPECT_TRUE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
-  EXPECT_EQ(opera.leftAlone, (SettingsLeftAlone{opera6_, opera7_}));
+  OperaSettings opera{"", "", "", true, true};
+  const BrowserOutcome outcome = SetOperaProxy(opera, state, "Hushwall", "8100", context_);
+  EXPECT_EQ(outcome.leftAlone, (SettingsLeftAlone{opera6_, opera7_}));
+  EXPECT_EQ(outcome.reports, (std::vector<BrowserReport>{{BrowserNotice::kOperaFilesLeftAlone,
+                                                          opera6_ + ", " + opera7_,
+                                                          ReplacedStore(context_).path()}}));
   EXPECT_EQ(Read(opera6_), before6);
   EXPECT_EQ(Read(opera7_), before7);
   EXPECT_EQ(StoredFlag(Flag::kOpera6), -1);
@@ -246,10 +253,10 @@ TEST_F(OperaTest, WhatCannotBeLocatedIsReportedAndNothingIsWritten) {
   ::DeleteFileA(opera6_.c_str());
   const std::string before7 = Read(opera7_);
   ConfigurationState state;
-  OperaSettings opera{"", "", "", true, true, {}};
-  EXPECT_FALSE(SetOperaProxy(opera, state, "Hushwall", "8100", context_));
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].text,
+  OperaSettings opera{"", "", "", true, true};
+  const BrowserOutcome set = SetOperaProxy(opera, state, "Hushwall", "8100", context_);
+  ASSERT_EQ(set.reports.size(), 1u);
+  EXPECT_EQ(DescribeReport(set.reports[0], 99990).text,
             "Error, Failed to set Opera 6 proxy setting because " + opera6_ + " doesn't exist.");
   EXPECT_EQ(Read(opera7_), before7);
 
@@ -257,15 +264,14 @@ TEST_F(OperaTest, WhatCannotBeLocatedIsReportedAndNothingIsWritten) {
   Write(defaults_, "[Proxy]\r\n");
   ::DeleteFileA(opera7_.c_str());
   Write(At("Opera7\\profile\\opera6.ini"), "");
-  OperaSettings seven{"", "", "", false, true, {}};
+  OperaSettings seven{"", "", "", false, true};
   EXPECT_EQ(LocateOperaFiles(seven), kOperaFilesFound);
   EXPECT_EQ(seven.opera7File, At("Opera7\\profile\\opera6.ini"));
 
   ::SHDeleteKeyA(HKEY_CURRENT_USER, kOperaKey);
-  boxes_.clear();
-  EXPECT_FALSE(ResetOperaProxy(seven, state, context_));
-  ASSERT_EQ(boxes_.size(), 1u);
-  EXPECT_EQ(boxes_[0].text, GetMessageText(2251));
+  const BrowserOutcome reset = ResetOperaProxy(seven, state, context_);
+  ASSERT_EQ(reset.reports.size(), 1u);
+  EXPECT_EQ(DescribeReport(reset.reports[0], 99990).text, GetMessageText(2251));
 }
 
 class HostsFileTest : public test::BrowserFixture {
@@ -369,6 +375,9 @@ TEST_F(HostsFileTest, AHostsFileThatCannotBeOpenedIsNeverReplaced) {
   ::SetFileAttributesA(Hosts().c_str(), FILE_ATTRIBUTE_NORMAL);
   ::DeleteFileA(Hosts().c_str());
   EXPECT_EQ(GetHostsFilePath(uninstaller), "");
+  // Nothing to change is no success, and no backup.
+  EXPECT_EQ(ApplyBannerHostsFile(true, uninstaller), HostsEdit::kNoHostsFile);
+  EXPECT_FALSE(BackupHostsFile(uninstaller));
   Write(Hosts() + ".sam", "");
   EXPECT_EQ(GetHostsFilePath(uninstaller), Hosts() + ".sam");
   EXPECT_FALSE(Exists(Hosts()));
@@ -452,7 +461,7 @@ TEST_F(HostsFileTest, RemovalKeepsAndNamesEveryBackupItCouldNotRestore) {
     UniqueFile locked(
         ::CreateFileA(Hosts().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     ASSERT_TRUE(locked);
-    kept = uninstall::RunUninstall(context_.showBox);
+    kept = uninstall::RunUninstall(showBox_);
   }
   EXPECT_EQ(kept & ~uninstall::kBrowserBackupsKept, uninstall::kHostsBackupKept);
   EXPECT_TRUE(Exists(At("install\\mHosts")));
@@ -460,7 +469,7 @@ TEST_F(HostsFileTest, RemovalKeepsAndNamesEveryBackupItCouldNotRestore) {
   ASSERT_FALSE(boxes_.empty());
   EXPECT_NE(boxes_.back().text.find(GetMessageText(19115)), std::string::npos);
   EXPECT_EQ(boxes_.back().text.find(GetMessageText(19116)), std::string::npos);
-  EXPECT_EQ(uninstall::RunUninstall(context_.showBox) & uninstall::kHostsBackupKept, 0);
+  EXPECT_EQ(uninstall::RunUninstall(showBox_) & uninstall::kHostsBackupKept, 0);
   EXPECT_FALSE(Exists(At("install\\mHosts")));
   EXPECT_EQ(Read(Hosts()), "10.0.0.5 nas\r\n");
   if (hadPath) product.WriteText("Path", savedPath);

@@ -45,7 +45,7 @@ void BrowserFixture::SetUp() {
   facts_.applicationData = At("appdata");
   browsers::OverrideSystemFactsForTesting(&facts_);
   context_.installationDirectory = At("install");
-  context_.showBox = [this](const std::string& text, const std::string& caption, unsigned type) {
+  showBox_ = [this](const std::string& text, const std::string& caption, unsigned type) {
     boxes_.push_back({text, caption, type});
     return answer_;
   };

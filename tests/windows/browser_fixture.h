@@ -12,6 +12,7 @@
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
 #include "browsers/system_facts.h"
+#include "common/show_box.h"
 
 namespace hush::test {
 
@@ -50,6 +51,8 @@ class BrowserFixture : public ::testing::Test {
   std::string root_;
   browsers::SystemFacts facts_;
   browsers::BrowserContext context_;
+  // Records each box in `boxes_` and answers `answer_`.
+  ShowBoxFunction showBox_;
   std::vector<ShownBox> boxes_;
   int answer_ = IDOK;
 };

@@ -1,9 +1,9 @@
 #include "ui/settings/popups_page.h"
 
-#include "browsers/browser_checks.h"
 #include "common/language.h"
 #include "proxy/proxy_settings.h"
 #include "ui/banner_switch.h"
+#include "ui/browser_results.h"
 #include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
 #include "ui/program.h"
@@ -48,7 +48,7 @@ CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder, NestedRun
 
 bool CPopupDlg::OnInitDialog() {
   Program& app = TheProgram();
-  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  RefreshBrowserConfiguration(app);
   ApplyTexts();
   LoadControls();
   TakeSkin(skins_.main, *this, IDC_SKIN_CONTROL);
@@ -84,7 +84,7 @@ void CPopupDlg::OnCatchingBox() {
   const bool loading = loading_;
   loading_ = false;
   Program& app = TheProgram();
-  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  RefreshBrowserConfiguration(app);
   if (!app.configuration().AnyBrowserConfigured()) {
     Settings().popupCheckEnabled = 0;
     if (blinkState_ == -1) StartBlinking(false);
@@ -129,7 +129,7 @@ bool CPopupDlg::OnSetActive() {
 
 void CPopupDlg::Refresh() {
   Program& app = TheProgram();
-  browsers::RefreshConfigurationState(app.configuration(), app.browserContext());
+  RefreshBrowserConfiguration(app);
   ApplyTexts();
   if (!app.configuration().AnyBrowserConfigured()) {
     if (blinkState_ == -1) StartBlinking(false);

@@ -1,9 +1,9 @@
 #include "ui/wizard/proxy_setting_sheet.h"
 
 #include "browsers/opera.h"
-#include "browsers/replaced_store.h"
 #include "common/language.h"
 #include "common/message_table.h"
+#include "ui/browser_results.h"
 #include "ui/framework/application.h"
 #include "ui/framework/localized_window.h"
 #include "ui/html_help.h"
@@ -12,27 +12,6 @@
 #include "ui/wizard/wizard_pages.h"
 
 namespace hush {
-namespace {
-
-constexpr int kExplorerLeftAloneMessage = 19120;
-constexpr int kProfilesLeftAloneMessage = 19121;
-constexpr int kOperaLeftAloneMessage = 19122;
-
-// Says which settings a set left as they were, and why: nothing of the
-// user's is changed that could not be put back.
-void ReportLeftAlone(int message, const browsers::SettingsLeftAlone& names,
-                     const browsers::BrowserContext& context) {
-  if (names.empty()) return;
-  std::string list;
-  for (const std::string& name : names) {
-    if (!list.empty()) list += ", ";
-    list += name.empty() ? "LAN" : name;
-  }
-  context.ShowMessage(message, MB_OK | MB_ICONWARNING, list,
-                      browsers::ReplacedStore(context).path());
-}
-
-}  // namespace
 
 CProxySettingSheet::CProxySettingSheet(browsers::WizardMode mode, HWND mainWindow)
     : ui::PropertySheet(ui::ResourceString(IDS_MAIN_CAPTION), /*wizard=*/true),
@@ -85,32 +64,30 @@ void CProxySettingSheet::Finish() {
   Program& app = TheProgram();
   browsers::ConfigurationState& state = app.configuration();
   const browsers::BrowserContext context = app.browserContext();
+  // Each browser's boxes come before the next browser is changed; a set
+  // names what it left alone, so that nothing of the user's is changed that
+  // could not be put back.
   if (choices_.internetExplorer) {
     const browsers::InternetExplorerChoice connections{choices_.lan, choices_.dialUp};
-    if (setMode())
-      ReportLeftAlone(kExplorerLeftAloneMessage,
-                      browsers::SetInternetExplorerProxy(state, connections_, connections, context),
-                      context);
-    else
-      browsers::ResetInternetExplorerProxy(state, connections_, connections, context);
+    PresentBrowserOutcome(
+        setMode()
+            ? browsers::SetInternetExplorerProxy(state, connections_, connections, context)
+            : browsers::ResetInternetExplorerProxy(state, connections_, connections, context));
   }
   if (choices_.netscape) {
-    if (setMode())
-      ReportLeftAlone(kProfilesLeftAloneMessage,
-                      browsers::SetNetscapeProxy(profiles_, state, "Hushwall", "8100", context),
-                      context);
-    else
-      browsers::ResetNetscapeProxy(profiles_, state, context);
-    browsers::ShowNetscapeOutcome(profiles_, mode(), context);
+    PresentBrowserOutcome(
+        setMode() ? browsers::SetNetscapeProxy(profiles_, state, "Hushwall", "8100", context)
+                  : browsers::ResetNetscapeProxy(profiles_, state, context));
+    if (const auto restart = browsers::NetscapeRestartNotice(profiles_, mode()))
+      ShowBrowserReports({{*restart}});
   }
   if (choices_.opera) {
     browsers::OperaSettings opera;
     opera.opera6Wanted = choices_.opera6;
     opera.opera7Wanted = choices_.opera7;
-    if (!setMode())
-      browsers::ResetOperaProxy(opera, state, context);
-    else if (browsers::SetOperaProxy(opera, state, "Hushwall", "8100", context))
-      ReportLeftAlone(kOperaLeftAloneMessage, opera.leftAlone, context);
+    PresentBrowserOutcome(setMode()
+                              ? browsers::SetOperaProxy(opera, state, "Hushwall", "8100", context)
+                              : browsers::ResetOperaProxy(opera, state, context));
   }
 }
 

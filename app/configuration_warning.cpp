@@ -1,0 +1,45 @@
+#include "app/configuration_warning.h"
+
+#include "browsers/browser_checks.h"
+#include "common/language.h"
+
+namespace hush {
+namespace {
+
+constexpr int kNoteMessage = 19012;
+constexpr int kChoiceMessage = 19013;
+constexpr int kNotConfiguredWarning = 19014;
+constexpr int kCaptionMessage = 99990;
+
+}  // namespace
+
+void AskAboutUnconfiguredBrowsers(const browsers::ConfigurationState& state,
+                                  std::string& wizardMessage, int& runWizard,
+                                  const ShowBoxFunction& showBox) {
+  if (wizardMessage != "A") return;
+  const int message =
+      browsers::ConfigurationWarningMessage(browsers::ConfigurationWarningMask(state));
+  if (message == 0) {
+    runWizard = 0;
+    wizardMessage = "N";
+    return;
+  }
+  const std::string text =
+      GetMessageText(message) + GetMessageText(kNoteMessage) + GetMessageText(kChoiceMessage);
+  const std::string caption = GetMessageText(kCaptionMessage);
+  switch (ShowBox(showBox, text, caption, MB_YESNO | MB_ICONINFORMATION)) {
+    case IDYES:
+      runWizard = 1;
+      wizardMessage = "N";
+      break;
+    case IDNO:
+      runWizard = 0;
+      ShowBox(showBox, GetMessageText(kNotConfiguredWarning), caption, MB_OK | MB_ICONEXCLAMATION);
+      wizardMessage = "N";
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace hush
