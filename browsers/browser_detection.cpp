@@ -7,7 +7,7 @@
 #include "browsers/opera.h"
 #include "browsers/profile_paths.h"
 #include "common/registry_key.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 
 namespace hush::browsers {
 namespace {

@@ -5,7 +5,6 @@
 
 #include "browsers/file_io.h"
 #include "common/ini_file.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 
 namespace hush::browsers {

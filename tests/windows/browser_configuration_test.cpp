@@ -8,7 +8,7 @@
 #include "browsers/replaced_store.h"
 #include "common/language.h"
 #include "common/registry_key.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 

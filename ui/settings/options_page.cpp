@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "common/language.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
 #include "ui/program.h"
