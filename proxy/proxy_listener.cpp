@@ -162,10 +162,6 @@ void ProxyListener::Publish(EngineSettings settings) {
   feed_->Store(std::make_shared<const EngineSettings>(std::move(settings)));
 }
 
-std::shared_ptr<const EngineSettings> ProxyListener::CurrentSettings() const {
-  return feed_->Load();
-}
-
 void ProxyListener::StopListening() {
   // The stop signal goes out before the socket closes, so that the accept
   // loop never retries on a closed (or reused) socket number.

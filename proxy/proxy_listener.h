@@ -20,7 +20,6 @@ class ProxyListener {
   // Replaces the settings that connections take from their next request on
   // (any thread; the program's as a rule).
   void Publish(EngineSettings settings);
-  std::shared_ptr<const EngineSettings> CurrentSettings() const;
 
   // Listens on the port the current settings name. Failures go to the
   // diagnostic sink; returns false then.
