@@ -1,6 +1,8 @@
 #include "app/hushwall_app.h"
 
+#include "app/blocker_preparation.h"
 #include "app/configuration_warning.h"
+#include "app/engine_publication.h"
 #include "app/first_run.h"
 #include "app/user_data_setup.h"
 #include "browsers/hosts_file.h"
@@ -9,7 +11,6 @@
 #include "common/user_data_folder.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 #include "ui/browser_results.h"
 #include "ui/framework/control_host.h"
@@ -81,12 +82,20 @@ void CHushwallApp::ClaimInstanceName(const std::string& name) {
 void CHushwallApp::ReloadSettings() {
   LoadSettings();
   LocateBlockerScript();
-  PrepareBlockerScript();
+  hush::PrepareBlockerScript();
   proxyHost_ = Settings().popupIP.Get();
   // The settings file cannot switch catching on for browsers that do not
   // send their pages through the proxy.
   if (!configuration_.AnyBrowserConfigured()) Settings().popupCheckEnabled = 0;
+  PublishEngineSettings(listener_);
 }
+
+void CHushwallApp::PrepareBlockerScript() {
+  hush::PrepareBlockerScript();
+  PublishEngineSettings(listener_);
+}
+
+void CHushwallApp::PublishSettings() { PublishEngineSettings(listener_); }
 
 bool CHushwallApp::InitInstance() {
   instanceName_ = GetMessageText(kInstanceNameMessage);

@@ -38,6 +38,8 @@ class CHushwallApp : public ui::Application, public Program {
   bool LoadRegistrySettings();
   void SaveRegistrySettings() override;
   void ReloadSettings() override;
+  void PrepareBlockerScript() override;
+  void PublishSettings() override;
 
   AppRegistryValues& values() override { return values_; }
   const std::string& caption() const override { return caption_; }

@@ -1,10 +1,8 @@
-// The blocker script that goes in front of every filtered page: read from
-// "HushBlk.js" in the program's folder, with the alert-sound statement put
-// into its "%s" slot, and handed to connection threads as an immutable
-// snapshot.
+// The blocker script file, "HushBlk.js" in the program's folder, and the
+// title marker its script puts on windows. What the script becomes before it
+// goes in front of pages is the program's to decide.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "product_names.h"
@@ -22,13 +20,8 @@ void OverrideBlockerScriptPath(std::string path);
 
 // Reports to the diagnostic sink when the script file cannot be read.
 void LocateBlockerScript();
-// Re-reads the script file and fills in the alert statement. A file that
-// cannot be read leaves the prepared script as it was.
-void PrepareBlockerScript();
-
-// The prepared script (empty until the first successful preparation).
-std::shared_ptr<const std::string> PreparedBlockerScript();
-void SetPreparedBlockerScript(std::string script);
+// The script file's bytes as they are; false when it cannot be read.
+bool ReadBlockerScript(const std::string& path, std::string& script);
 
 // The script with its first "%s" replaced by `statement` and every "%%"
 // turned into "%", as printf would format it; nothing else is interpreted.

@@ -3,8 +3,6 @@
 #include <cstring>
 #include <mutex>
 
-#include "proxy/proxy_settings.h"
-
 namespace hush {
 namespace {
 
@@ -21,31 +19,25 @@ std::mutex tableMutex;
 Entry table[kHostCacheEntries];
 int replacementIndex = 0;
 
-bool CacheOn() { return Settings().dnsCacheDisable.load() == 0; }
-
-int EntriesInUse() {
-  const std::int32_t size = Settings().dnsCacheSize.load();
-  return size < 0 ? 0 : size > kHostCacheEntries ? kHostCacheEntries : size;
+int Clamped(int entriesInUse) {
+  return entriesInUse < 0 ? 0 : entriesInUse > kHostCacheEntries ? kHostCacheEntries : entriesInUse;
 }
 
 }  // namespace
 
-std::uint32_t HostCacheLookup(const std::string& name) {
-  if (!CacheOn()) return 0;
-  const int used = EntriesInUse();
+std::uint32_t HostCacheLookup(const std::string& name, int entriesInUse) {
+  const int used = Clamped(entriesInUse);
   std::lock_guard<std::mutex> lock(tableMutex);
   for (int i = 0; i < used && table[i].address != 0; ++i)
     if (name == table[i].name) return table[i].address;
   return 0;
 }
 
-void HostCacheInsert(const std::string& name, std::uint32_t address) {
+void HostCacheInsert(const std::string& name, std::uint32_t address, int entriesInUse) {
   // Names that do not fit an entry stay out: cut short, two hosts could
   // share one entry.
-  if (!CacheOn() || address == 0 || name.size() >= kNameCapacity ||
-      name.find('\0') != std::string::npos)
-    return;
-  const int used = EntriesInUse();
+  if (address == 0 || name.size() >= kNameCapacity || name.find('\0') != std::string::npos) return;
+  const int used = Clamped(entriesInUse);
   if (used == 0) return;
   std::lock_guard<std::mutex> lock(tableMutex);
   int slot = 0;

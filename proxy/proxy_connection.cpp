@@ -10,7 +10,6 @@
 #include "common/diagnostic.h"
 #include "proxy/header_parsing.h"
 #include "proxy/host_cache.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/proxy_state.h"
 #include "proxy/replies.h"
 
@@ -38,38 +37,15 @@ int SendSlice(Socket socket, const char* data, int length) {
   return platform::Send(socket, data, length);
 }
 
-// Methods whose request carries no body unless it says so.
-bool IsBodylessMethod(const std::string& requestLine) {
-  std::string head = ToLower(requestLine.substr(0, 9));
-  for (const char* method : {"get", "head", "put", "delete"})
-    if (head.find(method) != std::string::npos) return true;
-  return false;
-}
-
-// A request that announces a body which will follow its header.
-bool DeclaresBody(const std::vector<std::string>& lines) {
-  for (const std::string& line : lines) {
-    if (StartsWithIgnoreCase(line, "content-length:")) {
-      size_t digit = line.find_first_of("123456789");
-      size_t end = line.find_first_of("\r\n");
-      if (digit != std::string::npos && digit < end) return true;
-    } else if (StartsWithIgnoreCase(line, "transfer-encoding:") &&
-               ContainsIgnoreCase(line, "chunked")) {
-      return true;
-    }
-  }
-  return false;
-}
-
 }  // namespace
 
-void BackOffBufferSize() {
-  SettingNumber& size = Settings().bufferSize;
-  std::int32_t current = size.load();
+void BackOffBufferSize(std::int32_t configured) {
+  std::int32_t current = LoweredBufferSize.load();
   std::int32_t lowered;
   do {
-    lowered = current - 1024 < 2048 ? 2048 : current - 1024;
-  } while (!size.compare_exchange_weak(current, lowered));
+    const std::int32_t from = current != 0 && current < configured ? current : configured;
+    lowered = from - 1024 < 2048 ? 2048 : from - 1024;
+  } while (!LoweredBufferSize.compare_exchange_weak(current, lowered));
 }
 
 void SetFirstRequestWaitForTesting(int milliseconds) { firstRequestWaitMs.store(milliseconds); }
@@ -79,7 +55,11 @@ void InjectSendFailuresForTesting(int errorCode, int count) {
   injectedSendFailures.store(count);
 }
 
-ProxyConnection::ProxyConnection(Socket browserSocket) : browserSocket_(browserSocket) {
+ProxyConnection::ProxyConnection(Socket browserSocket, std::shared_ptr<const SettingsFeed> feed)
+    : browserSocket_(browserSocket),
+      feed_(std::move(feed)),
+      settings_(feed_->Load()),
+      response_(*this) {
   ActiveConnectionCount.fetch_add(1);
 }
 
@@ -116,19 +96,19 @@ void ProxyConnection::Run() {
   firstRequestDeadline_ =
       std::chrono::steady_clock::now() + std::chrono::milliseconds(firstRequestWaitMs.load());
   ChooseBufferSizes();
-  LeaveRoomForTheScript();
+  response_.LeaveRoomForTheScript(*settings_);
   RelayLoop();
 }
 
 void ProxyConnection::ChooseBufferSizes() {
-  const ProxySettings& settings = Settings();
-  useDefaultBufferSizes_ = settings.useDefaultBufferSizes.load() != 0;
   std::int32_t size;
-  if (useDefaultBufferSizes_) {
+  if (settings_->useDefaultBufferSizes) {
     size = std::max(
         {DefaultReceiveBufferSize.load(), DefaultSendBufferSize.load(), std::int32_t{256}});
   } else {
-    size = std::max(settings.bufferSize.load(), std::int32_t{1});
+    const std::int32_t lowered = LoweredBufferSize.load();
+    const std::int32_t configured = settings_->bufferSize;
+    size = std::max(lowered != 0 && lowered < configured ? lowered : configured, std::int32_t{1});
   }
   sendSize_ = receiveSize_ = size;
 }
@@ -139,7 +119,7 @@ void ProxyConnection::ApplyBufferSizes(Socket socket) const {
 }
 
 int ProxyConnection::SelectTimeoutMs() const {
-  const int configured = ConnectionWaitMilliseconds(Settings());
+  const int configured = settings_->waitMilliseconds;
   if (requestSeen_) return configured;
   const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(
                         firstRequestDeadline_ - std::chrono::steady_clock::now())
@@ -160,7 +140,7 @@ bool ProxyConnection::ReceiveInto(Socket socket, ByteBuffer& buffer) {
 }
 
 void ProxyConnection::RelayLoop() {
-  if (!useDefaultBufferSizes_) ApplyBufferSizes(browserSocket_);
+  if (!settings_->useDefaultBufferSizes) ApplyBufferSizes(browserSocket_);
   platform::SetIntOption(browserSocket_, platform::SocketOption::NoDelay, 1);
   ResetResponse();
   // The stop signal is looked at after each wait: a connection accepted
@@ -183,9 +163,9 @@ void ProxyConnection::RelayLoop() {
     }
     // The dispatcher may have replaced the server connection meanwhile.
     if (serverReady && serverSocket_ != kNoSocket && serverSocket_ == polledServer) {
-      const bool serverOpen = ReceiveInto(serverSocket_, toBrowser_);
-      requestState_ = kAwaitingHeader;
-      if (!toBrowser_.empty()) OnServerData();
+      const bool serverOpen = ReceiveInto(serverSocket_, response_.Incoming());
+      requestState_ = RequestState::kAwaitingHeader;
+      OnServerData();
       if (!serverOpen) break;
     }
   } while (ListenSocket.load(std::memory_order_relaxed) != kNoSocket);
@@ -193,8 +173,8 @@ void ProxyConnection::RelayLoop() {
 }
 
 bool ProxyConnection::OnBrowserData() {
-  if (tunnel_ != 0) requestState_ = kPassingThrough;
-  if (requestState_ == kAwaitingHeader) {
+  if (tunnel_) requestState_ = RequestState::kPassingThrough;
+  if (requestState_ == RequestState::kAwaitingHeader) {
     if (!IsHeaderComplete(toServer_.view())) {
       // A header that never ends must not grow without bound.
       return toServer_.size() <= kMaxHeaderBlock ? true : FailRequest();
@@ -214,91 +194,45 @@ bool ProxyConnection::FailRequest() {
 }
 
 bool ProxyConnection::ParseRequestHeader() {
-  const bool disabled = Settings().disabled.load() != 0;
+  // A changed setting applies from the next request on, never halfway.
+  settings_ = feed_->Load();
   HeaderSplitOptions options;
-  options.dropGzipOffer = !disabled && tunnel_ == 0;
+  options.dropGzipOffer = !settings_->disabled && !tunnel_;
   // Nothing of an earlier request may stand in for a missing request line.
-  requestLine_.clear();
   hostName_.clear();
   if (!SplitHeaderBlock(toServer_, requestLines_, options)) return FailRequest();
-  if (!requestLines_.empty()) ParseRequestLine(requestLines_.front());
-  if (requestLine_.empty() || hostName_.empty()) return FailRequest();
-  headRequest_ = tunnel_ == 0 && ToLower(method_) == "head";
-  if (Settings().gatewayEnable.load() == 0 && tunnel_ == 0)
-    requestLines_.front() = method_ + " " + path_ + " " + version_ + "\r\n";
+  std::optional<RequestLine> line;
+  if (!requestLines_.empty()) line = ParseRequestLine(requestLines_.front());
+  if (!line) return FailRequest();
+  request_ = std::move(*line);
+  tunnel_ = request_.connect;
+  hostName_ = request_.hostName;
+  headRequest_ = !tunnel_ && ToLower(request_.method) == "head";
+  if (!settings_->gatewayEnabled && !tunnel_) requestLines_.front() = OriginFormLine(request_);
   // A body that is still to come is passed through unparsed until the server
   // answers; so is everything after a method that is not known to be bodyless.
   if (!IsBodylessMethod(requestLines_.front()) || DeclaresBody(requestLines_))
-    requestState_ = kPassingThrough;
+    requestState_ = RequestState::kPassingThrough;
   return true;
 }
 
-void ProxyConnection::ParseRequestLine(const std::string& line) {
-  requestLine_ = line;
-  std::vector<std::string> tokens;
-  Tokenize(line, " \r\n", tokens);
-  hostAndPort_.clear();
-  path_.clear();
-  hostName_.clear();
-  if (tokens.size() == 3) {
-    if (ToLower(tokens[0]) == "connect") {
-      tunnel_ = 1;
-      method_ = tokens[0];
-      hostAndPort_ = tokens[1];
-      version_ = tokens[2];
-    } else if (!tokens[0].empty()) {
-      tunnel_ = 0;
-      method_ = tokens[0];
-      uri_ = tokens[1];
-      version_ = tokens[2];
-      if (StartsWithIgnoreCase(uri_, "http://"))
-        uri_.erase(0, 7);
-      else if (StartsWithIgnoreCase(uri_, "https://"))
-        uri_.erase(0, 8);
-      else
-        uri_.clear();
-      size_t slash = uri_.find('/');
-      if (slash != std::string::npos) {
-        path_ = uri_.substr(slash);
-        hostAndPort_ = uri_.substr(0, slash);
-      }
-    }
-  }
-  if (hostAndPort_.empty()) return;
-  std::vector<std::string> parts;
-  if (Tokenize(hostAndPort_, ":", parts) >= 1) {
-    port_ = 80;
-    hostName_ = parts[0];
-    if (parts.size() == 2) port_ = std::atoi(parts[1].c_str());
-  }
-}
-
 bool ProxyConnection::ConnectToServer() {
-  if (!previousHostName_.empty() && (hostName_ != previousHostName_ || port_ != previousPort_) &&
+  if (!previousHostName_.empty() &&
+      (hostName_ != previousHostName_ || request_.port != previousPort_) &&
       serverSocket_ != kNoSocket) {
     platform::CloseSocket(serverSocket_);
     serverSocket_ = kNoSocket;
   }
   previousHostName_ = hostName_;
-  previousPort_ = port_;
+  previousPort_ = request_.port;
 
-  const ProxySettings& settings = Settings();
-  const bool gateway = settings.gatewayEnable.load() != 0;
-  std::string targetHost = hostName_;
-  if (gateway) {
-    targetHost = settings.gatewayIP.Get();
-    port_ = settings.gatewayPort.load();
-  }
-  if (tunnel_ != 0) responseState_ = kInBody;
-
-  if (gateway || tunnel_ == 0) {
+  const Route route = ChooseRoute(request_, *settings_);
+  if (!route.answerConnectHere) {
     // Every byte behind the header (the start of a body) follows it.
     std::string request = JoinHeader(requestLines_);
     request.append(toServer_.view());
     toServer_.Assign(request);
   } else {
-    responseState_ = kInBody;
-    tunnel_ = 1;
     SendText(browserSocket_, kConnectionEstablishedReply);
     // Bytes the browser sent behind the CONNECT header stay in the to-server
     // buffer and go to the server once it is connected.
@@ -306,13 +240,14 @@ bool ProxyConnection::ConnectToServer() {
   }
 
   if (DiagnosticsWanted())
-    ReportDiagnostic(FormatText("Connecting to '%s' port = %u", targetHost.c_str(),
-                                static_cast<unsigned>(port_)));
+    ReportDiagnostic(FormatText("Connecting to '%s' port = %u", route.host.c_str(),
+                                static_cast<unsigned>(route.port)));
   if (serverSocket_ == kNoSocket) {
-    serverSocket_ = OpenServerSocket(targetHost, port_);
+    serverSocket_ = OpenServerSocket(route.host, route.port);
     if (serverSocket_ == kNoSocket) {
-      toBrowser_.Assign(kConnectFailedReply);
-      SendAll(browserSocket_, toBrowser_);
+      ByteBuffer& reply = response_.Incoming();
+      reply.Assign(kConnectFailedReply);
+      SendAll(browserSocket_, reply);
       Close();
       return false;
     }
@@ -323,15 +258,15 @@ bool ProxyConnection::ConnectToServer() {
 Socket ProxyConnection::OpenServerSocket(const std::string& host, int port) {
   std::uint32_t address = 0;
   if (!platform::ParseDottedIPv4(host, address)) {
-    address = HostCacheLookup(host);
+    address = HostCacheLookup(host, settings_->hostCacheEntries);
     if (address == 0) {
       if (!platform::ResolveIPv4(host, address)) return kNoSocket;
-      HostCacheInsert(host, address);
+      HostCacheInsert(host, address, settings_->hostCacheEntries);
     }
   }
   Socket server = platform::OpenTcpSocket();
   if (server == kNoSocket) return kNoSocket;
-  if (!useDefaultBufferSizes_) ApplyBufferSizes(server);
+  if (!settings_->useDefaultBufferSizes) ApplyBufferSizes(server);
   platform::SetBlocking(server);
   if (!platform::ConnectIPv4(server, address, static_cast<std::uint16_t>(port))) {
     platform::CloseSocket(server);
@@ -347,7 +282,8 @@ int ProxyConnection::SendAll(Socket socket, ByteBuffer& buffer) {
     const int slice = static_cast<int>(std::min(buffer.size(), static_cast<size_t>(sendSize_)));
     const int sent = SendSlice(socket, buffer.data(), slice);
     if (sent < 1) {
-      if (platform::LastSocketError() == platform::kErrNoBuffers) BackOffBufferSize();
+      if (platform::LastSocketError() == platform::kErrNoBuffers)
+        BackOffBufferSize(settings_->bufferSize);
       break;
     }
     total += sent;
@@ -361,6 +297,20 @@ void ProxyConnection::SendText(Socket socket, std::string_view text) {
   reply.Append(text);
   SendAll(socket, reply);
 }
+
+void ProxyConnection::SendToBrowser(ByteBuffer& bytes) { SendAll(browserSocket_, bytes); }
+
+bool ProxyConnection::BrowserOpen() const { return browserSocket_ != kNoSocket; }
+
+void ProxyConnection::ResetResponse() {
+  response_.BeginResponse(settings_, RequestFacts{headRequest_, tunnel_, hostName_});
+}
+
+void ProxyConnection::OnServerData() {
+  if (response_.OnServerData()) requestState_ = RequestState::kPassingThrough;
+}
+
+void ProxyConnection::FinishResponse() { response_.FinishResponse(); }
 
 void ProxyConnection::Close() {
   if (serverSocket_ != kNoSocket) {

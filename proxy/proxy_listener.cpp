@@ -4,7 +4,6 @@
 
 #include "common/diagnostic.h"
 #include "proxy/proxy_connection.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/proxy_state.h"
 #include "proxy/winsock_errors.h"
 
@@ -20,10 +19,23 @@ void ReportSocketFailure(const char* format) {
   ReportDiagnostic(FormatText(format, error.c_str()));
 }
 
+// What a connection thread is handed; the thread owns it.
+struct ConnectionStart {
+  Socket browserSocket;
+  std::shared_ptr<const SettingsFeed> feed;
+};
+
+// What the accept thread is handed; the thread owns it and the references
+// to the event of the start that created it and to the settings.
+struct AcceptStart {
+  std::shared_ptr<platform::ManualResetEvent> stopEvent;
+  std::shared_ptr<const SettingsFeed> feed;
+};
+
 void ConnectionThread(void* parameter) {
-  const auto browserSocket = reinterpret_cast<Socket>(parameter);
+  std::unique_ptr<ConnectionStart> start(static_cast<ConnectionStart*>(parameter));
   try {
-    ProxyConnection connection(browserSocket);
+    ProxyConnection connection(start->browserSocket, std::move(start->feed));
     connection.Run();
   } catch (const std::bad_alloc&) {
     // Out of memory for the relay: the connection's destructor has closed
@@ -47,10 +59,18 @@ void DrainConnections() {
 // once resources return.
 constexpr unsigned kExhaustionBackOffMs = 100;
 
+// Starts the thread of one accepted connection; false when the system is out
+// of threads.
+bool StartConnectionThread(Socket accepted, const std::shared_ptr<const SettingsFeed>& feed) {
+  auto start = std::make_unique<ConnectionStart>(ConnectionStart{accepted, feed});
+  if (!platform::StartDetachedThread(ConnectionThread, start.get(), /*highestPriority=*/true))
+    return false;
+  start.release();  // the thread owns it now
+  return true;
+}
+
 void AcceptThread(void* parameter) {
-  // The thread owns a reference to the event of the start that created it.
-  std::unique_ptr<std::shared_ptr<platform::ManualResetEvent>> stopEvent(
-      static_cast<std::shared_ptr<platform::ManualResetEvent>*>(parameter));
+  std::unique_ptr<AcceptStart> start(static_cast<AcceptStart*>(parameter));
   for (Socket listener; (listener = ListenSocket.load()) != kNoSocket;) {
     Socket accepted = platform::Accept(listener);
     if (accepted == kNoSocket) {
@@ -61,15 +81,19 @@ void AcceptThread(void* parameter) {
     }
     platform::SetBlocking(accepted);
     ConnectionsStarted.store(1);
-    if (!platform::StartDetachedThread(ConnectionThread, reinterpret_cast<void*>(accepted),
-                                       /*highestPriority=*/true)) {
+    bool started = false;
+    try {
+      started = StartConnectionThread(accepted, start->feed);
+    } catch (const std::bad_alloc&) {
+    }
+    if (!started) {
       // Out of threads: this browser connection is refused, the next ones
       // are served once running connections end.
       platform::CloseSocket(accepted);
       platform::SleepMilliseconds(kExhaustionBackOffMs);
     }
   }
-  (*stopEvent)->Wait();
+  start->stopEvent->Wait();
   DrainConnections();
 }
 
@@ -88,6 +112,8 @@ bool BindWhenFree(Socket listener, std::uint16_t port) {
 
 }  // namespace
 
+ProxyListener::ProxyListener() : feed_(std::make_shared<SettingsFeed>()) {}
+
 ProxyListener::~ProxyListener() {
   StopListening();
   if (ConnectionsStarted.load() == 1) platform::SleepMilliseconds(1000);
@@ -95,7 +121,7 @@ ProxyListener::~ProxyListener() {
 
 bool ProxyListener::StartListening() {
   if (ListenSocket.load() != kNoSocket) StopListening();
-  const auto port = static_cast<std::uint16_t>(Settings().popupPort.load() & 0xFFFF);
+  const std::uint16_t port = feed_->Load()->listenPort;
   Socket listener = platform::OpenTcpSocket();
   if (listener == kNoSocket) {
     ReportSocketFailure("Unable to create listen socket.\n\n%s");
@@ -125,13 +151,15 @@ bool ProxyListener::StartListening() {
     return false;
   }
   stopEvent_ = std::make_shared<platform::ManualResetEvent>();
-  auto* threadReference = new std::shared_ptr<platform::ManualResetEvent>(stopEvent_);
-  if (!platform::StartDetachedThread(AcceptThread, threadReference,
-                                     /*highestPriority=*/false)) {
-    delete threadReference;
+  auto start = std::make_unique<AcceptStart>(AcceptStart{stopEvent_, feed_});
+  if (!platform::StartDetachedThread(AcceptThread, start.get(), /*highestPriority=*/false))
     return false;
-  }
+  start.release();  // the thread owns it now
   return true;
+}
+
+void ProxyListener::Publish(EngineSettings settings) {
+  feed_->Store(std::make_shared<const EngineSettings>(std::move(settings)));
 }
 
 void ProxyListener::StopListening() {

@@ -4,19 +4,24 @@
 
 #include <memory>
 
+#include "proxy/engine_settings.h"
 #include "proxy/platform.h"
 
 namespace hush {
 
 class ProxyListener {
  public:
-  ProxyListener() = default;
+  ProxyListener();
   // Stops listening; waits a further second when connections were started.
   ~ProxyListener();
   ProxyListener(const ProxyListener&) = delete;
   ProxyListener& operator=(const ProxyListener&) = delete;
 
-  // Listens on the port named by the PopupPort setting. Failures go to the
+  // Replaces the settings that connections take from their next request on
+  // (any thread; the program's as a rule).
+  void Publish(EngineSettings settings);
+
+  // Listens on the port the current settings name. Failures go to the
   // diagnostic sink; returns false then.
   bool StartListening();
   // Closes the listen socket, releases the accept thread into its drain wait
@@ -27,6 +32,8 @@ class ProxyListener {
   std::uint16_t ListeningPort() const;
 
  private:
+  // Shared with every connection thread, which may outlive the listener.
+  std::shared_ptr<SettingsFeed> feed_;
   std::shared_ptr<platform::ManualResetEvent> stopEvent_;
 };
 

@@ -1,7 +1,7 @@
-// The process-wide settings record. The user-interface thread loads and
-// replaces it; proxy connection threads read it at any moment without taking
-// part in any locking protocol of their own. Numbers are atomics; texts are
-// immutable snapshots swapped whole, so no reader ever sees half a value.
+// The settings record the program keeps: the user-interface thread loads,
+// changes and saves it; the engine sees only the snapshots made from it
+// (proxy/engine_settings.h). Numbers are atomics and texts immutable
+// snapshots swapped whole, so that no reader ever sees half a value.
 #pragma once
 
 #include <atomic>
@@ -55,9 +55,6 @@ struct ProxySettings {
   // through unfiltered.
   SettingNumber filterSizeLimit{kDefaultFilterSizeLimit};
 };
-
-// The one record of the process.
-ProxySettings& Settings();
 
 // The body size up to which pages are filtered. "FilterSizeLimit" of 0 or
 // less would leave every page unfiltered: the default stands in for it.

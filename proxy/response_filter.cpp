@@ -1,20 +1,16 @@
-// The response side of a connection: classifies each response header,
-// streams what is not text, holds text responses until they are complete
-// (de-chunking chunked ones) and puts the blocker script in front of pages.
+#include "proxy/response_filter.h"
+
 #include <algorithm>
 #include <atomic>
 #include <cstring>
 
 #include "common/diagnostic.h"
-#include "proxy/blocker_script.h"
 #include "proxy/header_parsing.h"
-#include "proxy/proxy_connection.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/platform.h"
 
 namespace hush {
 namespace {
 
-constexpr std::string_view kAlertElement = "<BGSOUND ID='QX_beep'>";
 // Sizes beyond this are not believed: they would overflow the arithmetic.
 constexpr std::int64_t kLargestSize = std::int64_t{1} << 52;
 
@@ -88,21 +84,35 @@ bool HasPageMarkers(std::string_view page) {
 
 void SetControlKeyProbeForTesting(bool (*probe)()) { controlKeyProbe.store(probe); }
 
-void ProxyConnection::ResetResponse() {
-  responseState_ = kAwaitingStatus;
+ResponseFilter::ResponseFilter(BrowserSink& sink)
+    : sink_(sink), settings_(std::make_shared<const EngineSettings>()) {}
+
+void ResponseFilter::BeginResponse(std::shared_ptr<const EngineSettings> settings,
+                                   const RequestFacts& request) {
+  settings_ = std::move(settings);
+  headRequest_ = request.head;
+  tunnel_ = request.tunnel;
+  host_ = request.host;
+  Reset();
+  // A tunnel's bytes are all body: nothing of them is parsed.
+  if (tunnel_) responseState_ = ResponseState::kInBody;
+}
+
+void ResponseFilter::Reset() {
+  responseState_ = ResponseState::kAwaitingStatus;
   bodyCounted_ = 0;
   contentLength_ = -1;
   contentLengthInvalid_ = false;
-  chunked_ = 0;
+  chunked_ = false;
   contentClass_ = 0;
   contentTypeLine_.clear();
-  firstBodyData_ = 1;
+  firstBodyData_ = true;
   // Nothing of an unfinished response may leak into the next one.
   dechunked_.clear();
   heldHeaderLines_.clear();
 }
 
-void ProxyConnection::ClassifyHeaderLine(const std::string& line) {
+void ResponseFilter::ClassifyHeaderLine(const std::string& line) {
   if (line.find("content-type:") != std::string::npos) {
     contentClass_ = kOther;
     contentTypeLine_ = line.substr(0, line.find_last_not_of(" \t\r\n") + 1);
@@ -127,25 +137,25 @@ void ProxyConnection::ClassifyHeaderLine(const std::string& line) {
   }
   const size_t encoding = line.find("transfer-encoding");
   if (encoding != std::string::npos && line.find("chunked", encoding) != std::string::npos)
-    chunked_ = 1;
+    chunked_ = true;
 }
 
-void ProxyConnection::EndClassification() {
+void ResponseFilter::EndClassification() {
   if (contentClass_ == 0) contentClass_ = kHtml;
   if (Has(contentClass_, kHtml | kScript)) contentClass_ |= kText;
 }
 
-bool ProxyConnection::SplitResponseHeader() {
+bool ResponseFilter::SplitResponseHeader() {
   contentClass_ = 0;
   HeaderSplitOptions options;
-  options.dropGzipOffer = Settings().disabled.load() == 0 && tunnel_ == 0;
+  options.dropGzipOffer = !settings_->disabled && tunnel_ == 0;
   options.classify = [this](const std::string& line) { ClassifyHeaderLine(line); };
   const bool finished = SplitHeaderBlock(toBrowser_, responseLines_, options);
   EndClassification();
   return finished;
 }
 
-bool ProxyConnection::ParseStatus() {
+bool ResponseFilter::ParseStatus() {
   statusCode_ = 0;
   if (!IsHeaderComplete(toBrowser_.view())) return false;
   if (!SplitResponseHeader()) return false;
@@ -159,72 +169,78 @@ bool ProxyConnection::ParseStatus() {
   return true;
 }
 
-void ProxyConnection::SendHeader() {
+void ResponseFilter::SendHeader() {
   if (responseLines_.empty()) return;
   ByteBuffer header;
   header.Append(JoinHeader(responseLines_));
   if (DiagnosticsWanted())
-    ReportDiagnostic(FormatText("HTTP Response header from %s", hostName_.c_str()));
-  SendAll(browserSocket_, header);
+    ReportDiagnostic(FormatText("HTTP Response header from %s", host_.c_str()));
+  sink_.SendToBrowser(header);
   responseLines_.clear();
 }
 
-void ProxyConnection::SendHeaderWithBody() {
+void ResponseFilter::SendHeaderWithBody() {
   // One send for what would otherwise be two: the header and the body bytes
   // that are ready behind it.
   if (responseLines_.empty()) {
-    SendAll(browserSocket_, toBrowser_);
+    sink_.SendToBrowser(toBrowser_);
     return;
   }
   toBrowser_.Prepend(JoinHeader(responseLines_));
   responseLines_.clear();
   if (DiagnosticsWanted())
-    ReportDiagnostic(FormatText("HTTP Response header from %s", hostName_.c_str()));
-  SendAll(browserSocket_, toBrowser_);
+    ReportDiagnostic(FormatText("HTTP Response header from %s", host_.c_str()));
+  sink_.SendToBrowser(toBrowser_);
   // What could not be sent is dropped with the connection, never sent later.
   toBrowser_.Clear();
 }
 
-void ProxyConnection::OnServerData() {
-  if (tunnel_ != 0) {
+bool ResponseFilter::OnServerData() {
+  interimAnswered_ = false;
+  if (!toBrowser_.empty()) FilterServerData();
+  return interimAnswered_;
+}
+
+void ResponseFilter::FilterServerData() {
+  if (tunnel_) {
     if (DiagnosticsWanted())
-      ReportDiagnostic(FormatText("Received from %s (secure connection)", hostName_.c_str()));
-    SendAll(browserSocket_, toBrowser_);
+      ReportDiagnostic(FormatText("Received from %s (secure connection)", host_.c_str()));
+    sink_.SendToBrowser(toBrowser_);
     return;
   }
   // A loop, not a call per answer: a server may send any number of interim
   // answers (100 Continue), each followed by the status still to come.
-  while (responseState_ == kAwaitingStatus) {
+  while (responseState_ == ResponseState::kAwaitingStatus) {
     if (!ParseStatus()) {
       // A header that never ends is not held for ever: it goes out as it is.
       if (toBrowser_.size() > kMaxHeaderBlock) {
-        responseState_ = kInBody;
+        responseState_ = ResponseState::kInBody;
         contentClass_ = kOther;
         OnResponseBody();
       }
       return;
     }
     OnResponseHeader();
-    if (responseState_ != kAwaitingStatus || toBrowser_.empty()) return;
+    if (responseState_ != ResponseState::kAwaitingStatus || toBrowser_.empty()) return;
   }
   OnResponseBody();
 }
 
-void ProxyConnection::OnResponseHeader() {
-  responseState_ = kInBody;
+void ResponseFilter::OnResponseHeader() {
+  responseState_ = ResponseState::kInBody;
   const bool unfilterable = statusCode_ >= 300 || statusCode_ == 204 || headRequest_;
   if (contentLengthInvalid_) {
     // A length that overflows cannot be corrected: the response passes
     // through as the server sent it.
-    chunked_ = 0;
+    chunked_ = false;
     contentClass_ = kOther;
     contentLength_ = -1;
   }
-  if (chunked_ != 0 && (!Has(contentClass_, kText) || unfilterable)) {
-    chunked_ = 0;
+  if (chunked_ && (!Has(contentClass_, kText) || unfilterable)) {
+    chunked_ = false;
     contentClass_ = kOther;
   }
-  if (chunked_ != 0) {
+  if (chunked_) {
     heldHeaderLines_.insert(heldHeaderLines_.end(), responseLines_.begin(), responseLines_.end());
     responseLines_.clear();
     OnResponseBody();
@@ -232,8 +248,8 @@ void ProxyConnection::OnResponseHeader() {
   }
   if (statusCode_ == 100) {
     SendHeader();
-    requestState_ = kPassingThrough;   // the browser may now send the body
-    responseState_ = kAwaitingStatus;  // the real response may be here already
+    interimAnswered_ = true;                          // the browser may now send the body
+    responseState_ = ResponseState::kAwaitingStatus;  // the real response may be here already
     return;
   }
   // A response to HEAD has a length but never a body: holding it would
@@ -243,7 +259,7 @@ void ProxyConnection::OnResponseHeader() {
   OnResponseBody();
 }
 
-bool ProxyConnection::LooksBinary() const {
+bool ResponseFilter::LooksBinary() const {
   const size_t examined = toBrowser_.size() < 32 ? toBrowser_.size() : 32;
   for (size_t i = 0; i < examined; ++i) {
     const auto byte = static_cast<unsigned char>(toBrowser_[i]);
@@ -252,24 +268,24 @@ bool ProxyConnection::LooksBinary() const {
   return false;
 }
 
-bool ProxyConnection::HeldBytesOverLimit() const {
-  const std::uint32_t limit = EffectiveFilterSizeLimit(Settings());
+bool ResponseFilter::HeldBytesOverLimit() const {
+  const std::uint32_t limit = settings_->filterSizeLimit;
   return toBrowser_.size() + dechunked_.size() > limit;
 }
 
-void ProxyConnection::OnResponseBody() {
-  if (chunked_ != 0) {
+void ResponseFilter::OnResponseBody() {
+  if (chunked_) {
     Dechunk();
-    if (chunked_ != 0) {
+    if (chunked_) {
       if (HeldBytesOverLimit()) PassChunkedResponseThrough();
       return;
     }
   }
   // The first bytes of the body decide whether a text response really is
   // text; they are examined once some have arrived.
-  if (firstBodyData_ != 0 && !toBrowser_.empty()) {
+  if (firstBodyData_ && !toBrowser_.empty()) {
     if (Has(contentClass_, kText) && LooksBinary()) contentClass_ = kOther;
-    firstBodyData_ = 0;
+    firstBodyData_ = false;
   }
   if (!Has(contentClass_, kText)) {
     bodyCounted_ += static_cast<std::int64_t>(toBrowser_.size());
@@ -284,14 +300,14 @@ void ProxyConnection::OnResponseBody() {
   if (contentLength_ != -1 && bodyCounted_ >= contentLength_) FinishResponse();
 }
 
-void ProxyConnection::ReleaseHeldResponse() {
+void ResponseFilter::ReleaseHeldResponse() {
   // Too large to hold: what is held goes out unchanged and the rest streams.
   contentClass_ = kOther;
   SendHeaderWithBody();
   if (contentLength_ != -1 && bodyCounted_ >= contentLength_) FinishResponse();
 }
 
-void ProxyConnection::PassChunkedResponseThrough() {
+void ResponseFilter::PassChunkedResponseThrough() {
   // The chunks collected so far go out again as one chunk, behind the
   // header as the server sent it; then everything streams as it comes. The
   // bytes still buffered start with the line end of the last chunk taken.
@@ -306,15 +322,15 @@ void ProxyConnection::PassChunkedResponseThrough() {
   }
   collected.Append(toBrowser_.view());
   toBrowser_.Clear();
-  SendAll(browserSocket_, collected);
-  chunked_ = 0;
+  sink_.SendToBrowser(collected);
+  chunked_ = false;
   contentClass_ = kOther;
   contentLength_ = -1;
 }
 
-void ProxyConnection::FinishResponse() {
-  if (browserSocket_ == platform::kNoSocket) return;
-  if (!toBrowser_.empty() && responseState_ == kAwaitingStatus) {
+void ResponseFilter::FinishResponse() {
+  if (!sink_.BrowserOpen()) return;
+  if (!toBrowser_.empty() && responseState_ == ResponseState::kAwaitingStatus) {
     bool parsed = false;
     if (toBrowser_.view().find("HTTP/1.") != std::string_view::npos) {
       toBrowser_.Append("\r\n");
@@ -328,51 +344,51 @@ void ProxyConnection::FinishResponse() {
       if (i < toBrowser_.size() && toBrowser_[i] == '<') contentClass_ = kHtml | kText;
     }
   }
-  if (chunked_ != 0) {
+  if (chunked_) {
     // The server ended a chunked page early: pass on what came, unchanged.
     PassChunkedResponseThrough();
   } else if (!toBrowser_.empty()) {
-    if (Has(contentClass_, kText) && Settings().disabled.load() == 0 && InjectBlocker(toBrowser_))
+    if (Has(contentClass_, kText) && !settings_->disabled && InjectBlocker(toBrowser_))
       FixContentLength(responseLines_, toBrowser_.size());
     if (DiagnosticsWanted())
-      ReportDiagnostic(FormatText("HTTP Response data from %s.  %s", hostName_.c_str(),
-                                  contentTypeLine_.c_str()));
+      ReportDiagnostic(
+          FormatText("HTTP Response data from %s.  %s", host_.c_str(), contentTypeLine_.c_str()));
     SendHeaderWithBody();
     toBrowser_.Clear();
   } else {
     SendHeader();
   }
-  ResetResponse();
+  Reset();
 }
 
-bool ProxyConnection::InjectBlocker(ByteBuffer& page) {
-  const ProxySettings& settings = Settings();
-  if (settings.disabled.load() != 0 || settings.popupCheckEnabled.load() == 0) return false;
+bool ResponseFilter::InjectBlocker(ByteBuffer& page) {
+  const EngineSettings& settings = *settings_;
+  if (settings.disabled || !settings.catchPopups) return false;
   if (!Has(contentClass_, kText) || Has(contentClass_, kScript)) return false;
   if (ControlKeyDown()) return false;  // holding Ctrl lets a page through
   if (!HasPageMarkers(page.view())) return false;
-  const std::shared_ptr<const std::string> script = PreparedBlockerScript();
-  if (script->empty()) return false;
+  if (settings.blockerScript.empty()) return false;
 
-  page.Insert(ScriptOffset(page.view()), *script);
-  if (settings.playWave.load() != 0) {
+  page.Insert(ScriptOffset(page.view()), settings.blockerScript);
+  if (!settings.headInsert.empty()) {
     size_t head = FindBeforeNul(page.view(), "<head>");
     if (head == std::string_view::npos) head = FindBeforeNul(page.view(), "<HEAD>");
     if (head != std::string_view::npos && head + 6 < page.size())
-      page.Insert(head + 6, kAlertElement);
+      page.Insert(head + 6, settings.headInsert);
   }
   return true;
 }
 
-void ProxyConnection::LeaveRoomForTheScript() {
+void ResponseFilter::LeaveRoomForTheScript(const EngineSettings& settings) {
   // With this much room in front of a page, putting the script and the
   // alert element in and the header in front moves only the bytes before
   // them, never the whole page.
   constexpr size_t kHeaderRoom = 1024;
-  toBrowser_.KeepFrontRoom(PreparedBlockerScript()->size() + kAlertElement.size() + kHeaderRoom);
+  toBrowser_.KeepFrontRoom(settings.blockerScript.size() + settings.headInsert.size() +
+                           kHeaderRoom);
 }
 
-void ProxyConnection::FixContentLength(std::vector<std::string>& lines, std::size_t size) {
+void ResponseFilter::FixContentLength(std::vector<std::string>& lines, std::size_t size) {
   for (std::string& line : lines) {
     if (ContainsIgnoreCase(line, "content-length:")) {
       line = ContentLengthLine(size);
@@ -398,7 +414,7 @@ size_t EndOfTrailers(std::string_view bytes, size_t from) {
 
 }  // namespace
 
-std::int64_t ProxyConnection::ParseChunkSize() {
+std::int64_t ResponseFilter::ParseChunkSize() {
   const std::string_view bytes = toBrowser_.view();
   size_t i = 0;
   while (i < bytes.size() && static_cast<unsigned char>(bytes[i]) <= 32) {
@@ -430,13 +446,13 @@ std::int64_t ProxyConnection::ParseChunkSize() {
   return size;
 }
 
-void ProxyConnection::Dechunk() {
+void ResponseFilter::Dechunk() {
   std::int64_t size;
   while ((size = ParseChunkSize()) > 0) {
     contentLength_ = size + (contentLength_ == -1 ? 0 : contentLength_);
     dechunked_.append(toBrowser_.data(), static_cast<size_t>(size));
     toBrowser_.Consume(static_cast<size_t>(size));
-    if (dechunked_.size() > EffectiveFilterSizeLimit(Settings())) {
+    if (dechunked_.size() > settings_->filterSizeLimit) {
       PassChunkedResponseThrough();
       return;
     }
@@ -451,7 +467,7 @@ void ProxyConnection::Dechunk() {
   body += dechunked_;
   dechunked_.clear();
   toBrowser_.Assign(body);
-  chunked_ = 0;
+  chunked_ = false;
   for (std::string& line : heldHeaderLines_) {
     if (ToLower(line).find("transfer-encoding") != std::string::npos) {
       line = ContentLengthLine(toBrowser_.size());

@@ -6,6 +6,7 @@
 #include "common/ini_file.h"
 #include "common/program_file.h"
 #include "proxy/proxy_settings.h"
+#include "proxy/proxy_state.h"
 
 namespace hush {
 namespace {
@@ -37,7 +38,19 @@ void WriteNumber(const char* key, std::int32_t value, const std::string& path) {
   Write(key, FormatText("%u", static_cast<unsigned>(value)), path);
 }
 
+// The configured size, or the smaller one the engine fell back to.
+std::int32_t BufferSizeToSave(const ProxySettings& s) {
+  const std::int32_t lowered = LoweredBufferSize.load();
+  const std::int32_t configured = s.bufferSize.load();
+  return lowered != 0 && lowered < configured ? lowered : configured;
+}
+
 }  // namespace
+
+ProxySettings& Settings() {
+  static ProxySettings settings;
+  return settings;
+}
 
 std::string SettingsFilePath() { return settingsFile.Path(); }
 
@@ -57,6 +70,7 @@ void LoadSettings() {
   ReadNumber("Disabled", s.disabled, 0, path);
   ReadNumber("UseDefaultBufferSizes", s.useDefaultBufferSizes, 1, path);
   ReadNumber("BufferSize", s.bufferSize, 8192, path);
+  LoweredBufferSize.store(0);
   ReadNumber("DNSCacheSize", s.dnsCacheSize, 10, path);
   ReadNumber("DNSCacheDisable", s.dnsCacheDisable, 1, path);
   ReadNumber("DisableProxy", s.disableProxy, 0, path);
@@ -84,7 +98,7 @@ void SaveSettings() {
   WriteNumber("UseDefaultBufferSizes", s.useDefaultBufferSizes, path);
   WriteNumber("Disabled", s.disabled, path);
   WriteNumber("DisableProxy", s.disableProxy, path);
-  WriteNumber("BufferSize", s.bufferSize, path);
+  WriteNumber("BufferSize", BufferSizeToSave(s), path);
   WriteNumber("DNSCacheSize", s.dnsCacheSize, path);
   WriteNumber("DNSCacheDisable", s.dnsCacheDisable, path);
   WriteNumber("PopupCheckDisabled", s.popupCheckEnabled == 0 ? 1 : 0, path);

@@ -4,7 +4,12 @@
 
 #include <string>
 
+#include "proxy/proxy_settings.h"
+
 namespace hush {
+
+// The program's one settings record.
+ProxySettings& Settings();
 
 // The full path of the settings file; worked out afresh on every call.
 std::string SettingsFilePath();

@@ -50,8 +50,10 @@ bool AdoptUpstreamProxy(const std::optional<browsers::HttpProxy>& proxy) {
 
 void RefreshBrowserConfiguration(Program& program) {
   if (browsers::RefreshConfigurationState(program.configuration(), program.browserContext()) ==
-      browsers::Catching::kMustBeOff)
+      browsers::Catching::kMustBeOff) {
     Settings().popupCheckEnabled = 0;
+    program.PublishSettings();
+  }
 }
 
 }  // namespace hush

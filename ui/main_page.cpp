@@ -1,7 +1,6 @@
 #include "ui/main_page.h"
 
 #include "common/language.h"
-#include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
 #include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
@@ -311,9 +310,13 @@ void CMainPage::ToggleCatching() {
   SettingNumber& catching = Settings().popupCheckEnabled;
   if (catching.load() != 0) {
     catching = 0;
+    app.PublishSettings();
   } else if (app.configuration().AnyBrowserConfigured() || popups_.suppressWarning() != 0) {
     catching = 1;
+    app.PublishSettings();
   } else {
+    // The refresh may have switched catching off.
+    app.PublishSettings();
     // The refresh may have switched catching off: icon and menu say so.
     ShowCatchingState();
     LocalizeMenu();
@@ -383,7 +386,7 @@ void CMainPage::SaveAllSettings() {
   Program& app = TheProgram();
   app.SaveRegistrySettings();
   SaveSettings();
-  PrepareBlockerScript();
+  app.PrepareBlockerScript();
   if (activeX_.hwnd() != nullptr) activeX_.ApplyZoneSettings();
   for (ui::PropertyPage* page : Pages()) page->SetModified(false);
   RememberSavedValues();

@@ -33,6 +33,11 @@ class Program {
   virtual CCounterDlg* counter() = 0;
   virtual void SaveRegistrySettings() = 0;
   virtual void ReloadSettings() = 0;
+  // Reads the blocker script file again and hands it to the engine.
+  virtual void PrepareBlockerScript() = 0;
+  // Hands the engine the settings as they are now: every change it must see
+  // (catching switched, the sound, the wizard's upstream proxy) is published.
+  virtual void PublishSettings() = 0;
   // A language change may give the single-instance name another text: the
   // program then holds that name as well.
   virtual void ClaimInstanceName(const std::string& name) = 0;

@@ -9,9 +9,10 @@
 #include <fstream>
 #include <thread>
 
+#include "app/blocker_preparation.h"
 #include "common/diagnostic.h"
 #include "common/ini_file.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "support/test_environment.h"
 
 namespace hush {

@@ -2,11 +2,12 @@
 // the stop and the drain that follows it, and the socket error texts.
 #include <gtest/gtest.h>
 
+#include "app/engine_publication.h"
 #include "common/diagnostic.h"
 #include "proxy/proxy_connection.h"
 #include "proxy/proxy_listener.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/proxy_state.h"
+#include "proxy/settings_store.h"
 #include "proxy/winsock_errors.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"
@@ -40,6 +41,7 @@ TEST_F(ListenerTest, PortIsTakenModulo65536) {
   const std::uint16_t port = FreePort();
   Settings().popupPort.store(65536 + port);
   ProxyListener listener;
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   EXPECT_EQ(listener.ListeningPort(), port);
   RawClient client(port);
@@ -53,6 +55,7 @@ TEST_F(ListenerTest, BindFailureIsReportedAsTheBlockingSocketError) {
   Settings().popupPort.store(platform::LocalPort(holder));
   {
     ProxyListener listener;
+    PublishEngineSettings(listener);
     EXPECT_FALSE(listener.StartListening());
   }
   platform::CloseSocket(holder);
@@ -63,9 +66,11 @@ TEST_F(ListenerTest, BindFailureIsReportedAsTheBlockingSocketError) {
 
 TEST_F(ListenerTest, RestartListensAnewAndTheOldPortIsGone) {
   ProxyListener listener;
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   const std::uint16_t first = listener.ListeningPort();
   Settings().popupPort.store(FreePort());
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   EXPECT_NE(listener.ListeningPort(), first);
   EXPECT_FALSE(RawClient(first).connected());
@@ -79,6 +84,7 @@ TEST_F(ListenerTest, ThePortIsTheProxysAloneAndARestartGetsItBack) {
   test::OriginServer origin(
       test::OriginServer::Replying([](const std::string&) { return test::HttpResponse("ok"); }));
   ProxyListener listener;
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   const std::uint16_t port = listener.ListeningPort();
   platform::Socket thief = platform::OpenTcpSocket();
@@ -87,6 +93,7 @@ TEST_F(ListenerTest, ThePortIsTheProxysAloneAndARestartGetsItBack) {
   platform::CloseSocket(thief);
 
   Settings().popupPort.store(port);
+  PublishEngineSettings(listener);
   for (int round = 0; round < 2; ++round) {
     {
       RawClient browser(port);
@@ -104,6 +111,7 @@ TEST_F(ListenerTest, ThePortIsTheProxysAloneAndARestartGetsItBack) {
 TEST_F(ListenerTest, ConnectionsThatNeverSendARequestAreClosed) {
   SetFirstRequestWaitForTesting(500);
   ProxyListener listener;
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   RawClient idle(listener.ListeningPort());
   RawClient trickling(listener.ListeningPort());
@@ -119,6 +127,7 @@ TEST_F(ListenerTest, ConnectionsThatNeverSendARequestAreClosed) {
 
 TEST_F(ListenerTest, CountsConnectionsAndDrainsAfterTheStop) {
   ProxyListener listener;
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   auto first = std::make_unique<RawClient>(listener.ListeningPort());
   auto second = std::make_unique<RawClient>(listener.ListeningPort());
@@ -140,6 +149,7 @@ TEST_F(ListenerTest, ConnectionWithATimeLimitEndsAfterTheStop) {
   Settings().useDefaultTimeOut.store(0);
   Settings().connectionTimeOut.store(1);
   ProxyListener listener;
+  PublishEngineSettings(listener);
   ASSERT_TRUE(listener.StartListening());
   RawClient client(listener.ListeningPort());
   // Idle connections are never closed while the proxy runs...

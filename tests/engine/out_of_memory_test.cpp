@@ -10,6 +10,7 @@
 #include <limits>
 #include <new>
 
+#include "app/blocker_preparation.h"
 #include "common/ini_file.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_state.h"
@@ -58,6 +59,7 @@ TEST_F(OutOfMemoryTest, AConnectionThatRunsOutClosesAloneAndTheProxyServesOn) {
   // script in front and its length corrected it would look whole.
   const std::shared_ptr<const std::string> script = PreparedBlockerScript();
   SetPreparedBlockerScript("<script>" + std::string(600 << 10, ' ') + "</script>");
+  PublishSettings();
   const std::string request =
       "GET http://127.0.0.1:" + std::to_string(origin.port()) + "/ HTTP/1.1\r\n\r\n";
   {
@@ -72,6 +74,7 @@ TEST_F(OutOfMemoryTest, AConnectionThatRunsOutClosesAloneAndTheProxyServesOn) {
   browser.Send(request);
   EXPECT_NE(browser.ReadResponse().find("</body></html>"), std::string::npos);
   SetPreparedBlockerScript(*script);
+  PublishSettings();
 }
 
 TEST(OutOfMemory, PreparingTheScriptAgainKeepsTheOldOne) {

@@ -5,8 +5,9 @@
 #include "proxy/header_parsing.h"
 #include "proxy/platform.h"
 #include "proxy/proxy_connection.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/proxy_state.h"
 #include "proxy/replies.h"
+#include "proxy/settings_store.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"
 #include "support/test_environment.h"
@@ -111,11 +112,30 @@ TEST_F(RelayTest, OnlyGzipOffersAreRemoved) {
 
 TEST_F(RelayTest, FilteringOffKeepsTheGzipOffer) {
   Settings().disabled.store(1);
+  PublishSettings();
   OriginServer origin(Ok());
   RawClient browser(ProxyPort());
   browser.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
   browser.ReadResponse();
   EXPECT_EQ(origin.Received(0), "GET / HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
+}
+
+// A connection kept open across a settings change follows it from its next
+// request on: switching filtering off must not wait for the browser to
+// open new connections.
+TEST_F(RelayTest, ASettingsChangeAppliesFromTheNextRequestOnTheSameConnection) {
+  OriginServer origin(Ok());
+  RawClient browser(ProxyPort());
+  const std::string request =
+      "GET " + Url(origin.port()) + " HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n";
+  browser.Send(request);
+  browser.ReadResponse();
+  Settings().disabled.store(1);
+  PublishSettings();
+  browser.Send(request);
+  browser.ReadResponse();
+  EXPECT_EQ(origin.Received(0),
+            "GET / HTTP/1.1\r\n\r\nGET / HTTP/1.1\r\nAccept-Encoding: gzip\r\n\r\n");
 }
 
 TEST_F(RelayTest, ServerConnectionIsReusedForTheSameHostOnly) {
@@ -173,6 +193,7 @@ TEST_F(RelayTest, LargeBodiesArriveByteForByteWithAnyBufferSize) {
   for (int useDefaults : {1, 0}) {
     Settings().useDefaultBufferSizes.store(useDefaults);
     Settings().bufferSize.store(1000);
+    PublishSettings();
     RawClient browser(ProxyPort());
     browser.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n");
     EXPECT_TRUE(browser.ReadResponse(20000) == HttpResponse(body))
@@ -182,20 +203,22 @@ TEST_F(RelayTest, LargeBodiesArriveByteForByteWithAnyBufferSize) {
 
 TEST_F(RelayTest, SendBackOffLowersTheBufferSizeToItsFloor) {
   Settings().bufferSize.store(2500);
+  PublishSettings();
   OriginServer origin(Ok());
   RawClient browser(ProxyPort());
   InjectSendFailuresForTesting(platform::kErrNoBuffers, 1);
   browser.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n");
-  EXPECT_TRUE(test::Eventually([] { return Settings().bufferSize.load() == 2048; }));
+  EXPECT_TRUE(test::Eventually([] { return LoweredBufferSize.load() == 2048; }));
   InjectSendFailuresForTesting(0, 0);
   // Other failures leave the size alone.
   Settings().bufferSize.store(9000);
+  PublishSettings();
   InjectSendFailuresForTesting(platform::kErrConnectionReset, 1);
   RawClient other(ProxyPort());
   other.Send("GET " + Url(origin.port()) + " HTTP/1.1\r\n\r\n");
   test::Eventually([&] { return origin.connectionsAccepted() == 2; });
   InjectSendFailuresForTesting(0, 0);
-  EXPECT_EQ(Settings().bufferSize.load(), 9000);
+  EXPECT_EQ(LoweredBufferSize.load(), 2048);
 }
 
 }  // namespace

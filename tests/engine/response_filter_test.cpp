@@ -5,9 +5,10 @@
 #include <condition_variable>
 #include <mutex>
 
-#include "proxy/blocker_script.h"
+#include "app/blocker_preparation.h"
 #include "proxy/proxy_connection.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/response_filter.h"
+#include "proxy/settings_store.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"
 #include "support/test_environment.h"
@@ -29,6 +30,7 @@ class ResponseFilterTest : public test::ProxyTest {
   void SetUp() override {
     ProxyTest::SetUp();
     SetPreparedBlockerScript(kScript);
+    PublishSettings();
   }
   void TearDown() override {
     SetPreparedBlockerScript("");
@@ -56,11 +58,13 @@ class ResponseFilterTest : public test::ProxyTest {
 TEST_F(ResponseFilterTest, HtmlPageGetsTheScriptInFrontAndItsLengthCorrected) {
   const std::string page = Page(1000);
   Settings().playWave.store(0);
+  PublishSettings();
   EXPECT_EQ(
       Through("HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 1000\r\n\r\n" + page),
       "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 3000\r\n\r\n" + kScript +
           page);
   Settings().playWave.store(1);
+  PublishSettings();
   std::string withAlert = kScript + page;
   withAlert.insert(kScript.size() + 12, kAlert);  // right after "<html><head>"
   EXPECT_EQ(
@@ -75,9 +79,11 @@ TEST_F(ResponseFilterTest, PagesPassUnchangedWhenFilteringIsOffOrCtrlIsHeld) {
   EXPECT_EQ(Through(response), response);
   SetControlKeyProbeForTesting(nullptr);
   Settings().popupCheckEnabled.store(0);
+  PublishSettings();
   EXPECT_EQ(Through(response), response);
   Settings().popupCheckEnabled.store(1);
   Settings().disabled.store(1);
+  PublishSettings();
   EXPECT_EQ(Through(response), response);
 }
 
@@ -202,6 +208,7 @@ TEST_F(ResponseFilterTest, AlertElementFollowsTheFirstHeadTagOfThePageWithItsScr
   };
   for (const auto& c : cases) {
     SetPreparedBlockerScript(c.script);
+    PublishSettings();
     EXPECT_EQ(Through("HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + c.page),
               "HTTP/1.0 200 OK\r\nContent-Type: text/html\r\n\r\n" + c.expected)
         << c.script << c.page;
@@ -220,6 +227,7 @@ TEST_F(ResponseFilterTest, ScriptGoesBehindALeadingDoctype) {
 
 TEST_F(ResponseFilterTest, PagesOverTheHoldLimitStreamUnchanged) {
   Settings().filterSizeLimit.store(1500);
+  PublishSettings();
   const std::string response =
       "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 5000\r\n\r\n" + Page(5000);
   EXPECT_EQ(Through(response), response);
@@ -295,6 +303,48 @@ TEST_F(ResponseFilterTest, KeepAliveResponsesAreEachFiltered) {
               "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 2018\r\n\r\n" +
                   kScript + page);
   }
+}
+
+}  // namespace
+}  // namespace hush
+
+namespace hush {
+namespace {
+
+// The filter on its own, as a connection drives it: bytes in, the sink
+// gets what the browser is to see.
+class RecordingSink : public BrowserSink {
+ public:
+  void SendToBrowser(ByteBuffer& bytes) override {
+    if (!open) return;
+    sent.append(bytes.view());
+    bytes.Clear();
+  }
+  bool BrowserOpen() const override { return open; }
+  std::string sent;
+  bool open = true;
+};
+
+TEST(ResponseFilterAlone, AnInterimAnswerLetsTheBodyGoAndThePageBehindItIsStillFiltered) {
+  RecordingSink sink;
+  ResponseFilter filter(sink);
+  EngineSettings settings;
+  settings.blockerScript = "<s></s>";
+  filter.BeginResponse(std::make_shared<const EngineSettings>(settings), RequestFacts{});
+  const std::string page = "HTTP/1.1 200 OK\r\nContent-Length: 6\r\n\r\n<html>";
+  filter.Incoming().Append("HTTP/1.1 100 Continue\r\n\r\n" + page);
+  EXPECT_TRUE(filter.OnServerData());
+  EXPECT_EQ(
+      sink.sent,
+      "HTTP/1.1 100 Continue\r\n\r\nHTTP/1.1 200 OK\r\nContent-Length: 13\r\n\r\n<s></s><html>");
+  // Nothing is finished for a browser that has gone.
+  sink.sent.clear();
+  filter.BeginResponse(std::make_shared<const EngineSettings>(settings), RequestFacts{});
+  filter.Incoming().Append(page.substr(0, page.size() - 1));
+  EXPECT_FALSE(filter.OnServerData());
+  sink.open = false;
+  filter.FinishResponse();
+  EXPECT_EQ(sink.sent, "");
 }
 
 }  // namespace

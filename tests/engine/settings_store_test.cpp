@@ -13,7 +13,7 @@
 #include "common/diagnostic.h"
 #include "common/ini_file.h"
 #include "proxy/proxy_connection.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/proxy_state.h"
 #include "support/test_environment.h"
 
 namespace hush {
@@ -139,8 +139,8 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrder) {
 
 TEST_F(SettingsStoreTest, SaveKeepsTheSendBackOff) {
   Settings().bufferSize.store(2500);
-  BackOffBufferSize();
-  EXPECT_EQ(Settings().bufferSize.load(), 2048);  // 1476 is below the floor
+  BackOffBufferSize(2500);
+  EXPECT_EQ(LoweredBufferSize.load(), 2048);  // 1476 is below the floor
   SaveSettings();
   EXPECT_NE(ReadFile().find("BufferSize=2048"), std::string::npos);
 }

@@ -1,8 +1,8 @@
 // CONNECT tunnels and the upstream gateway.
 #include <gtest/gtest.h>
 
-#include "proxy/proxy_settings.h"
 #include "proxy/replies.h"
+#include "proxy/settings_store.h"
 #include "support/origin_server.h"
 #include "support/raw_client.h"
 #include "support/test_environment.h"
@@ -71,6 +71,7 @@ class GatewayTest : public test::ProxyTest {
     Settings().gatewayEnable.store(1);
     Settings().gatewayIP.Set("127.0.0.1");
     Settings().gatewayPort.store(port);
+    PublishSettings();
   }
 };
 

@@ -12,7 +12,7 @@ namespace hush {
 
 struct ConnectionProbe {
   static ByteBuffer& ToServer(ProxyConnection& c) { return c.toServer_; }
-  static ByteBuffer& ToBrowser(ProxyConnection& c) { return c.toBrowser_; }
+  static ByteBuffer& ToBrowser(ProxyConnection& c) { return c.response_.Incoming(); }
   static void SetBrowserSocket(ProxyConnection& c, platform::Socket s) { c.browserSocket_ = s; }
   static void SetSendSize(ProxyConnection& c, int size) { c.sendSize_ = c.receiveSize_ = size; }
 

@@ -1,4 +1,4 @@
-// Host cache: any sequence of settings changes, inserts and lookups keeps
+// Host cache: any sequence of size changes, inserts and lookups keeps
 // every answer either a miss or the address of exactly that name.
 #include <cstddef>
 #include <cstdint>
@@ -7,7 +7,6 @@
 #include <string>
 
 #include "proxy/host_cache.h"
-#include "proxy/proxy_settings.h"
 
 namespace {
 
@@ -19,7 +18,7 @@ std::uint32_t AddressOf(const std::string& name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace hush;
-  Settings().dnsCacheDisable.store(0);
+  int entries = 10;
   std::size_t at = 0;
   while (at + 2 <= size) {
     const std::uint8_t op = data[at], length = data[at + 1];
@@ -29,14 +28,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     at += take;
     switch (op % 4) {
       case 0:
-        Settings().dnsCacheSize.store(static_cast<std::int8_t>(op) * 3);
+        entries = static_cast<std::int8_t>(op) * 3;
         break;
       case 1:
       case 2:
-        HostCacheInsert(name, AddressOf(name));
+        HostCacheInsert(name, AddressOf(name), entries);
         break;
       default: {
-        const std::uint32_t found = HostCacheLookup(name);
+        const std::uint32_t found = HostCacheLookup(name, entries);
         if (found != 0 && found != AddressOf(name)) std::abort();
       }
     }

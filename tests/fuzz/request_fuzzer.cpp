@@ -20,7 +20,6 @@
 #include <vector>
 
 #include "connection_probe.h"
-#include "proxy/proxy_settings.h"
 
 namespace {
 
@@ -138,10 +137,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Input input(data, size);
   const std::uint8_t flags = input.Next();
   const std::size_t slice = 1 + input.Next() % 64;
-  Settings().gatewayEnable.store(flags & 1);
-  Settings().gatewayIP.Set("127.0.0.1");
-  Settings().gatewayPort.store(serverPort);
-  Settings().disabled.store((flags >> 1) & 1);
+  EngineSettings settings;
+  settings.gatewayEnabled = (flags & 1) != 0;
+  settings.gatewayHost = "127.0.0.1";
+  settings.gatewayPort = serverPort;
+  settings.disabled = ((flags >> 1) & 1) != 0;
+  const auto feed =
+      std::make_shared<const SettingsFeed>(std::make_shared<const EngineSettings>(settings));
   const Request request = MakeRequest(input, flags, serverPort);
 
   // A connection left from an earlier input is not this one's.
@@ -150,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   bool open = true;
   std::string received;
   {
-    ProxyConnection connection(platform::kNoSocket);
+    ProxyConnection connection(platform::kNoSocket, feed);
     ConnectionProbe::SetSendSize(connection, 4096);
     for (std::size_t at = 0; open && at < request.fromBrowser.size(); at += slice) {
       ConnectionProbe::ToServer(connection)

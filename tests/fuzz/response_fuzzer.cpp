@@ -14,8 +14,7 @@
 #include <string>
 
 #include "connection_probe.h"
-#include "proxy/blocker_script.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/engine_settings.h"
 
 namespace {
 
@@ -158,16 +157,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ::setsockopt(browser[1], SOL_SOCKET, SO_RCVBUF, &room, sizeof room);
   }
   const std::uint8_t shape = data[0];
-  Settings().playWave.store(shape & 1);
-  Settings().filterSizeLimit.store((shape >> 6) == 0 ? 64 + data[2] * 13 : 0);
-  SetPreparedBlockerScript((shape & 2) ? kScript : "");
+  EngineSettings settings;
+  if (shape & 1) settings.headInsert = kAlertElement;
+  if ((shape >> 6) == 0) settings.filterSizeLimit = 64 + data[2] * 13;
+  if (shape & 2) settings.blockerScript = kScript;
+  const auto feed =
+      std::make_shared<const SettingsFeed>(std::make_shared<const EngineSettings>(settings));
   const std::size_t slice = 1 + (data[1] >> 1);
   const Answer answer = MakeAnswer(
       shape, data[2], std::string_view(reinterpret_cast<const char*>(data) + 3, size - 3));
 
   std::string got;
   {
-    ProxyConnection connection(platform::kNoSocket);
+    ProxyConnection connection(platform::kNoSocket, feed);
     ConnectionProbe::SetBrowserSocket(connection, browser[0]);
     ConnectionProbe::SetSendSize(connection, 4096);
     connection.ResetResponse();

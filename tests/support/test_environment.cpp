@@ -4,9 +4,9 @@
 #include <mutex>
 #include <thread>
 
+#include "app/engine_publication.h"
 #include "common/diagnostic.h"
 #include "proxy/platform.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 
 namespace hush::test {
@@ -35,6 +35,7 @@ void ResetSettingsToDefaults() {
 void ProxyTest::SetUpTestSuite() {
   ResetSettingsToDefaults();
   listener_ = std::make_unique<ProxyListener>();
+  PublishSettings();
   ASSERT_TRUE(listener_->StartListening());
 }
 
@@ -42,6 +43,7 @@ void ProxyTest::TearDownTestSuite() { listener_.reset(); }
 
 void ProxyTest::SetUp() {
   ResetSettingsToDefaults();
+  PublishSettings();
   {
     std::lock_guard<std::mutex> lock(diagnosticsMutex);
     diagnostics.clear();
@@ -60,6 +62,8 @@ void ProxyTest::TearDown() {
 }
 
 std::uint16_t ProxyTest::ProxyPort() { return listener_->ListeningPort(); }
+
+void ProxyTest::PublishSettings() { PublishEngineSettings(*listener_); }
 
 std::vector<std::string> ProxyTest::Diagnostics() const {
   std::lock_guard<std::mutex> lock(diagnosticsMutex);

@@ -1,5 +1,6 @@
 // Shared set-up for the engine tests: sockets started once, settings back to
-// their defaults between tests, one proxy listener per test suite.
+// their defaults (and handed to the proxy) between tests, one proxy listener
+// per test suite.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -24,6 +25,9 @@ class ProxyTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   static std::uint16_t ProxyPort();
+  // Hands the running proxy the settings record and the prepared script as
+  // they are now, as the program does after each change.
+  static void PublishSettings();
   // Diagnostics reported since the test began.
   std::vector<std::string> Diagnostics() const;
 

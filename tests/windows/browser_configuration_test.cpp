@@ -10,6 +10,7 @@
 #include "common/language.h"
 #include "common/registry_key.h"
 #include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/browser_results.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"

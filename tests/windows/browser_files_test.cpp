@@ -18,7 +18,7 @@
 #include "common/language.h"
 #include "common/registry_key.h"
 #include "common/unique_handle.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "uninstall/uninstaller.h"
 #include "windows/browser_fixture.h"
 

@@ -10,7 +10,6 @@
 #include "browsers/opera.h"
 #include "browsers/replaced_store.h"
 #include "common/registry_key.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 
 namespace hush::test {

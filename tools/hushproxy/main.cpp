@@ -13,9 +13,10 @@
 #include <cstring>
 #include <string>
 
+#include "app/blocker_preparation.h"
+#include "app/engine_publication.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
-#include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 
 namespace {
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
   pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
   hush::ProxyListener listener;
+  hush::PublishEngineSettings(listener);
   if (!listener.StartListening()) {
     std::fprintf(stderr, "hushproxy: cannot listen on 127.0.0.1:%d\n",
                  static_cast<int>(hush::Settings().popupPort.load()));

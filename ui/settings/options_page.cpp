@@ -8,7 +8,7 @@
 
 #include "common/language.h"
 #include "common/unique_handle.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/framework/combo_box.h"
 #include "ui/framework/localized_window.h"
 #include "ui/main_page.h"

@@ -1,7 +1,7 @@
 #include "ui/settings/popups_page.h"
 
 #include "common/language.h"
-#include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/banner_switch.h"
 #include "ui/browser_results.h"
 #include "ui/framework/localized_window.h"
@@ -55,6 +55,7 @@ bool CPopupDlg::OnInitDialog() {
   LoadInstalledSkin(skins_.main, installFolder_, kMainSkinFile);
   SkinWindow(skins_.main, sheet());
   SkinWindow(skins_.main, hwnd());
+  app.PublishSettings();  // the refresh may have switched catching off
   if (app.runWizard() != 0) ::PostMessageA(hwnd(), kRunStartupWizard, 0, 0);
   return true;
 }
@@ -87,6 +88,7 @@ void CPopupDlg::OnCatchingBox() {
   RefreshBrowserConfiguration(app);
   if (!app.configuration().AnyBrowserConfigured()) {
     Settings().popupCheckEnabled = 0;
+    app.PublishSettings();
     if (blinkState_ == -1) StartBlinking(false);
     if (IsChecked(IDC_POPUPS_CATCHING)) {
       SetChecked(IDC_POPUPS_CATCHING, false);
@@ -97,6 +99,7 @@ void CPopupDlg::OnCatchingBox() {
     StopBlinking();
   }
   Settings().popupCheckEnabled = IsChecked(IDC_POPUPS_CATCHING) ? 1 : 0;
+  app.PublishSettings();
   EnableItems({IDC_POPUPS_SOUND}, Catching());
   if (!loading) StartCleanup();
   SetModified();
@@ -106,6 +109,7 @@ void CPopupDlg::OnCatchingBox() {
 // The box says what the sound setting becomes.
 void CPopupDlg::OnSoundBox() {
   Settings().playWave = IsChecked(IDC_POPUPS_SOUND) ? 1 : 0;
+  TheProgram().PublishSettings();
   SetModified();
 }
 
@@ -142,6 +146,7 @@ void CPopupDlg::Refresh() {
     Settings().popupCheckEnabled = 0;
     EnableItems({IDC_POPUPS_SOUND}, false);
   }
+  app.PublishSettings();
 }
 
 void CPopupDlg::RunWizard(bool setMode) {
@@ -150,6 +155,8 @@ void CPopupDlg::RunWizard(bool setMode) {
                               sheet());
     return wizard.DoModal(sheet());
   });
+  // The wizard may have taken over a browser's proxy as the upstream one.
+  TheProgram().PublishSettings();
 }
 
 void CPopupDlg::OnSetProxy() { RunSetWizard(!TheProgram().configuration().AnyBrowserConfigured()); }
@@ -165,6 +172,7 @@ void CPopupDlg::RunSetWizard(bool offerCatching) {
   if (!offerCatching || Catching()) return;
   if (Inform(2254, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   Settings().popupCheckEnabled = 1;
+  TheProgram().PublishSettings();
   SetChecked(IDC_POPUPS_CATCHING, true);
   EnableItems({IDC_POPUPS_SOUND}, true);
   PostToMain(kCatchingChangedMessage);
@@ -182,6 +190,7 @@ void CPopupDlg::OnResetProxy() {
     PostToMain(kCatchingChangedMessage);
   }
   Settings().popupCheckEnabled = 0;
+  TheProgram().PublishSettings();
   EnableItems({IDC_POPUPS_SOUND}, false);
 }
 

@@ -89,6 +89,8 @@ void CProxySettingSheet::Finish() {
                               ? browsers::SetOperaProxy(opera, state, "Hushwall", "8100", context)
                               : browsers::ResetOperaProxy(opera, state, context));
   }
+  // A set may have taken the user's own proxy as the gateway.
+  app.PublishSettings();
 }
 
 }  // namespace hush
