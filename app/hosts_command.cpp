@@ -26,7 +26,7 @@ int StatusOf(browsers::HostsEdit edit) {
 // Nobody may be there to answer a box: each is taken as answered.
 browsers::BrowserContext CommandContext() {
   browsers::BrowserContext context;
-  std::string folder = profile::ExecutableFolder();
+  std::string folder = ini::ExecutableFolder();
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   context.installationDirectory = folder;
   context.showBox = [](const std::string&, const std::string&, unsigned) { return IDOK; };

@@ -70,10 +70,10 @@ void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
   settings.gatewayPort = std::stoi(proxy->port);
   settings.gatewayEnable = 1;
   const std::string file = SettingsFilePath();
-  profile::WriteText("Hushwall", "GatewayIP", proxy->host, file);
-  profile::WriteText("Hushwall", "GatewayPort", proxy->port, file);
-  profile::WriteText("Hushwall", "GatewayEnable", "1", file);
-  profile::Flush(file);
+  ini::WriteText("Hushwall", "GatewayIP", proxy->host, file);
+  ini::WriteText("Hushwall", "GatewayPort", proxy->port, file);
+  ini::WriteText("Hushwall", "GatewayEnable", "1", file);
+  ini::Flush(file);
   Trace("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
         ", is now the upstream gateway");
 }

@@ -1,4 +1,4 @@
-// A private-profile file implementation for the native build, following the
+// An INI file implementation for the native build, following the
 // Windows rules the program relies on: case-insensitive section and key
 // names, values trimmed of blanks and one pair of surrounding quotes, a
 // rewritten key keeps its place, a new key goes to the end of its section.
@@ -12,7 +12,7 @@
 
 #include "common/ini_file.h"
 
-namespace hush::profile {
+namespace hush::ini {
 namespace {
 
 std::string Trim(const std::string& text) {
@@ -154,4 +154,4 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
 // Every write goes to the file at once.
 void Flush(const std::string&) {}
 
-}  // namespace hush::profile
+}  // namespace hush::ini
