@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "common/text_ids.h"
+
 namespace hush::browsers {
 
 // The wizard points browsers at the proxy or takes them off it; lists show
@@ -46,7 +48,7 @@ struct BrowserContext {
   std::string dataDirectory;
   BrowserPolicy policy = kMainProgramPolicy;
   // The message whose text captions the browser error boxes.
-  int captionMessage = 99990;
+  int captionMessage = kProductCaptionMessage;
   // Message boxes without an owner; tests answer them instead.
   ShowBoxFunction showBox;
 

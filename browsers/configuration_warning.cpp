@@ -2,18 +2,28 @@
 
 #include "browsers/browser_checks.h"
 #include "common/language.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
 
-constexpr int kNoteMessage = 19012;
-constexpr int kChoiceMessage = 19013;
-constexpr int kNotConfiguredWarning = 19014;
-
-// Message per mask; 19019 names Internet Explorer, Opera 6 and Opera 7
-// together, which would otherwise never be warned about.
-constexpr int kMessageOfMask[16] = {0,     19000, 19001, 19004, 19002, 19005, 19007, 19019,
-                                    19003, 19006, 19008, 19015, 19009, 19016, 19010, 19011};
+// Message per mask (1 Internet Explorer, 2 Opera 6, 4 Opera 7, 8 Netscape).
+constexpr int kMessageOfMask[16] = {0,
+                                    kUnconfiguredExplorerMessage,
+                                    kUnconfiguredOpera6Message,
+                                    kUnconfiguredExplorerOpera6Message,
+                                    kUnconfiguredOpera7Message,
+                                    kUnconfiguredExplorerOpera7Message,
+                                    kUnconfiguredOperasMessage,
+                                    kUnconfiguredExplorerOperasMessage,
+                                    kUnconfiguredNetscapeMessage,
+                                    kUnconfiguredExplorerNetscapeMessage,
+                                    kUnconfiguredOpera6NetscapeMessage,
+                                    kUnconfiguredExplorerOpera6NetscapeMessage,
+                                    kUnconfiguredOpera7NetscapeMessage,
+                                    kUnconfiguredExplorerOpera7NetscapeMessage,
+                                    kUnconfiguredOperasNetscapeMessage,
+                                    kUnconfiguredEveryBrowserMessage};
 
 }  // namespace
 
@@ -41,9 +51,9 @@ void ShowConfigurationWarning(const ConfigurationState& state, std::string& wiza
     wizardMessage = "N";
     return;
   }
-  const std::string text =
-      GetMessageText(message) + GetMessageText(kNoteMessage) + GetMessageText(kChoiceMessage);
-  const std::string caption = GetMessageText(99990);
+  const std::string text = GetMessageText(message) + GetMessageText(kConfigureNoteMessage) +
+                           GetMessageText(kConfigureChoiceMessage);
+  const std::string caption = GetMessageText(kProductCaptionMessage);
   switch (context.ShowBox(text, caption, MB_YESNO | MB_ICONINFORMATION)) {
     case IDYES:
       runWizard = 1;
@@ -51,7 +61,8 @@ void ShowConfigurationWarning(const ConfigurationState& state, std::string& wiza
       break;
     case IDNO:
       runWizard = 0;
-      context.ShowBox(GetMessageText(kNotConfiguredWarning), caption, MB_OK | MB_ICONEXCLAMATION);
+      context.ShowBox(GetMessageText(kNotConfiguredWarningMessage), caption,
+                      MB_OK | MB_ICONEXCLAMATION);
       wizardMessage = "N";
       break;
     default:

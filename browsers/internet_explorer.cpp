@@ -10,6 +10,7 @@
 #include "browsers/file_io.h"
 #include "browsers/replaced_store.h"
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
@@ -17,8 +18,6 @@ namespace {
 constexpr char kLanValue[] = "DefaultConnectionSettings";
 constexpr char kLegacyValue[] = "SavedLegacySettings";
 constexpr char kBypassList[] = "local";
-constexpr int kSetFailedMessage = 2241;
-constexpr int kResetFailedMessage = 2244;
 constexpr char kHttp11Value[] = "ProxyHttp1.1";
 constexpr char kHttp11Record[] = "Internet Explorer|ProxyHttp1.1";
 constexpr char kHttp11Field[] = "Value";
@@ -132,7 +131,7 @@ Restored RestoreConnection(const std::string& connection, const BrowserContext& 
   const DWORD flags = static_cast<DWORD>(std::strtoul(field("Flags").c_str(), nullptr, 10));
   if (!ApplyProxy(connection, flags == 0 ? PROXY_TYPE_DIRECT : flags, field("Server"),
                   field("Bypass"))) {
-    context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
+    context.ShowMessage(kExplorerResetFailedMessage, MB_OK | MB_ICONERROR);
     return Restored::kFailed;
   }
   store.Forget(RecordId(connection));
@@ -228,7 +227,7 @@ bool SetConnectionOptions(const std::string& connection, const std::string& serv
                           const BrowserContext& context) {
   if (ApplyProxy(connection, PROXY_TYPE_DIRECT | PROXY_TYPE_PROXY, server, kBypassList))
     return true;
-  context.ShowMessage(kSetFailedMessage, MB_OK | MB_ICONERROR);
+  context.ShowMessage(kExplorerSetFailedMessage, MB_OK | MB_ICONERROR);
   return false;
 }
 
@@ -237,7 +236,7 @@ bool DisableConnectionProxy(const std::string& connection, const BrowserContext&
   option.dwOption = INTERNET_PER_CONN_FLAGS;
   option.Value.dwValue = PROXY_TYPE_DIRECT;
   if (ApplyOptions(connection, &option, 1)) return true;
-  context.ShowMessage(kResetFailedMessage, MB_OK | MB_ICONERROR);
+  context.ShowMessage(kExplorerResetFailedMessage, MB_OK | MB_ICONERROR);
   return false;
 }
 

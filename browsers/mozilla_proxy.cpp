@@ -7,12 +7,12 @@
 #include "browsers/mozilla_profiles.h"
 #include "browsers/profile_paths.h"
 #include "browsers/replaced_store.h"
+#include "common/diagnostic.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
 
-constexpr int kSetMissingMessage = 2242;
-constexpr int kResetMissingMessage = 2243;
 constexpr char kRecordKind[] = "Mozilla profile";
 constexpr const char* kUserFields[kProxyPrefCount] = {"user.js http", "user.js http_port",
                                                       "user.js type"};
@@ -38,7 +38,7 @@ FileResult OpenProfile(ProfileSet& set, const ProfileRecord& profile, int missin
   FileResult result = ReadWholeFile(set.prefsJsPath, texts.prefs);
   if (result == FileResult::kDone) result = ReadWholeFile(set.userJsPath, texts.user);
   if (result == FileResult::kMissing && !texts.userExisted) result = FileResult::kDone;
-  if (result != FileResult::kDone) Trace(set.prefsJsPath + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(set.prefsJsPath + ": " + Describe(result));
   return result;
 }
 
@@ -49,7 +49,7 @@ FileResult WriteTexts(const ProfileSet& set, const ProfileTexts& before, const s
   if (!before.userExisted || user != before.user) result = ReplaceWholeFile(set.userJsPath, user);
   if (result == FileResult::kDone && prefs != before.prefs)
     result = ReplaceWholeFile(set.prefsJsPath, prefs);
-  if (result != FileResult::kDone) Trace(set.userJsPath + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(set.userJsPath + ": " + Describe(result));
   return result;
 }
 
@@ -110,7 +110,7 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
                            const std::string& port, const ProfileRecord& profile,
                            const BrowserContext& context) {
   ProfileTexts texts;
-  if (FileResult read = OpenProfile(set, profile, kSetMissingMessage, context, texts);
+  if (FileResult read = OpenProfile(set, profile, kProfileSetMissingMessage, context, texts);
       read != FileResult::kDone)
     return read;
   // A profile set before keeps its "prefs.js" and what was remembered then:
@@ -132,7 +132,7 @@ FileResult SetProfileProxy(ProfileSet& set, ConfigurationState& state, const std
 FileResult ResetProfileProxy(ProfileSet& set, ConfigurationState& state,
                              const ProfileRecord& profile, const BrowserContext& context) {
   ProfileTexts texts;
-  if (FileResult read = OpenProfile(set, profile, kResetMissingMessage, context, texts);
+  if (FileResult read = OpenProfile(set, profile, kProfileResetMissingMessage, context, texts);
       read != FileResult::kDone)
     return read;
   const ReplacedStore store(context);
@@ -178,9 +178,11 @@ void ShowNetscapeOutcome(const ProfileSet& set, WizardMode mode, const BrowserCo
   // By what was done, not by the flag: a reset that leaves another profile
   // configured did not "set successfully".
   if (mode == WizardMode::kSet)
-    context.ShowBox(GetMessageText(2240), GetMessageText(2239), MB_OK | MB_ICONINFORMATION);
+    context.ShowBox(GetMessageText(kNetscapeSetMessage), GetMessageText(kNetscapeSetCaptionMessage),
+                    MB_OK | MB_ICONINFORMATION);
   else
-    context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
+    context.ShowBox(GetMessageText(kNetscapeResetMessage),
+                    GetMessageText(kNetscapeResetCaptionMessage), MB_OK);
 }
 
 }  // namespace hush::browsers

@@ -5,7 +5,9 @@
 #include "browsers/opera_ini.h"
 #include "browsers/profile_paths.h"
 #include "browsers/replaced_store.h"
+#include "common/diagnostic.h"
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
@@ -17,8 +19,10 @@ constexpr char kServerField[] = "HTTP Server";
 struct LocationMessages {
   int opera6, opera7, both, key;
 };
-constexpr LocationMessages kSetMessages{2245, 2246, 2247, 2251};
-constexpr LocationMessages kResetMessages{2248, 2249, 2250, 2251};
+constexpr LocationMessages kSetMessages{kOpera6SetMissingMessage, kOpera7SetMissingMessage,
+                                        kOperasSetMissingMessage, kOperaKeyMissingMessage};
+constexpr LocationMessages kResetMessages{kOpera6ResetMissingMessage, kOpera7ResetMissingMessage,
+                                          kOperasResetMissingMessage, kOperaKeyMissingMessage};
 
 std::string DefaultFileOf(const std::string& folder) { return folder + "\\OperaDef6.ini"; }
 
@@ -62,7 +66,7 @@ bool ShowLocationFailure(OperaLocation where, const OperaSettings& opera,
 
 FileResult ReadForEdit(const std::string& path, std::string& text) {
   const FileResult result = ReadWholeFile(path, text);
-  if (result != FileResult::kDone) Trace(path + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(path + ": " + Describe(result));
   return result;
 }
 
@@ -70,7 +74,7 @@ FileResult WriteEdited(const std::string& path, const std::string& before,
                        const std::string& after) {
   if (before == after) return FileResult::kDone;
   const FileResult result = ReplaceWholeFile(path, after);
-  if (result != FileResult::kDone) Trace(path + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(path + ": " + Describe(result));
   return result;
 }
 

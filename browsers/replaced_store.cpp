@@ -1,9 +1,8 @@
 #include "browsers/replaced_store.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "browsers/file_io.h"
+#include "common/ascii.h"
+#include "common/diagnostic.h"
 #include "common/ini_file.h"
 #include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
@@ -18,7 +17,7 @@ bool ReplacedStore::TryLoad(ReplacedSettings& settings) const {
   const FileResult result = path_.empty() ? FileResult::kMissing : ReadWholeFile(path_, text);
   if (result == FileResult::kDone) settings = ReplacedSettings::Parse(text);
   if (result != FileResult::kDone && result != FileResult::kMissing)
-    Trace(path_ + ": " + Describe(result));
+    ReportDiagnostic(path_ + ": " + Describe(result));
   return result == FileResult::kDone || result == FileResult::kMissing;
 }
 
@@ -30,7 +29,7 @@ ReplacedSettings ReplacedStore::Load() const {
 
 bool ReplacedStore::Store(const ReplacedSettings& settings) const {
   const FileResult result = ReplaceWholeFile(path_, settings.Text());
-  if (result != FileResult::kDone) Trace(path_ + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(path_ + ": " + Describe(result));
   return result == FileResult::kDone;
 }
 
@@ -55,10 +54,7 @@ void ReplacedStore::Forget(const std::string& id) const {
 }
 
 std::string FileRecordId(const std::string& kind, const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return kind + "|" + lower;
+  return kind + "|" + ToLower(path);
 }
 
 void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
@@ -74,8 +70,8 @@ void AdoptUpstreamProxy(const std::optional<HttpProxy>& proxy) {
   ini::WriteText("Hushwall", "GatewayPort", proxy->port, file);
   ini::WriteText("Hushwall", "GatewayEnable", "1", file);
   ini::Flush(file);
-  Trace("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
-        ", is now the upstream gateway");
+  ReportDiagnostic("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
+                   ", is now the upstream gateway");
 }
 
 }  // namespace hush::browsers

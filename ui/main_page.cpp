@@ -2,6 +2,7 @@
 
 #include "browsers/browser_checks.h"
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
 #include "proxy/proxy_settings.h"
@@ -18,9 +19,6 @@
 
 namespace hush {
 namespace {
-
-// Posted to itself: an exit that waited for a nested window goes on.
-constexpr UINT kResumeExitMessage = WM_APP + 1;
 
 // The one main window of the thread, for its message-queue hook.
 thread_local CMainPage* mainPage = nullptr;
@@ -194,8 +192,8 @@ void CMainPage::OnInitialized() {
   ::SetTimer(hwnd(), kTitlePollTimer, kTitlePollMilliseconds, nullptr);
   CreateCounterWindow();
   RememberSavedValues();
-  tipEnabled_ = GetMessageText(5001);
-  tipDisabled_ = GetMessageText(5002);
+  tipEnabled_ = GetMessageText(kTrayTipEnabledMessage);
+  tipDisabled_ = GetMessageText(kTrayTipDisabledMessage);
   LocalizeMenu();
   LocalizeSheet();
   exitQuietly_ = false;
@@ -221,7 +219,7 @@ void CMainPage::ExtendWindowMenu() {
 // The title, the four buttons and a label for every tab ("Error" when the
 // language file has none).
 void CMainPage::LocalizeSheet() {
-  ::SetWindowTextA(hwnd(), GetMessageText(99990).c_str());
+  ::SetWindowTextA(hwnd(), GetMessageText(kProductCaptionMessage).c_str());
   const std::pair<int, int> buttons[] = {
       {IDOK, 10001}, {IDCANCEL, 10002}, {ID_APPLY_NOW, 10003}, {IDHELP, 10004}};
   for (const auto& [control, key] : buttons)
@@ -315,7 +313,7 @@ void CMainPage::ToggleCatching() {
     // The refresh may have switched catching off: icon and menu say so.
     ShowCatchingState();
     LocalizeMenu();
-    const std::string text = GetMessageText(2252);
+    const std::string text = GetMessageText(kCatchingNeedsBrowserMessage);
     RunNested([&] {
       return INT_PTR{
           ::MessageBoxA(hwnd(), text.c_str(), app.caption().c_str(), MB_OK | MB_ICONINFORMATION)};
@@ -372,8 +370,10 @@ void CMainPage::OpenHelp() {
 
 void CMainPage::PollTitles() {
   Program& app = TheProgram();
-  if (titlePoll_.Tick(app.values(), app.counter(), Settings().playWave.load() != 0,
-                      ::GetTickCount()))
+  const auto showCounter = [&app] {
+    if (CCounterDlg* counter = app.counter()) counter->ShowCounter();
+  };
+  if (titlePoll_.Tick(app.values(), showCounter, Settings().playWave.load() != 0, ::GetTickCount()))
     SaveBlockedPopups(app.values());
 }
 
@@ -395,8 +395,8 @@ void CMainPage::ApplyLanguage() {
   if (popups_.hwnd() != nullptr) popups_.ApplyTexts();
   if (activeX_.hwnd() != nullptr) activeX_.ApplyTexts();
   if (options_.hwnd() != nullptr) options_.ApplyTexts();
-  tipEnabled_ = GetMessageText(5001);
-  tipDisabled_ = GetMessageText(5002);
+  tipEnabled_ = GetMessageText(kTrayTipEnabledMessage);
+  tipDisabled_ = GetMessageText(kTrayTipDisabledMessage);
   LocalizeMenu();
 }
 
@@ -465,7 +465,8 @@ void CMainPage::ExitProgram() {
   }
   SaveAllSettings();
   if (!exitQuietly_) {
-    const std::string question = GetMessageText(6003), caption = GetMessageText(6004);
+    const std::string question = GetMessageText(kExitQuestionMessage),
+                      caption = GetMessageText(kExitCaptionMessage);
     // The browsers stay pointed at the proxy: the user must agree to that.
     const INT_PTR answer = RunNested([&] {
       return INT_PTR{

@@ -17,7 +17,9 @@
 #include "common/installation_folder.h"
 #include "common/language.h"
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 #include "common/user_data_folder.h"
+#include "common/window_messages.h"
 
 namespace hush::uninstall {
 namespace {
@@ -25,16 +27,12 @@ namespace {
 using namespace browsers;
 
 constexpr char kProductKey[] = "Software\\Hushwall";
-constexpr UINT kUninstallingMessage = 9000;
-constexpr int kTitleMessage = 9999;
-constexpr int kProductCaption = 99990;
 // The uninstaller's texts are its own copies, and may be longer.
 constexpr char kTextFolder[] = "Lang";
 constexpr std::size_t kTextCapacity = 2001;
-constexpr int kUnicodeHostsMessage = 19113;
-constexpr int kNotRestoredMessage = 19114;
-constexpr int kKeptBackupLines[][2] = {
-    {kHostsBackupKept, 19115}, {kZonesBackupKept, 19116}, {kBrowserBackupsKept, 19117}};
+constexpr int kKeptBackupLines[][2] = {{kHostsBackupKept, kHostsBackupKeptMessage},
+                                       {kZonesBackupKept, kZonesBackupKeptMessage},
+                                       {kBrowserBackupsKept, kBrowserBackupsKeptMessage}};
 constexpr int kEveryBackupKept = kHostsBackupKept | kZonesBackupKept | kBrowserBackupsKept;
 
 void DeleteBackup(const std::string& path) {
@@ -44,11 +42,12 @@ void DeleteBackup(const std::string& path) {
 }
 
 void ShowProductBox(const BrowserContext& context, int message) {
-  context.ShowBox(GetMessageText(message), GetMessageText(kProductCaption), MB_OK);
+  context.ShowBox(GetMessageText(message), GetMessageText(kProductCaptionMessage), MB_OK);
 }
 
 void ShowNetscapeNote(const BrowserContext& context) {
-  context.ShowBox(GetMessageText(2257), GetMessageText(2258), MB_OK);
+  context.ShowBox(GetMessageText(kNetscapeResetMessage),
+                  GetMessageText(kNetscapeResetCaptionMessage), MB_OK);
 }
 
 // The backup of the user who runs the removal; one an older version made in
@@ -58,7 +57,7 @@ int RestoreActiveX(const BrowserContext& context) {
   const std::string backup =
       FindUserFile(UserDataFolder(), context.installationDirectory, kZoneBackupFileName);
   if (!FileExists(backup)) {
-    ShowProductBox(context, 19018);
+    ShowProductBox(context, kZoneBackupMissingMessage);
     return kNothingKept;
   }
   if (!RestoreZoneSettings(backup)) return kZonesBackupKept;
@@ -67,7 +66,7 @@ int RestoreActiveX(const BrowserContext& context) {
 }
 
 void AskMainProgramToQuit() {
-  if (HWND program = ::FindWindowA(nullptr, GetMessageText(kTitleMessage).c_str()))
+  if (HWND program = ::FindWindowA(nullptr, GetMessageText(kInstanceNameMessage).c_str()))
     ::PostMessageA(program, kUninstallingMessage, 0, 0);
 }
 
@@ -129,7 +128,7 @@ int RestoreBrowsers(ConfigurationState& state, const BrowserContext& context) {
 int RestoreHosts(const BrowserContext& context) {
   const std::string hosts = GetHostsFilePath(context);
   if (hosts.empty()) {
-    ShowProductBox(context, 19017);
+    ShowProductBox(context, kHostsNotFoundMessage);
     return kHostsBackupKept;
   }
   const HostsRestore result = RestoreHostsFile(hosts, context);
@@ -142,7 +141,7 @@ void ReportKeptBackups(const BrowserContext& context, int kept) {
   std::string text = GetMessageText(kNotRestoredMessage);
   for (const auto& [bit, message] : kKeptBackupLines)
     if (kept & bit) text += GetMessageText(message);
-  context.ShowBox(text, GetMessageText(kProductCaption), MB_OK | MB_ICONWARNING);
+  context.ShowBox(text, GetMessageText(kProductCaptionMessage), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
@@ -166,7 +165,7 @@ int RunUninstall(const ShowBoxFunction& showBox) {
   context.installationDirectory = path;
   context.dataDirectory = FolderHolding(UserDataFolder(), path, kReplacedProxiesFileName);
   context.policy = kUninstallerPolicy;
-  context.captionMessage = kTitleMessage;
+  context.captionMessage = kInstanceNameMessage;
   context.showBox = showBox;
 
   // A user who never ran the program has nothing of theirs to undo; the

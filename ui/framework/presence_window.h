@@ -7,9 +7,9 @@
 
 #include <string>
 
-namespace hush {
+#include "common/window_messages.h"
 
-inline constexpr UINT kQuietExitMessage = 32790;
+namespace hush {
 
 class PresenceWindow {
  public:

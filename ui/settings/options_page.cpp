@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "proxy/proxy_settings.h"
 #include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
@@ -19,7 +20,6 @@ namespace {
 
 constexpr char kCustomSound[] = "*** Custom Sound ***";
 constexpr char kDefaultSound[] = "Default";
-constexpr int kPathTooLongMessage = 9013;
 
 // The titles of the files matching `pattern` in `folder`, in the order the
 // file system gives them.
@@ -226,7 +226,7 @@ void COptionsPage::ChooseCustomSound() {
   if (!runNested_([&dialog] { return INT_PTR{::GetOpenFileNameA(&dialog)}; })) return;
   const std::string path = file;
   if (path.size() > kLongestSoundPath) {
-    const std::string text = GetMessageText(kPathTooLongMessage);
+    const std::string text = GetMessageText(kSoundPathTooLongMessage);
     runNested_([&] {
       return INT_PTR{::MessageBoxA(sheet(), text.c_str(), TheProgram().caption().c_str(),
                                    MB_OK | MB_ICONEXCLAMATION)};
@@ -264,7 +264,7 @@ void COptionsPage::OnLanguageChosen() {
   }
   values.language = text;
   values.languageChanged = true;
-  TheProgram().ClaimInstanceName(GetMessageText(9999));
+  TheProgram().ClaimInstanceName(GetMessageText(kInstanceNameMessage));
   SetModified();
   ::PostMessageA(sheet(), kLanguageChangedMessage, 0, 0);
   RefreshSkinnedWindow(skins_.main, sheet());

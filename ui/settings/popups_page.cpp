@@ -2,6 +2,7 @@
 
 #include "browsers/browser_checks.h"
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "proxy/proxy_settings.h"
 #include "ui/banner_switch.h"
 #include "ui/framework/localized_window.h"
@@ -15,8 +16,6 @@ namespace {
 
 constexpr UINT_PTR kBlinkTimer = 0;
 constexpr UINT kBlinkMilliseconds = 1000;
-// Posted to itself: the wizard asked for at start-up runs once the page is up.
-constexpr UINT kRunStartupWizard = WM_APP + 2;
 // The two keys of the page's text block that have no control.
 constexpr int kNoControl = 0xFFFF;
 
@@ -40,7 +39,7 @@ CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder, NestedRun
   });
   // A new user who answered Yes to the start-up warning has catching off
   // (nothing was configured), so the wizard's end offers it.
-  handlers().OnMessage(kRunStartupWizard, [this](WPARAM, LPARAM) {
+  handlers().OnMessage(kRunStartupWizardMessage, [this](WPARAM, LPARAM) {
     RunSetWizard(true);
     return LRESULT{0};
   });
@@ -55,7 +54,7 @@ bool CPopupDlg::OnInitDialog() {
   LoadInstalledSkin(skins_.main, installFolder_, kMainSkinFile);
   SkinWindow(skins_.main, sheet());
   SkinWindow(skins_.main, hwnd());
-  if (app.runWizard() != 0) ::PostMessageA(hwnd(), kRunStartupWizard, 0, 0);
+  if (app.runWizard() != 0) ::PostMessageA(hwnd(), kRunStartupWizardMessage, 0, 0);
   return true;
 }
 
@@ -90,7 +89,7 @@ void CPopupDlg::OnCatchingBox() {
     if (blinkState_ == -1) StartBlinking(false);
     if (IsChecked(IDC_POPUPS_CATCHING)) {
       SetChecked(IDC_POPUPS_CATCHING, false);
-      Inform(2252, MB_OK | MB_ICONINFORMATION);
+      Inform(kCatchingNeedsBrowserMessage, MB_OK | MB_ICONINFORMATION);
       return;
     }
   } else if (blinkState_ != -1) {
@@ -135,7 +134,7 @@ void CPopupDlg::Refresh() {
     if (blinkState_ == -1) StartBlinking(false);
     // Refresh has switched catching off already when it was on.
     if (IsChecked(IDC_POPUPS_CATCHING)) {
-      Inform(2253, MB_OK | MB_ICONINFORMATION);
+      Inform(kCatchingOffWithoutBrowserMessage, MB_OK | MB_ICONINFORMATION);
       SetChecked(IDC_POPUPS_CATCHING, false);
       PostToMain(kCatchingChangedMessage);
     }
@@ -163,7 +162,7 @@ void CPopupDlg::RunSetWizard(bool offerCatching) {
   if (!state.AnyBrowserConfigured()) return;
   if (blinkState_ != -1) StopBlinking();
   if (!offerCatching || Catching()) return;
-  if (Inform(2254, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  if (Inform(kEnableCatchingQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   Settings().popupCheckEnabled = 1;
   SetChecked(IDC_POPUPS_CATCHING, true);
   ::EnableWindow(Item(IDC_POPUPS_SOUND), TRUE);
@@ -177,7 +176,7 @@ void CPopupDlg::OnResetProxy() {
   if (TheProgram().configuration().AnyBrowserConfigured()) return;
   StartBlinking(true);
   if (Catching()) {
-    Inform(2253, MB_OK | MB_ICONINFORMATION);
+    Inform(kCatchingOffWithoutBrowserMessage, MB_OK | MB_ICONINFORMATION);
     SetChecked(IDC_POPUPS_CATCHING, false);
     PostToMain(kCatchingChangedMessage);
   }

@@ -1,6 +1,7 @@
 // The wizard's second page: Opera's versions and Internet Explorer's
 // connections (the LAN and a list of dial-up connections).
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "ui/program.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
@@ -45,7 +46,7 @@ CMyPropertyPage2::CMyPropertyPage2(CProxySettingSheet& wizard)
 }
 
 bool CMyPropertyPage2::OnInitDialog() {
-  list_.Attach(Item(IDC_WIZ_CONNECTIONS), GetMessageText(3013), 200);
+  list_.Attach(Item(IDC_WIZ_CONNECTIONS), GetMessageText(kConnectionNameColumnMessage), 200);
   wizard_.connections() = browsers::EnumerateConnections(wizard_.mode());
   for (const browsers::ConnectionRecord& record : wizard_.connections().records)
     list_.Add(record.name, record.disabled);

@@ -1,5 +1,6 @@
 // The wizard's third page: the Mozilla and Firefox profiles.
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
@@ -19,7 +20,7 @@ CMyPropertyPage3::CMyPropertyPage3(CProxySettingSheet& wizard)
 }
 
 bool CMyPropertyPage3::OnInitDialog() {
-  list_.Attach(Item(IDC_WIZ_PROFILES), GetMessageText(3104), 200);
+  list_.Attach(Item(IDC_WIZ_PROFILES), GetMessageText(kProfileNameColumnMessage), 200);
   browsers::EnumerateProfiles(wizard_.profiles(), wizard_.mode());
   for (const browsers::ProfileRecord& profile : wizard_.profiles().records)
     list_.Add(profile.name, profile.disabled);

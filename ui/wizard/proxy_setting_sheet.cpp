@@ -4,6 +4,7 @@
 #include "browsers/replaced_store.h"
 #include "common/language.h"
 #include "common/message_table.h"
+#include "common/text_ids.h"
 #include "ui/framework/application.h"
 #include "ui/framework/localized_window.h"
 #include "ui/html_help.h"
@@ -13,10 +14,6 @@
 
 namespace hush {
 namespace {
-
-constexpr int kExplorerLeftAloneMessage = 19120;
-constexpr int kProfilesLeftAloneMessage = 19121;
-constexpr int kOperaLeftAloneMessage = 19122;
 
 // Says which settings a set left as they were, and why: nothing of the
 // user's is changed that could not be put back.
