@@ -83,4 +83,62 @@ inline constexpr int kHostsBackupKeptMessage = 19115;
 inline constexpr int kZonesBackupKeptMessage = 19116;
 inline constexpr int kBrowserBackupsKeptMessage = 19117;
 
+// Window texts: the tray menu, the buttons, the counter.
+inline constexpr int kTrayShowMessage = 7001;
+inline constexpr int kTrayHideMessage = 7002;
+inline constexpr int kTrayEnableMessage = 7003;
+inline constexpr int kTrayDisableMessage = 7004;
+inline constexpr int kTrayCounterWindowMessage = 7007;
+inline constexpr int kTrayExitMessage = 7008;
+inline constexpr int kTrayClearCounterMessage = 7009;
+inline constexpr int kTrayBlockAdsMessage = 7010;
+inline constexpr int kOkButtonMessage = 10001;
+inline constexpr int kCancelButtonMessage = 10002;
+inline constexpr int kApplyButtonMessage = 10003;
+inline constexpr int kHelpButtonMessage = 10004;
+inline constexpr int kWizardBackButtonMessage = 2603;
+inline constexpr int kWizardNextButtonMessage = 2604;
+inline constexpr int kWizardCancelButtonMessage = 2103;
+inline constexpr int kWizardHelpButtonMessage = 2602;
+inline constexpr int kCounterLabelMessage = 2001;
+inline constexpr int kCounterFrameMessage = 2002;
+
+// The set-up wizard's pages.
+inline constexpr int kWizardSetInstructionMessage = 2901;
+inline constexpr int kWizardNetscapeMessage = 2902;
+inline constexpr int kWizardOperaMessage = 2903;
+inline constexpr int kWizardExplorerMessage = 2904;
+inline constexpr int kWizardSetNoteMessage = 2905;
+inline constexpr int kWizardResetInstructionMessage = 2906;
+inline constexpr int kWizardNothingToResetMessage = 2907;
+inline constexpr int kWizardResetNoteMessage = 2908;
+inline constexpr int kWizardOperaGroupMessage = 3001;
+inline constexpr int kWizardOpera6Message = 3002;
+inline constexpr int kWizardOpera7Message = 3003;
+inline constexpr int kWizardConnectionGroupMessage = 3004;
+inline constexpr int kWizardLanMessage = 3005;
+inline constexpr int kWizardDialUpMessage = 3006;
+inline constexpr int kWizardSetConnectionsMessage = 3007;
+inline constexpr int kWizardConnectionsCheckAllMessage = 3008;
+inline constexpr int kWizardConnectionsUncheckAllMessage = 3009;
+inline constexpr int kWizardSetConnectionsNoteMessage = 3010;
+inline constexpr int kWizardResetConnectionsMessage = 3011;
+inline constexpr int kWizardResetConnectionsNoteMessage = 3012;
+inline constexpr int kWizardProfilesGroupMessage = 3101;
+inline constexpr int kWizardSetProfilesNoteMessage = 3102;
+inline constexpr int kWizardResetProfilesNoteMessage = 3103;
+inline constexpr int kWizardProfilesCheckAllMessage = 3105;
+inline constexpr int kWizardProfilesUncheckAllMessage = 3106;
+inline constexpr int kWizardFinishMessage = 3201;
+
+// The first key of a window's block of texts, one key per control in order.
+inline constexpr int kPopupsPageTexts = 1001;
+inline constexpr int kActiveXPageTexts = 8001;
+inline constexpr int kOptionsPageTexts = 9001;
+inline constexpr int kAboutBoxTexts = 12000;
+inline constexpr int kTrayNoticeTexts = 18001;
+inline constexpr int kMainWindowTabLabels = 11000;  // one a tab
+inline constexpr int kWizardPageTitles = 2900;      // one a page, 100 apart
+inline constexpr int kWizardPageTitleStep = 100;
+
 }  // namespace hush

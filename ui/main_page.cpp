@@ -220,14 +220,16 @@ void CMainPage::ExtendWindowMenu() {
 // language file has none).
 void CMainPage::LocalizeSheet() {
   ::SetWindowTextA(hwnd(), GetMessageText(kProductCaptionMessage).c_str());
-  const std::pair<int, int> buttons[] = {
-      {IDOK, 10001}, {IDCANCEL, 10002}, {ID_APPLY_NOW, 10003}, {IDHELP, 10004}};
+  const std::pair<int, int> buttons[] = {{IDOK, kOkButtonMessage},
+                                         {IDCANCEL, kCancelButtonMessage},
+                                         {ID_APPLY_NOW, kApplyButtonMessage},
+                                         {IDHELP, kHelpButtonMessage}};
   for (const auto& [control, key] : buttons)
     ::SetDlgItemTextA(hwnd(), control, GetMessageText(key).c_str());
   HWND tabs = PropSheet_GetTabControl(hwnd());
   const int count = tabs != nullptr ? TabCtrl_GetItemCount(tabs) : 0;
   for (int tab = 0; tab < count; ++tab) {
-    std::string label = GetMessageText(std::to_string(11000 + tab), "Error");
+    std::string label = GetMessageText(std::to_string(kMainWindowTabLabels + tab), "Error");
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = label.data();

@@ -95,7 +95,7 @@ bool COptionsPage::OnInitDialog() {
 }
 
 void COptionsPage::ApplyTexts() {
-  LoadDialogTexts(hwnd(), 9001,
+  LoadDialogTexts(hwnd(), kOptionsPageTexts,
                   {IDC_OPTIONS_STARTUP_GROUP, IDC_OPTIONS_WINDOWS_STARTUP, IDC_OPTIONS_MANUAL_START,
                    IDC_OPTIONS_IE_STARTUP, IDC_OPTIONS_LANGUAGE_GROUP, IDC_OPTIONS_GENERAL_GROUP,
                    IDC_OPTIONS_ON_TOP, IDC_OPTIONS_SOUND_GROUP, IDC_OPTIONS_SOUND_LABEL,

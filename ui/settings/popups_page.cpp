@@ -60,7 +60,7 @@ bool CPopupDlg::OnInitDialog() {
 
 void CPopupDlg::ApplyTexts() {
   LoadDialogTexts(
-      hwnd(), 1001,
+      hwnd(), kPopupsPageTexts,
       {IDC_POPUPS_CATCHING, kNoControl, kNoControl, IDC_POPUPS_SOUND, IDC_POPUPS_BANNER,
        IDC_POPUPS_NOTE, IDC_POPUPS_SET_PROXY, IDC_POPUPS_RESET_PROXY, IDC_POPUPS_GROUP});
 }

@@ -50,17 +50,23 @@ bool CMyPropertyPage2::OnInitDialog() {
   wizard_.connections() = browsers::EnumerateConnections(wizard_.mode());
   for (const browsers::ConnectionRecord& record : wizard_.connections().records)
     list_.Add(record.name, record.disabled);
-  Text(IDC_WIZ_INSTRUCTION, wizard_.setMode() ? 3007 : 3011);
-  Text(IDC_WIZ_NOTE, wizard_.setMode() ? 3010 : 3012);
+  Text(IDC_WIZ_INSTRUCTION,
+       wizard_.setMode() ? kWizardSetConnectionsMessage : kWizardResetConnectionsMessage);
+  Text(IDC_WIZ_NOTE,
+       wizard_.setMode() ? kWizardSetConnectionsNoteMessage : kWizardResetConnectionsNoteMessage);
   TakeAndApplySkin(IDC_SKIN_CONTROL);
   return true;
 }
 
 bool CMyPropertyPage2::OnSetActive() {
-  const std::pair<int, int> texts[] = {
-      {IDC_WIZ_OPERA_GROUP, 3001},      {IDC_WIZ_OPERA6, 3002},     {IDC_WIZ_OPERA7, 3003},
-      {IDC_WIZ_CONNECTION_GROUP, 3004}, {IDC_WIZ_LAN, 3005},        {IDC_WIZ_DIALUP, 3006},
-      {IDC_WIZ_CHECK_ALL, 3008},        {IDC_WIZ_UNCHECK_ALL, 3009}};
+  const std::pair<int, int> texts[] = {{IDC_WIZ_OPERA_GROUP, kWizardOperaGroupMessage},
+                                       {IDC_WIZ_OPERA6, kWizardOpera6Message},
+                                       {IDC_WIZ_OPERA7, kWizardOpera7Message},
+                                       {IDC_WIZ_CONNECTION_GROUP, kWizardConnectionGroupMessage},
+                                       {IDC_WIZ_LAN, kWizardLanMessage},
+                                       {IDC_WIZ_DIALUP, kWizardDialUpMessage},
+                                       {IDC_WIZ_CHECK_ALL, kWizardConnectionsCheckAllMessage},
+                                       {IDC_WIZ_UNCHECK_ALL, kWizardConnectionsUncheckAllMessage}};
   for (const auto& [id, key] : texts) Text(id, key);
   EnableSheetButton(kBackButton, true);
   ShowOperaChoices();
