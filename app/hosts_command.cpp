@@ -26,7 +26,7 @@ int StatusOf(browsers::HostsEdit edit) {
 
 browsers::BrowserContext CommandContext() {
   browsers::BrowserContext context;
-  std::string folder = profile::ExecutableFolder();
+  std::string folder = ini::ExecutableFolder();
   if (!folder.empty() && folder.back() == '\\') folder.pop_back();
   context.installationDirectory = folder;
   return context;

@@ -8,6 +8,7 @@
 #include "browsers/hosts_file.h"
 #include "common/installation_folder.h"
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "common/user_data_folder.h"
 #include "proxy/blocker_script.h"
 #include "proxy/platform.h"
@@ -21,12 +22,6 @@
 
 namespace hush {
 namespace {
-
-constexpr int kCorruptedFilesMessage = 6001;
-constexpr int kInstanceNameMessage = 9999;
-constexpr int kCaptionMessage = 99990;
-constexpr int kHostsEntryMissingMessage = 19110;
-constexpr int kUnicodeHostsMessage = 19113;
 
 // Message boxes of start-up without their own caption carry the program's
 // file name without its extension.
@@ -102,7 +97,7 @@ bool CHushwallApp::InitInstance() {
   if (!ClaimSingleInstance(instanceName_, instanceMutex_)) return false;
   WriteFirstStartDefaults(InstallationFolder());
   ReadStartFlags(values_);
-  caption_ = GetMessageText(kCaptionMessage);
+  caption_ = GetMessageText(kProductCaptionMessage);
   RefreshBrowserConfiguration(*this);
   if (!LoadRegistrySettings()) return false;
   PrepareUserFiles();
@@ -158,7 +153,9 @@ void CHushwallApp::EnsureHostsEntry() {
   std::string text =
       GetMessageText(added == browsers::HostsEdit::kUnsafeEncoding ? kUnicodeHostsMessage
                                                                    : kHostsEntryMissingMessage);
-  for (int message : {6006, 6007, 6008, 6009}) text += GetMessageText(message);
+  for (int message : {kHostsByHandFolderMessage, kHostsByHandFileMessage, kHostsByHandAddMessage,
+                      kHostsByHandLineMessage})
+    text += GetMessageText(message);
   ::MessageBoxA(nullptr, text.c_str(), ExecutableName().c_str(), MB_OK | MB_ICONINFORMATION);
 }
 

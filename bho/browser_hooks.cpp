@@ -7,6 +7,7 @@
 #include "bho/main_window.h"
 #include "bho/module_files.h"
 #include "common/user_data_folder.h"
+#include "common/window_messages.h"
 
 // One counter for every process that loads the library: the Internet
 // Explorer processes that count on a main program.
@@ -17,7 +18,6 @@ __attribute__((section(".shared"), shared)) volatile LONG BrowserProcessCount = 
 namespace hush::bho {
 namespace {
 
-constexpr UINT kExitQuietlyMessage = 32790;
 constexpr int kStartWithInternetExplorer = 1;
 
 // Whether this process counted itself in (a refused load never did, though
@@ -63,7 +63,7 @@ void OnProcessDetach() {
   if (!countedIn) return;
   countedIn = false;
   if (::InterlockedDecrement(&BrowserProcessCount) >= 1) return;
-  if (HWND program = FindMainWindow()) ::PostMessageA(program, kExitQuietlyMessage, 0, 0);
+  if (HWND program = FindMainWindow()) ::PostMessageA(program, kQuietExitMessage, 0, 0);
 }
 
 }  // namespace hush::bho

@@ -2,10 +2,10 @@
 
 #include <windows.h>
 
-#include <cctype>
 #include <cstdlib>
 
 #include "bho/module_files.h"
+#include "common/ascii.h"
 #include "common/registry_key.h"
 
 namespace hush::bho {
@@ -31,9 +31,7 @@ bool NamesOurProxy(HKEY settings) {
                          &size) != ERROR_SUCCESS ||
       type != REG_SZ)
     return false;
-  std::string lowered(server);
-  for (char& c : lowered) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lowered.find("hushwall:8100") != std::string::npos;
+  return ToLower(server).find("hushwall:8100") != std::string::npos;
 }
 
 bool WriteSaved(HKEY settings, const std::string& proxy, const std::vector<std::uint8_t>& bytes) {

@@ -6,6 +6,8 @@
 
 #include <string>
 
+#include "common/text_ids.h"
+
 namespace hush::browsers {
 
 // The wizard points browsers at the proxy or takes them off it; lists show

@@ -115,6 +115,4 @@ bool FolderExists(const std::string& path) {
   return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-void Trace(const std::string& text) { ::OutputDebugStringA(("Hushwall: " + text + "\n").c_str()); }
-
 }  // namespace hush::browsers

@@ -42,7 +42,4 @@ FileResult Refusal(unsigned long error);
 using hush::FileExists;
 bool FolderExists(const std::string& path);
 
-// Writes a line to the debugger output: why an edit did not happen.
-void Trace(const std::string& text);
-
 }  // namespace hush::browsers

@@ -8,6 +8,8 @@
 #include "browsers/hosts_text.h"
 #include "browsers/profile_paths.h"
 #include "browsers/text_lines.h"
+#include "common/diagnostic.h"
+#include "common/text_ids.h"
 #include "common/unique_handle.h"
 
 namespace hush::browsers {
@@ -85,7 +87,7 @@ HostsEdit ReadEditable(const std::string& path, std::string& text) {
   const FileResult read = ReadWholeFile(path, text);
   if (read != FileResult::kDone && read != FileResult::kMissing) return HostsEdit::kFailed;
   if (HostsTextEncoding(text) == HostsEncoding::kUtf16) {
-    Trace(path + ": UTF-16, left as it is");
+    ReportDiagnostic(path + ": UTF-16, left as it is");
     return HostsEdit::kUnsafeEncoding;
   }
   return HostsEdit::kDone;
@@ -166,7 +168,7 @@ HostsEdit ApplyBannerHostsFile(bool on, const BrowserContext& context) {
         lifted.refusal() != FileResult::kDone ? lifted.refusal() : ReplaceWholeFile(path, edited);
   }
   if (result != FileResult::kDone) {
-    Trace(path + ": " + Describe(result));
+    ReportDiagnostic(path + ": " + Describe(result));
     return EditOutcome(result);
   }
   return AddHostsEntry(kProxyAddress, kProxyHost, context);

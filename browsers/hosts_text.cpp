@@ -1,10 +1,10 @@
 #include "browsers/hosts_text.h"
 
 #include <algorithm>
-#include <cctype>
 #include <set>
 
 #include "browsers/text_lines.h"
+#include "common/ascii.h"
 
 namespace hush::browsers {
 namespace {
@@ -33,13 +33,6 @@ struct HostsLines {
   std::string Bytes() const { return mark + file.Bytes(); }
 };
 
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\f' || c == '\v'; }
 
 // Splits a line into its fields up to a comment.
@@ -63,7 +56,7 @@ bool IsLoopback(std::string_view address) {
 std::set<std::string> HostNames(const std::vector<HostsEntry>& entries) {
   std::set<std::string> names;
   for (const HostsEntry& entry : entries)
-    for (const std::string& host : entry.hosts) names.insert(Lower(host));
+    for (const std::string& host : entry.hosts) names.insert(ToLower(host));
   return names;
 }
 
@@ -98,7 +91,7 @@ std::vector<std::string> Missing(const std::vector<HostsEntry>& entries,
   for (const HostsEntry& entry : entries) {
     const bool lacking =
         std::any_of(entry.hosts.begin(), entry.hosts.end(),
-                    [&](const std::string& h) { return !present.count(Lower(h)); });
+                    [&](const std::string& h) { return !present.count(ToLower(h)); });
     if (lacking) lines.push_back(std::string(Trimmed(entry.line)));
   }
   return lines;
@@ -127,11 +120,11 @@ std::vector<HostsEntry> HostsEntries(std::string_view fileText) {
 }
 
 bool HostsTextHasLoopbackEntry(std::string_view fileText, std::string_view host) {
-  const std::string wanted = Lower(host);
+  const std::string wanted = ToLower(host);
   for (const HostsEntry& entry : HostsEntries(fileText)) {
     if (!IsLoopback(entry.address)) continue;
     for (const std::string& name : entry.hosts)
-      if (Lower(name) == wanted) return true;
+      if (ToLower(name) == wanted) return true;
   }
   return false;
 }
@@ -161,7 +154,7 @@ std::string WithBannerBlocking(std::string_view fileText, std::string_view block
     std::vector<HostsEntry> adServers;
     for (const HostsEntry& entry : HostsEntries(blockingFile)) {
       const bool isDefault = std::all_of(entry.hosts.begin(), entry.hosts.end(), [&](auto& h) {
-        return defaultNames.count(Lower(h)) != 0;
+        return defaultNames.count(ToLower(h)) != 0;
       });
       if (!isDefault) adServers.push_back(entry);
     }
@@ -196,7 +189,7 @@ bool BlocksComplete(const TextLines& file, std::string_view begin, std::string_v
 bool IsProxyEntryLine(const TextLine& line, std::string_view proxyHost) {
   const std::vector<HostsEntry> entries = HostsEntries(line.text);
   return entries.size() == 1 && IsLoopback(entries[0].address) && entries[0].hosts.size() == 1 &&
-         Lower(entries[0].hosts[0]) == Lower(std::string(proxyHost));
+         ToLower(entries[0].hosts[0]) == ToLower(std::string(proxyHost));
 }
 
 }  // namespace

@@ -4,18 +4,9 @@
 #include <cctype>
 
 #include "browsers/text_lines.h"
+#include "common/ascii.h"
 
 namespace hush::browsers {
-namespace {
-
-std::string Lower(std::string_view text) {
-  std::string lower(text);
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return lower;
-}
-
-}  // namespace
 
 bool IsValidPort(std::string_view port) {
   if (port.empty() || port.size() > 5 ||
@@ -46,7 +37,7 @@ std::optional<HttpProxy> HttpProxyOfServerList(std::string_view list) {
     const std::size_t equals = entry.find('=');
     if (equals == std::string_view::npos) {
       if (!entry.empty()) return ParseHostPort(entry);
-    } else if (Lower(entry.substr(0, equals)) == "http") {
+    } else if (ToLower(entry.substr(0, equals)) == "http") {
       return ParseHostPort(entry.substr(equals + 1));
     }
     start = end + 1;
@@ -55,7 +46,7 @@ std::optional<HttpProxy> HttpProxyOfServerList(std::string_view list) {
 }
 
 bool IsHushwallProxy(const HttpProxy& proxy) {
-  const std::string host = Lower(proxy.host);
+  const std::string host = ToLower(proxy.host);
   const bool loopback =
       host == "localhost" || host.substr(0, 4) == "127." || host == "[::1]" || host == "::1";
   return host == "hushwall" || (loopback && proxy.port == "8100");

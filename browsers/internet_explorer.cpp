@@ -10,6 +10,7 @@
 #include "browsers/file_io.h"
 #include "browsers/replaced_store.h"
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {

@@ -2,24 +2,16 @@
 
 #include <windows.h>
 
-#include <algorithm>
-#include <cctype>
-
 #include "browsers/firefox_profiles.h"
 #include "browsers/mozilla_prefs.h"
 #include "browsers/profile_paths.h"
 #include "browsers/registry_dat.h"
+#include "common/ascii.h"
 #include "common/registry_key.h"
 #include "common/unique_handle.h"
 
 namespace hush::browsers {
 namespace {
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 // The salt folder ("*.slt") inside a profile folder; empty when none.
 std::string SaltFolder(const std::string& profileFolder) {
@@ -69,9 +61,9 @@ bool ReadOptional(const std::string& path, std::string& bytes) {
 
 // Appends a profile unless its folder is listed already (in any spelling).
 void AppendProfile(ProfileSet& set, ProfileRecord profile, WizardMode mode) {
-  const std::string folder = Lower(FilesFolder(profile));
+  const std::string folder = ToLower(FilesFolder(profile));
   for (const ProfileRecord& listed : set.records)
-    if (!folder.empty() && Lower(FilesFolder(listed)) == folder) return;
+    if (!folder.empty() && ToLower(FilesFolder(listed)) == folder) return;
   const bool configured = ProfileUsesProxy(set, profile);
   profile.disabled = mode == WizardMode::kSet ? configured : !configured;
   profile.selected = false;

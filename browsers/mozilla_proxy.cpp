@@ -5,6 +5,8 @@
 #include "browsers/mozilla_profiles.h"
 #include "browsers/profile_paths.h"
 #include "browsers/replaced_store.h"
+#include "common/diagnostic.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
@@ -34,7 +36,7 @@ FileResult OpenProfile(ProfileSet& set, const ProfileRecord& profile, BrowserNot
   FileResult result = ReadWholeFile(set.prefsJsPath, texts.prefs);
   if (result == FileResult::kDone) result = ReadWholeFile(set.userJsPath, texts.user);
   if (result == FileResult::kMissing && !texts.userExisted) result = FileResult::kDone;
-  if (result != FileResult::kDone) Trace(set.prefsJsPath + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(set.prefsJsPath + ": " + Describe(result));
   return result;
 }
 
@@ -45,7 +47,7 @@ FileResult WriteTexts(const ProfileSet& set, const ProfileTexts& before, const s
   if (!before.userExisted || user != before.user) result = ReplaceWholeFile(set.userJsPath, user);
   if (result == FileResult::kDone && prefs != before.prefs)
     result = ReplaceWholeFile(set.prefsJsPath, prefs);
-  if (result != FileResult::kDone) Trace(set.userJsPath + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(set.userJsPath + ": " + Describe(result));
   return result;
 }
 

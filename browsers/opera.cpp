@@ -5,7 +5,9 @@
 #include "browsers/opera_ini.h"
 #include "browsers/profile_paths.h"
 #include "browsers/replaced_store.h"
+#include "common/diagnostic.h"
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
@@ -65,7 +67,7 @@ bool ReportLocationFailure(OperaLocation where, const OperaSettings& opera,
 
 FileResult ReadForEdit(const std::string& path, std::string& text) {
   const FileResult result = ReadWholeFile(path, text);
-  if (result != FileResult::kDone) Trace(path + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(path + ": " + Describe(result));
   return result;
 }
 
@@ -73,7 +75,7 @@ FileResult WriteEdited(const std::string& path, const std::string& before,
                        const std::string& after) {
   if (before == after) return FileResult::kDone;
   const FileResult result = ReplaceWholeFile(path, after);
-  if (result != FileResult::kDone) Trace(path + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(path + ": " + Describe(result));
   return result;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "browsers/text_lines.h"
+#include "common/ascii.h"
 
 namespace hush::browsers {
 namespace {
@@ -29,19 +30,12 @@ std::string Escape(std::string_view text) {
   return escaped;
 }
 
-int HexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
-}
-
 std::string Unescape(std::string_view text) {
   std::string plain;
   for (std::size_t at = 0; at < text.size(); ++at) {
-    if (text[at] == '%' && at + 2 < text.size() && HexDigit(text[at + 1]) >= 0 &&
-        HexDigit(text[at + 2]) >= 0) {
-      plain += static_cast<char>(HexDigit(text[at + 1]) * 16 + HexDigit(text[at + 2]));
+    if (text[at] == '%' && at + 2 < text.size() && HexDigitValue(text[at + 1]) >= 0 &&
+        HexDigitValue(text[at + 2]) >= 0) {
+      plain += static_cast<char>(HexDigitValue(text[at + 1]) * 16 + HexDigitValue(text[at + 2]));
       at += 2;
     } else {
       plain += text[at];

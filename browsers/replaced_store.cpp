@@ -1,9 +1,9 @@
 #include "browsers/replaced_store.h"
 
-#include <algorithm>
-#include <cctype>
-
 #include "browsers/file_io.h"
+#include "common/ascii.h"
+#include "common/diagnostic.h"
+#include "common/ini_file.h"
 
 namespace hush::browsers {
 
@@ -15,7 +15,7 @@ bool ReplacedStore::TryLoad(ReplacedSettings& settings) const {
   const FileResult result = path_.empty() ? FileResult::kMissing : ReadWholeFile(path_, text);
   if (result == FileResult::kDone) settings = ReplacedSettings::Parse(text);
   if (result != FileResult::kDone && result != FileResult::kMissing)
-    Trace(path_ + ": " + Describe(result));
+    ReportDiagnostic(path_ + ": " + Describe(result));
   return result == FileResult::kDone || result == FileResult::kMissing;
 }
 
@@ -27,7 +27,7 @@ ReplacedSettings ReplacedStore::Load() const {
 
 bool ReplacedStore::Store(const ReplacedSettings& settings) const {
   const FileResult result = ReplaceWholeFile(path_, settings.Text());
-  if (result != FileResult::kDone) Trace(path_ + ": " + Describe(result));
+  if (result != FileResult::kDone) ReportDiagnostic(path_ + ": " + Describe(result));
   return result == FileResult::kDone;
 }
 
@@ -52,10 +52,7 @@ void ReplacedStore::Forget(const std::string& id) const {
 }
 
 std::string FileRecordId(const std::string& kind, const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return kind + "|" + lower;
+  return kind + "|" + ToLower(path);
 }
 
 }  // namespace hush::browsers

@@ -1,4 +1,4 @@
-// Private-profile (INI) file access and the program's own folder. On Windows
+// INI file access and the program's own folder. On Windows
 // these are the system's private-profile functions; the native build has a
 // small compatible implementation of its own.
 #pragma once
@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-namespace hush::profile {
+namespace hush::ini {
 
 // The folder of the running executable, with its trailing separator.
 std::string ExecutableFolder();
@@ -29,4 +29,4 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
 // and a process killed later would lose them.
 void Flush(const std::string& path);
 
-}  // namespace hush::profile
+}  // namespace hush::ini

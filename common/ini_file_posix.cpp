@@ -1,4 +1,4 @@
-// A private-profile file implementation for the native build, following the
+// An INI file implementation for the native build, following the
 // Windows rules the program relies on: case-insensitive section and key
 // names, values trimmed of blanks and one pair of surrounding quotes, a
 // rewritten key keeps its place, a new key goes to the end of its section.
@@ -10,9 +10,10 @@
 #include <sstream>
 #include <vector>
 
+#include "common/ascii.h"
 #include "common/ini_file.h"
 
-namespace hush::profile {
+namespace hush::ini {
 namespace {
 
 std::string Trim(const std::string& text) {
@@ -20,13 +21,6 @@ std::string Trim(const std::string& text) {
   if (first == std::string::npos) return {};
   size_t last = text.find_last_not_of(" \t\r");
   return text.substr(first, last - first + 1);
-}
-
-bool SameName(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-           return std::tolower(static_cast<unsigned char>(x)) ==
-                  std::tolower(static_cast<unsigned char>(y));
-         });
 }
 
 // Paths are written the Windows way throughout the program.
@@ -73,7 +67,7 @@ void FindSection(const std::vector<std::string>& lines, const std::string& secti
       end = i;
       return;
     }
-    if (SameName(name, section)) begin = i + 1;
+    if (EqualsIgnoringCase(name, section)) begin = i + 1;
   }
   if (begin != std::string::npos) end = lines.size();
 }
@@ -86,7 +80,7 @@ bool FindValue(const std::string& section, const std::string& key, const std::st
   if (begin == std::string::npos) return false;
   for (size_t i = begin; i < end; ++i) {
     std::string name;
-    if (KeyOfLine(lines[i], name, value) && SameName(name, key)) {
+    if (KeyOfLine(lines[i], name, value) && EqualsIgnoringCase(name, key)) {
       if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
           value.back() == value.front())
         value = value.substr(1, value.size() - 2);
@@ -142,7 +136,7 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
       std::string name, old;
       if (!KeyOfLine(lines[i], name, old)) continue;
       insertAt = i + 1;
-      if (SameName(name, key)) lines[i] = entry, replaced = true;
+      if (EqualsIgnoringCase(name, key)) lines[i] = entry, replaced = true;
     }
     if (!replaced) lines.insert(lines.begin() + static_cast<long>(insertAt), entry);
   }
@@ -154,4 +148,4 @@ bool WriteText(const std::string& section, const std::string& key, const std::st
 // Every write goes to the file at once.
 void Flush(const std::string&) {}
 
-}  // namespace hush::profile
+}  // namespace hush::ini

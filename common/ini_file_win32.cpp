@@ -4,7 +4,7 @@
 
 #include "common/ini_file.h"
 
-namespace hush::profile {
+namespace hush::ini {
 
 std::string ExecutableFolder() {
   char path[MAX_PATH] = {};
@@ -39,4 +39,4 @@ void Flush(const std::string& path) {
   ::WritePrivateProfileStringA(nullptr, nullptr, nullptr, path.c_str());
 }
 
-}  // namespace hush::profile
+}  // namespace hush::ini

@@ -28,7 +28,7 @@ std::string LanguageFilePath() {
 
 std::string LookUpText(const std::string& key, const std::string& defaultText, std::size_t capacity,
                        bool hashIsLineFeed) {
-  std::string text = profile::ReadText(kSection, key, defaultText, LanguageFilePath(), capacity);
+  std::string text = ini::ReadText(kSection, key, defaultText, LanguageFilePath(), capacity);
   if (hashIsLineFeed) std::replace(text.begin(), text.end(), '#', '\n');
   return text;
 }

@@ -9,7 +9,7 @@ std::string ProgramFile::Path() const {
     std::lock_guard<std::mutex> lock(mutex_);
     if (!override_.empty()) return override_;
   }
-  return profile::ExecutableFolder() + name_;
+  return ini::ExecutableFolder() + name_;
 }
 
 void ProgramFile::Override(std::string path) {

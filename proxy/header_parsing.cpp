@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cstring>
 
+#include "common/ascii.h"
+
 namespace hush {
 namespace {
-
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? char(c + 32) : c; }
 
 bool OffersGzip(std::string_view line) {
   return ContainsIgnoreCase(line, "accept-encoding:") && ContainsIgnoreCase(line, "gzip");
@@ -111,12 +111,6 @@ size_t FindIgnoreCase(std::string_view text, std::string_view part) {
 
 bool ContainsIgnoreCase(std::string_view text, std::string_view part) {
   return FindIgnoreCase(text, part) != std::string_view::npos;
-}
-
-std::string ToLower(std::string_view text) {
-  std::string lowered;
-  AssignLowered(lowered, text);
-  return lowered;
 }
 
 void AssignLowered(std::string& lowered, std::string_view text) {

@@ -44,7 +44,6 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix);
 // Where `part` first starts in `text`, ASCII case ignored; npos if nowhere.
 size_t FindIgnoreCase(std::string_view text, std::string_view part);
 bool ContainsIgnoreCase(std::string_view text, std::string_view part);
-std::string ToLower(std::string_view text);
 // Makes `lowered` the ASCII-lowercase copy of `text`, reusing its storage.
 void AssignLowered(std::string& lowered, std::string_view text);
 

@@ -7,6 +7,7 @@
 #include <exception>
 #include <new>
 
+#include "common/ascii.h"
 #include "common/diagnostic.h"
 #include "proxy/header_parsing.h"
 #include "proxy/host_cache.h"

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <cstring>
 
+#include "common/ascii.h"
 #include "common/diagnostic.h"
 #include "proxy/header_parsing.h"
 #include "proxy/platform.h"
@@ -33,13 +34,6 @@ bool ParseDecimal(std::string_view text, size_t from, std::int64_t& value) {
     if (value > kLargestSize) return false;
   }
   return true;
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
 }
 
 std::string ContentLengthLine(std::size_t size) {
@@ -424,8 +418,8 @@ std::int64_t ResponseFilter::ParseChunkSize() {
   if (i == bytes.size()) return kChunkIncomplete;
   std::int64_t size = 0;
   size_t digits = 0;
-  for (; i < bytes.size() && HexValue(bytes[i]) >= 0; ++i, ++digits) {
-    size = size * 16 + HexValue(bytes[i]);
+  for (; i < bytes.size() && HexDigitValue(bytes[i]) >= 0; ++i, ++digits) {
+    size = size * 16 + HexDigitValue(bytes[i]);
     if (size > kLargestSize) return kChunkInvalid;
   }
   if (i == bytes.size()) return kChunkIncomplete;

@@ -21,15 +21,15 @@ std::atomic<bool> writeFailureReported{false};
 
 void ReadNumber(const char* key, SettingNumber& field, std::uint32_t fallback,
                 const std::string& path) {
-  field.store(static_cast<std::int32_t>(profile::ReadNumber(kSection, key, fallback, path)));
+  field.store(static_cast<std::int32_t>(ini::ReadNumber(kSection, key, fallback, path)));
 }
 
 void ReadText(const char* key, SharedText& field, const char* fallback, const std::string& path) {
-  field.Set(profile::ReadText(kSection, key, fallback, path, kTextCapacity));
+  field.Set(ini::ReadText(kSection, key, fallback, path, kTextCapacity));
 }
 
 void Write(const char* key, const std::string& value, const std::string& path) {
-  if (profile::WriteText(kSection, key, value, path)) return;
+  if (ini::WriteText(kSection, key, value, path)) return;
   if (!writeFailureReported.exchange(true))
     ReportDiagnostic(FormatText("Error writing to file:\n%s", path.c_str()));
 }
@@ -75,7 +75,7 @@ void LoadSettings() {
   ReadNumber("DNSCacheDisable", s.dnsCacheDisable, 1, path);
   ReadNumber("DisableProxy", s.disableProxy, 0, path);
   // Read into a local first so that readers never see the stored polarity.
-  const bool checkingDisabled = profile::ReadNumber(kSection, "PopupCheckDisabled", 0, path) != 0;
+  const bool checkingDisabled = ini::ReadNumber(kSection, "PopupCheckDisabled", 0, path) != 0;
   s.popupCheckEnabled.store(checkingDisabled ? 0 : 1);
   ReadNumber("PlayWave", s.playWave, 1, path);
   ReadNumber("ConnectionTimeOut", s.connectionTimeOut, 60, path);
@@ -106,7 +106,7 @@ void SaveSettings() {
   WriteNumber("ConnectionTimeOut", s.connectionTimeOut, path);
   WriteNumber("UseDefaultTimeOut", s.useDefaultTimeOut, path);
   WriteNumber("FilterSizeLimit", s.filterSizeLimit, path);
-  profile::Flush(path);
+  ini::Flush(path);
 }
 
 }  // namespace hush

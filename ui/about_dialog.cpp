@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 #include "product_names.h"
 #include "ui/framework/localized_window.h"
 #include "ui/resource_ids.h"
@@ -33,7 +34,7 @@ CAboutDlg::CAboutDlg(const SkinReferences& skins) : ui::Dialog(IDD_ABOUT), skins
 }
 
 bool CAboutDlg::OnInitDialog() {
-  LoadDialogTexts(hwnd(), 12000, {kCaptionControlId, IDC_ABOUT_VERSION_LABEL, IDOK});
+  LoadDialogTexts(hwnd(), kAboutBoxTexts, {kCaptionControlId, IDC_ABOUT_VERSION_LABEL, IDOK});
   ShowVersionText(IDC_ABOUT_COPYRIGHT);
   ShowVersionText(IDC_ABOUT_FILE_VERSION);
   SkinWindow(skins_.main, hwnd());

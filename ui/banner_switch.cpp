@@ -7,14 +7,11 @@
 #include "common/elevated_run.h"
 #include "common/language.h"
 #include "ui/browser_results.h"
+#include "common/text_ids.h"
 #include "ui/program.h"
 
 namespace hush {
 namespace {
-
-constexpr int kElevationRefusedMessage = 19111;
-constexpr int kHostsNotWrittenMessage = 19112;
-constexpr int kUnicodeHostsMessage = 19113;
 
 int FailureMessage(browsers::HostsEdit edit) {
   return edit == browsers::HostsEdit::kUnsafeEncoding ? kUnicodeHostsMessage

@@ -1,5 +1,6 @@
 #include "ui/counter_dialog.h"
 
+#include "common/text_ids.h"
 #include "ui/framework/localized_window.h"
 #include "ui/resource_ids.h"
 
@@ -61,8 +62,10 @@ bool CCounterDlg::OnInitDialog() {
 }
 
 void CCounterDlg::Localize() {
-  SetLocalizedItemText(hwnd(), IDC_COUNTER_LABEL, "2001", ItemText(IDC_COUNTER_LABEL));
-  SetLocalizedItemText(hwnd(), IDC_COUNTER_FRAME, "2002", ItemText(IDC_COUNTER_FRAME));
+  SetLocalizedItemText(hwnd(), IDC_COUNTER_LABEL, std::to_string(kCounterLabelMessage),
+                       ItemText(IDC_COUNTER_LABEL));
+  SetLocalizedItemText(hwnd(), IDC_COUNTER_FRAME, std::to_string(kCounterFrameMessage),
+                       ItemText(IDC_COUNTER_FRAME));
 }
 
 void CCounterDlg::MoveToRestingPosition() {

@@ -1,6 +1,8 @@
 #include "ui/main_page.h"
 
 #include "common/language.h"
+#include "common/text_ids.h"
+#include "proxy/blocker_script.h"
 #include "proxy/proxy_listener.h"
 #include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
@@ -17,9 +19,6 @@
 
 namespace hush {
 namespace {
-
-// Posted to itself: an exit that waited for a nested window goes on.
-constexpr UINT kResumeExitMessage = WM_APP + 1;
 
 // The one main window of the thread, for its message-queue hook.
 thread_local CMainPage* mainPage = nullptr;
@@ -195,8 +194,8 @@ void CMainPage::OnInitialized() {
   ::SetTimer(hwnd(), kTitlePollTimer, kTitlePollMilliseconds, nullptr);
   CreateCounterWindow();
   RememberSavedValues();
-  tipEnabled_ = GetMessageText(5001);
-  tipDisabled_ = GetMessageText(5002);
+  tipEnabled_ = GetMessageText(kTrayTipEnabledMessage);
+  tipDisabled_ = GetMessageText(kTrayTipDisabledMessage);
   LocalizeMenu();
   LocalizeSheet();
   exitQuietly_ = false;
@@ -222,15 +221,17 @@ void CMainPage::ExtendWindowMenu() {
 // The title, the four buttons and a label for every tab ("Error" when the
 // language file has none).
 void CMainPage::LocalizeSheet() {
-  ::SetWindowTextA(hwnd(), GetMessageText(99990).c_str());
-  const std::pair<int, int> buttons[] = {
-      {IDOK, 10001}, {IDCANCEL, 10002}, {ID_APPLY_NOW, 10003}, {IDHELP, 10004}};
+  ::SetWindowTextA(hwnd(), GetMessageText(kProductCaptionMessage).c_str());
+  const std::pair<int, int> buttons[] = {{IDOK, kOkButtonMessage},
+                                         {IDCANCEL, kCancelButtonMessage},
+                                         {ID_APPLY_NOW, kApplyButtonMessage},
+                                         {IDHELP, kHelpButtonMessage}};
   for (const auto& [control, key] : buttons)
     ::SetDlgItemTextA(hwnd(), control, GetMessageText(key).c_str());
   HWND tabs = PropSheet_GetTabControl(hwnd());
   const int count = tabs != nullptr ? TabCtrl_GetItemCount(tabs) : 0;
   for (int tab = 0; tab < count; ++tab) {
-    std::string label = GetMessageText(std::to_string(11000 + tab), "Error");
+    std::string label = GetMessageText(std::to_string(kMainWindowTabLabels + tab), "Error");
     TCITEMA item = {};
     item.mask = TCIF_TEXT;
     item.pszText = label.data();
@@ -320,7 +321,7 @@ void CMainPage::ToggleCatching() {
     // The refresh may have switched catching off: icon and menu say so.
     ShowCatchingState();
     LocalizeMenu();
-    const std::string text = GetMessageText(2252);
+    const std::string text = GetMessageText(kCatchingNeedsBrowserMessage);
     RunNested([&] {
       return INT_PTR{
           ::MessageBoxA(hwnd(), text.c_str(), app.caption().c_str(), MB_OK | MB_ICONINFORMATION)};
@@ -377,8 +378,10 @@ void CMainPage::OpenHelp() {
 
 void CMainPage::PollTitles() {
   Program& app = TheProgram();
-  if (titlePoll_.Tick(app.values(), app.counter(), Settings().playWave.load() != 0,
-                      ::GetTickCount()))
+  const auto showCounter = [&app] {
+    if (CCounterDlg* counter = app.counter()) counter->ShowCounter();
+  };
+  if (titlePoll_.Tick(app.values(), showCounter, Settings().playWave.load() != 0, ::GetTickCount()))
     SaveBlockedPopups(app.values());
 }
 
@@ -400,8 +403,8 @@ void CMainPage::ApplyLanguage() {
   if (popups_.hwnd() != nullptr) popups_.ApplyTexts();
   if (activeX_.hwnd() != nullptr) activeX_.ApplyTexts();
   if (options_.hwnd() != nullptr) options_.ApplyTexts();
-  tipEnabled_ = GetMessageText(5001);
-  tipDisabled_ = GetMessageText(5002);
+  tipEnabled_ = GetMessageText(kTrayTipEnabledMessage);
+  tipDisabled_ = GetMessageText(kTrayTipDisabledMessage);
   LocalizeMenu();
 }
 
@@ -470,7 +473,8 @@ void CMainPage::ExitProgram() {
   }
   SaveAllSettings();
   if (!exitQuietly_) {
-    const std::string question = GetMessageText(6003), caption = GetMessageText(6004);
+    const std::string question = GetMessageText(kExitQuestionMessage),
+                      caption = GetMessageText(kExitCaptionMessage);
     // The browsers stay pointed at the proxy: the user must agree to that.
     const INT_PTR answer = RunNested([&] {
       return INT_PTR{

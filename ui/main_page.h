@@ -9,13 +9,14 @@
 #include <functional>
 #include <string>
 
+#include "browsers/title_poll.h"
 #include "common/app_registry.h"
 #include "common/unique_handle.h"
+#include "common/window_messages.h"
 #include "ui/framework/property_sheet.h"
 #include "ui/settings/activex_page.h"
 #include "ui/settings/options_page.h"
 #include "ui/settings/popups_page.h"
-#include "ui/title_poll.h"
 #include "ui/tray_icon.h"
 #include "ui/tray_menu.h"
 
@@ -26,11 +27,6 @@ inline constexpr UINT_PTR kTitlePollTimer = 8013;
 // alone costs 2 % of a core); a catch is counted within a tenth of a second
 // in the window the user works in, within half a second elsewhere.
 inline constexpr UINT kTitlePollMilliseconds = 100;
-// Posted to the main window by the settings pages.
-inline constexpr UINT kCatchingChangedMessage = 8008;
-inline constexpr UINT kLanguageChangedMessage = 8009;
-inline constexpr UINT kDisplayOnTopChangedMessage = 8010;
-inline constexpr UINT kBannerBlockChangedMessage = 8011;
 
 class CMainPage : public ui::PropertySheet {
  public:

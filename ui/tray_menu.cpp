@@ -3,6 +3,7 @@
 #include <string>
 
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "ui/resource_ids.h"
 
 namespace hush {
@@ -29,13 +30,13 @@ bool TrayMenu::Load() {
 void TrayMenu::Localize(const TrayMenuState& state) {
   if (items_ == nullptr) return;
   const std::pair<UINT, int> texts[] = {
-      {ID_TRAY_SHOW, state.windowVisible ? 7002 : 7001},
-      {ID_TRAY_ENABLE, state.catching ? 7004 : 7003},
-      {ID_TRAY_COUNTER_WINDOW, 7007},
-      {ID_TRAY_EXIT, 7008},
-      {ID_TRAY_CLEAR_COUNTER, 7009},
-      {ID_TRAY_BLOCK_ADS, 7010},
-      {ID_HELP_COMMAND, 10004},
+      {ID_TRAY_SHOW, state.windowVisible ? kTrayHideMessage : kTrayShowMessage},
+      {ID_TRAY_ENABLE, state.catching ? kTrayDisableMessage : kTrayEnableMessage},
+      {ID_TRAY_COUNTER_WINDOW, kTrayCounterWindowMessage},
+      {ID_TRAY_EXIT, kTrayExitMessage},
+      {ID_TRAY_CLEAR_COUNTER, kTrayClearCounterMessage},
+      {ID_TRAY_BLOCK_ADS, kTrayBlockAdsMessage},
+      {ID_HELP_COMMAND, kHelpButtonMessage},
   };
   for (const auto& [id, message] : texts) SetItemText(items_, id, GetMessageText(message));
   SetBannerBlockCheck(state.bannerBlock);

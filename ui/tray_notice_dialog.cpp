@@ -2,6 +2,7 @@
 
 #include "common/app_registry.h"
 #include "common/registry_key.h"
+#include "common/text_ids.h"
 #include "ui/framework/application.h"
 #include "ui/framework/localized_window.h"
 #include "ui/resource_ids.h"
@@ -12,7 +13,7 @@ CTrayNoticeDlg::CTrayNoticeDlg(SkinReferences& skins, std::string installFolder)
     : ui::Dialog(IDD_TRAY_NOTICE), skins_(skins), installFolder_(std::move(installFolder)) {}
 
 bool CTrayNoticeDlg::OnInitDialog() {
-  LoadDialogTexts(hwnd(), 18001, {IDC_NOTICE_TEXT, IDC_NOTICE_DONT_SHOW, IDOK});
+  LoadDialogTexts(hwnd(), kTrayNoticeTexts, {IDC_NOTICE_TEXT, IDC_NOTICE_DONT_SHOW, IDOK});
   ui::SetWindowIcons(hwnd(), IDI_HUSHWALL);
   TakeSkin(skins_.main, *this, IDC_SKIN_CONTROL);
   LoadInstalledSkin(skins_.main, installFolder_, kMainSkinFile);

@@ -19,6 +19,7 @@
 #include "common/registry_key.h"
 #include "common/show_box.h"
 #include "common/user_data_folder.h"
+#include "common/window_messages.h"
 
 namespace hush::uninstall {
 namespace {
@@ -26,16 +27,12 @@ namespace {
 using namespace browsers;
 
 constexpr char kProductKey[] = "Software\\Hushwall";
-constexpr UINT kUninstallingMessage = 9000;
-constexpr int kTitleMessage = 9999;
-constexpr int kProductCaption = 99990;
 // The uninstaller's texts are its own copies, and may be longer.
 constexpr char kTextFolder[] = "Lang";
 constexpr std::size_t kTextCapacity = 2001;
-constexpr int kUnicodeHostsMessage = 19113;
-constexpr int kNotRestoredMessage = 19114;
-constexpr int kKeptBackupLines[][2] = {
-    {kHostsBackupKept, 19115}, {kZonesBackupKept, 19116}, {kBrowserBackupsKept, 19117}};
+constexpr int kKeptBackupLines[][2] = {{kHostsBackupKept, kHostsBackupKeptMessage},
+                                       {kZonesBackupKept, kZonesBackupKeptMessage},
+                                       {kBrowserBackupsKept, kBrowserBackupsKeptMessage}};
 constexpr int kEveryBackupKept = kHostsBackupKept | kZonesBackupKept | kBrowserBackupsKept;
 
 void DeleteBackup(const std::string& path) {
@@ -77,7 +74,7 @@ int RestoreActiveX(const Removal& removal) {
 }
 
 void AskMainProgramToQuit() {
-  if (HWND program = ::FindWindowA(nullptr, GetMessageText(kTitleMessage).c_str()))
+  if (HWND program = ::FindWindowA(nullptr, GetMessageText(kInstanceNameMessage).c_str()))
     ::PostMessageA(program, kUninstallingMessage, 0, 0);
 }
 

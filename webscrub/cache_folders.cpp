@@ -5,8 +5,8 @@
 #include <shlobj.h>
 
 #include <algorithm>
-#include <cctype>
 
+#include "common/ascii.h"
 #include "common/registry_key.h"
 #include "common/unique_handle.h"
 #include "webscrub/path_form.h"
@@ -16,12 +16,6 @@ namespace {
 
 // The names browser caches carry; nothing else is ever emptied.
 constexpr const char* kCacheNames[] = {"cache", "cache2", "cache4", "cache.trash", "ocache"};
-
-std::string Lower(std::string text) {
-  std::transform(text.begin(), text.end(), text.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  return text;
-}
 
 std::string WithoutTrailingBackslashes(std::string path) {
   while (!path.empty() && path.back() == '\\') path.pop_back();
@@ -72,7 +66,7 @@ std::vector<std::string> ApplicationDataFolders() {
   if (::GetWindowsDirectoryA(windows, MAX_PATH) > 0 && ::GetUserNameA(user, &userSize)) {
     const std::string classic =
         std::string(1, windows[0]) + ":\\Documents and Settings\\" + user + "\\Application Data";
-    if (Lower(classic) != Lower(shell)) folders.push_back(classic);
+    if (hush::ToLower(classic) != hush::ToLower(shell)) folders.push_back(classic);
   }
   return folders;
 }
@@ -124,17 +118,17 @@ void OperaCaches(std::vector<std::string>& folders) {
 bool IsCachePlace(const std::string& path) {
   const std::size_t slash = path.find_last_of('\\');
   if (slash == std::string::npos || slash < 3 || !IsPlainAbsolutePath(path)) return false;
-  const std::string name = Lower(path.substr(slash + 1));
+  const std::string name = hush::ToLower(path.substr(slash + 1));
   if (std::find(std::begin(kCacheNames), std::end(kCacheNames), name) == std::end(kCacheNames))
     return false;
   // Nothing inside the Windows folder, and never a folder that holds the
   // Windows folder, the user's folder or the application data: a cache
   // lies below them.
-  const std::string lower = Lower(path) + "\\";
-  const std::string windows = Lower(ShellFolder(CSIDL_WINDOWS));
+  const std::string lower = hush::ToLower(path) + "\\";
+  const std::string windows = hush::ToLower(ShellFolder(CSIDL_WINDOWS));
   if (!windows.empty() && lower.rfind(windows + "\\", 0) == 0) return false;
   for (int id : {CSIDL_WINDOWS, CSIDL_PROFILE, CSIDL_APPDATA, CSIDL_LOCAL_APPDATA}) {
-    const std::string kept = Lower(ShellFolder(id));
+    const std::string kept = hush::ToLower(ShellFolder(id));
     if (!kept.empty() && (kept + "\\").rfind(lower, 0) == 0) return false;
   }
   return true;

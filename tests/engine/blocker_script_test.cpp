@@ -22,7 +22,7 @@ class BlockerScriptTest : public ::testing::Test {
  protected:
   void SetUp() override {
     test::ResetSettingsToDefaults();
-    folder_ = profile::ExecutableFolder();
+    folder_ = ini::ExecutableFolder();
     path_ = folder_ + "script-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() +
             ".js";
     OverrideBlockerScriptPath(path_);

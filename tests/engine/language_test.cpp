@@ -18,7 +18,7 @@ namespace {
 class LanguageTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = profile::ExecutableFolder() + "lang-" +
+    folder_ = ini::ExecutableFolder() + "lang-" +
               ::testing::UnitTest::GetInstance()->current_test_info()->name();
     std::filesystem::create_directories(folder_ + "/Language");
     language_ = "Testish";
@@ -29,7 +29,7 @@ class LanguageTest : public ::testing::Test {
     std::filesystem::remove_all(folder_);
   }
   void Write(const std::string& key, const std::string& value) {
-    ASSERT_TRUE(profile::WriteText("Hushwall", key, value, LanguageFilePath()));
+    ASSERT_TRUE(ini::WriteText("Hushwall", key, value, LanguageFilePath()));
   }
   std::string folder_, language_;
 };
@@ -70,7 +70,7 @@ TEST(BuiltInMessages, AreSortedAndMatchTheShippedEnglishFile) {
       expected.replace(at, 2, "#");
     for (char& c : expected)
       if (c == '\n') c = '#';
-    EXPECT_EQ(profile::ReadText("Hushwall", std::to_string(m->key), "<missing>", english, 1000),
+    EXPECT_EQ(ini::ReadText("Hushwall", std::to_string(m->key), "<missing>", english, 1000),
               expected)
         << m->key;
   }
@@ -84,15 +84,15 @@ TEST(ShippedLanguages, TheOtherLanguagesTranslateEveryMessage) {
     int translated = 0;
     for (const BuiltInMessage* m = BuiltInMessagesBegin(); m != BuiltInMessagesEnd(); ++m) {
       const std::string text =
-          profile::ReadText("Hushwall", std::to_string(m->key), "<missing>", file, 1000);
+          ini::ReadText("Hushwall", std::to_string(m->key), "<missing>", file, 1000);
       EXPECT_NE(text, "<missing>") << language << " " << m->key;
       translated += text != m->text;
     }
     EXPECT_GT(translated, 80) << language;
-    EXPECT_EQ(profile::ReadText("Hushwall", "9999", "", file, 1000), "www.hushwall.example");
+    EXPECT_EQ(ini::ReadText("Hushwall", "9999", "", file, 1000), "www.hushwall.example");
   }
   const std::string french = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/French.ini";
-  EXPECT_EQ(profile::ReadText("Hushwall", "7008", "", french, 1000), "Quitter");
+  EXPECT_EQ(ini::ReadText("Hushwall", "7008", "", french, 1000), "Quitter");
 }
 
 // The windows' own key blocks: every slot has its line in both shipped
@@ -112,13 +112,13 @@ TEST(ShippedLanguages, BothHoldEveryKeyOfTheWindowsKeyBlocks) {
   for (const char* language : {"English", "French", "German"}) {
     const std::string file = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/" + language + ".ini";
     for (int key : keys)
-      EXPECT_NE(profile::ReadText("Hushwall", std::to_string(key), "<missing>", file, 1000),
+      EXPECT_NE(ini::ReadText("Hushwall", std::to_string(key), "<missing>", file, 1000),
                 "<missing>")
           << language << " " << key;
   }
   const std::string french = std::string(HUSH_TEST_ASSETS_DIR) + "/Language/French.ini";
-  EXPECT_EQ(profile::ReadText("Hushwall", "11002", "", french, 1000), "Options");
-  EXPECT_EQ(profile::ReadText("Hushwall", "9010", "", french, 1000), "Essayer");
+  EXPECT_EQ(ini::ReadText("Hushwall", "11002", "", french, 1000), "Options");
+  EXPECT_EQ(ini::ReadText("Hushwall", "9010", "", french, 1000), "Essayer");
 }
 
 }  // namespace

@@ -78,7 +78,7 @@ TEST_F(OutOfMemoryTest, AConnectionThatRunsOutClosesAloneAndTheProxyServesOn) {
 }
 
 TEST(OutOfMemory, PreparingTheScriptAgainKeepsTheOldOne) {
-  const std::string path = profile::ExecutableFolder() + "script-out-of-memory.js";
+  const std::string path = ini::ExecutableFolder() + "script-out-of-memory.js";
   std::ofstream(path, std::ios::binary) << std::string(256 * 1024, ' ');
   OverrideBlockerScriptPath(path);
   SetPreparedBlockerScript("before");

@@ -24,7 +24,7 @@ class SettingsStoreTest : public ::testing::Test {
   void SetUp() override {
     // Beside the test program: a bare file name would mean the Windows
     // folder to the private-profile functions.
-    path_ = profile::ExecutableFolder() + "settings-" +
+    path_ = ini::ExecutableFolder() + "settings-" +
             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + ".ini";
     std::remove(path_.c_str());
     OverrideSettingsFilePath(path_);

@@ -19,6 +19,7 @@
 #include <string>
 #include <vector>
 
+#include "common/ascii.h"
 #include "connection_probe.h"
 
 namespace {
@@ -61,9 +62,7 @@ bool InPath(char c) { return c != ' ' && c != '\r' && c != '\n' && c != '\0'; }
 bool InValue(char c) { return c != '\r' && c != '\n'; }
 
 bool ContainsFolded(const std::string& text, const char* lowered) {
-  std::string folded;
-  for (char c : text) folded += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
-  return folded.find(lowered) != std::string::npos;
+  return hush::ToLower(text).find(lowered) != std::string::npos;
 }
 
 Request MakeRequest(Input& input, std::uint8_t flags, std::uint16_t serverPort) {

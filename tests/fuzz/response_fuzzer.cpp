@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "common/ascii.h"
 #include "connection_probe.h"
 #include "proxy/engine_settings.h"
 
@@ -56,8 +57,7 @@ Answer MakeAnswer(std::uint8_t shape, std::uint8_t chunkSize, std::string_view b
 }
 
 bool HasHeader(const std::string& header, const char* loweredName, const char* loweredValue) {
-  std::string lowered;
-  for (char c : header) lowered += static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+  const std::string lowered = hush::ToLower(header);
   const std::size_t at = lowered.find(loweredName);
   return at != std::string::npos && lowered.find(loweredValue, at) < lowered.find("\r\n", at);
 }

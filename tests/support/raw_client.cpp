@@ -3,6 +3,7 @@
 #include <chrono>
 #include <cstdlib>
 
+#include "common/ascii.h"
 #include "proxy/header_parsing.h"
 
 namespace hush::test {

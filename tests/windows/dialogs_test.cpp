@@ -31,7 +31,7 @@ class ProgramDialogsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(PrepareControlHosting()); }
   void SetUp() override {
-    folder_ = profile::ExecutableFolder() + "dialog-texts";
+    folder_ = ini::ExecutableFolder() + "dialog-texts";
     std::filesystem::create_directories(folder_ + "/Language");
   }
   void TearDown() override {
@@ -41,7 +41,7 @@ class ProgramDialogsTest : public ::testing::Test {
   }
   void UseLanguage(const std::string& key, const std::string& text) {
     SetLanguageLocationSource([this] { return LanguageLocation{folder_, "Testish"}; });
-    ASSERT_TRUE(profile::WriteText("Hushwall", key, text, LanguageFilePath()));
+    ASSERT_TRUE(ini::WriteText("Hushwall", key, text, LanguageFilePath()));
   }
   std::string folder_;
   SkinReferences skins_;

@@ -16,7 +16,7 @@ namespace {
 class LocalizedWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = profile::ExecutableFolder() + "window-texts";
+    folder_ = ini::ExecutableFolder() + "window-texts";
     std::filesystem::create_directories(folder_ + "/Language");
     SetLanguageLocationSource([this] { return LanguageLocation{folder_, "Testish"}; });
     window_ = ::CreateWindowExA(0, "STATIC", "Original caption", WS_OVERLAPPEDWINDOW, 0, 0, 200,
@@ -41,7 +41,7 @@ class LocalizedWindowTest : public ::testing::Test {
     return text;
   }
   void Write(const std::string& key, const std::string& value) {
-    ASSERT_TRUE(profile::WriteText("Hushwall", key, value, LanguageFilePath()));
+    ASSERT_TRUE(ini::WriteText("Hushwall", key, value, LanguageFilePath()));
   }
   std::string folder_;
   HWND window_ = nullptr;

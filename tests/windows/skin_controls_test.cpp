@@ -37,7 +37,7 @@ class SkinControlsTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() { ASSERT_TRUE(PrepareControlHosting()); }
   void SetUp() override {
-    folder_ = profile::ExecutableFolder() + "skins";
+    folder_ = ini::ExecutableFolder() + "skins";
     std::filesystem::create_directories(folder_);
     WriteMainSkin(folder_);
     WriteFile(folder_ + "/popup.skn", "[Skin]\r\nName=Counter\r\nBackground=250,200,40\r\n");

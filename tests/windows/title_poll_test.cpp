@@ -1,6 +1,6 @@
 // Counting caught pop-ups from the marks the blocker script leaves in window
 // titles, on real top-level windows.
-#include "ui/title_poll.h"
+#include "browsers/title_poll.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -80,14 +80,15 @@ TEST(PopupTitlePoll, ACaughtPopupShowsTheCounterWithTheNewCount) {
   values.blockedPopups = "9";
   CCounterDlg counter(values, skins);
   ASSERT_TRUE(counter.Create());
+  const auto showCounter = [&counter] { counter.ShowCounter(); };
   BrowserWindow popup(kMarker + "Offers");
   TitlePoll poll;
-  EXPECT_TRUE(poll.PollPopupTitles(values, &counter, true));  // a missing sound file is no error
+  EXPECT_TRUE(poll.PollPopupTitles(values, showCounter, true));  // a missing sound file is no error
   EXPECT_TRUE(::IsWindowVisible(counter.hwnd()));
   EXPECT_EQ(counter.ItemText(1013), "10");
   // Another catch while it is on screen shows the new number.
   BrowserWindow another(kMarker + "More");
-  EXPECT_TRUE(poll.PollPopupTitles(values, &counter, false));
+  EXPECT_TRUE(poll.PollPopupTitles(values, showCounter, false));
   EXPECT_EQ(counter.ItemText(1013), "11");
   // Closing it only hides it: it shows again on the next catch.
   ::SendMessageA(counter.hwnd(), WM_CLOSE, 0, 0);

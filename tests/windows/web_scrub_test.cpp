@@ -6,8 +6,8 @@
 #include <memory>
 #include <thread>
 
+#include "browsers/cleanup_runner.h"
 #include "tests/windows/browser_fixture.h"
-#include "ui/cleanup_runner.h"
 #include "webscrub/web_scrub.h"
 
 namespace hush::test {

@@ -8,10 +8,9 @@
 #include <string>
 
 #include "common/unique_handle.h"
+#include "common/window_messages.h"
 
 namespace hush {
-
-inline constexpr UINT kQuietExitMessage = 32790;
 
 class PresenceWindow {
  public:

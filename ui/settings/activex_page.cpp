@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "common/unique_handle.h"
+#include "common/text_ids.h"
 #include "ui/framework/localized_window.h"
 #include "ui/resource_ids.h"
 
@@ -145,7 +146,7 @@ void CActiveXPage::ApplyZoneSettings() {
 }
 
 void CActiveXPage::ApplyTexts() {
-  LoadDialogTexts(hwnd(), 8001,
+  LoadDialogTexts(hwnd(), kActiveXPageTexts,
                   {IDC_ACTIVEX_ZONE_LABEL,
                    1015,
                    1024,

@@ -10,6 +10,8 @@
 #include "common/unique_handle.h"
 #include "proxy/settings_store.h"
 #include "ui/framework/combo_box.h"
+#include "common/text_ids.h"
+#include "proxy/proxy_settings.h"
 #include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
 #include "ui/program.h"
@@ -21,7 +23,6 @@ namespace {
 
 constexpr char kCustomSound[] = "*** Custom Sound ***";
 constexpr char kDefaultSound[] = "Default";
-constexpr int kPathTooLongMessage = 9013;
 // The start-up choices, by the number the setting stores.
 constexpr int kStartChoices[] = {IDC_OPTIONS_MANUAL_START, IDC_OPTIONS_IE_STARTUP,
                                  IDC_OPTIONS_WINDOWS_STARTUP};
@@ -101,7 +102,7 @@ bool COptionsPage::OnInitDialog() {
 }
 
 void COptionsPage::ApplyTexts() {
-  LoadDialogTexts(hwnd(), 9001,
+  LoadDialogTexts(hwnd(), kOptionsPageTexts,
                   {IDC_OPTIONS_STARTUP_GROUP, IDC_OPTIONS_WINDOWS_STARTUP, IDC_OPTIONS_MANUAL_START,
                    IDC_OPTIONS_IE_STARTUP, IDC_OPTIONS_LANGUAGE_GROUP, IDC_OPTIONS_GENERAL_GROUP,
                    IDC_OPTIONS_ON_TOP, IDC_OPTIONS_SOUND_GROUP, IDC_OPTIONS_SOUND_LABEL,
@@ -198,7 +199,7 @@ void COptionsPage::ChooseCustomSound() {
   if (!runNested_([&dialog] { return INT_PTR{::GetOpenFileNameA(&dialog)}; })) return;
   const std::string path = file;
   if (path.size() > kLongestSoundPath) {
-    const std::string text = GetMessageText(kPathTooLongMessage);
+    const std::string text = GetMessageText(kSoundPathTooLongMessage);
     runNested_([&] {
       return INT_PTR{::MessageBoxA(sheet(), text.c_str(), TheProgram().caption().c_str(),
                                    MB_OK | MB_ICONEXCLAMATION)};
@@ -226,7 +227,7 @@ void COptionsPage::OnLanguageChosen() {
   }
   values.language = text;
   values.languageChanged = true;
-  TheProgram().ClaimInstanceName(GetMessageText(9999));
+  TheProgram().ClaimInstanceName(GetMessageText(kInstanceNameMessage));
   SetModified();
   ::PostMessageA(sheet(), kLanguageChangedMessage, 0, 0);
   RefreshSkinnedWindow(skins_.main, sheet());

@@ -2,6 +2,8 @@
 
 #include "common/language.h"
 #include "proxy/settings_store.h"
+#include "common/text_ids.h"
+#include "proxy/proxy_settings.h"
 #include "ui/banner_switch.h"
 #include "ui/browser_results.h"
 #include "ui/framework/localized_window.h"
@@ -15,8 +17,6 @@ namespace {
 
 constexpr UINT_PTR kBlinkTimer = 0;
 constexpr UINT kBlinkMilliseconds = 1000;
-// Posted to itself: the wizard asked for at start-up runs once the page is up.
-constexpr UINT kRunStartupWizard = WM_APP + 2;
 // The two keys of the page's text block that have no control.
 constexpr int kNoControl = 0xFFFF;
 
@@ -40,7 +40,7 @@ CPopupDlg::CPopupDlg(SkinReferences& skins, std::string installFolder, NestedRun
   });
   // A new user who answered Yes to the start-up warning has catching off
   // (nothing was configured), so the wizard's end offers it.
-  handlers().OnMessage(kRunStartupWizard, [this](WPARAM, LPARAM) {
+  handlers().OnMessage(kRunStartupWizardMessage, [this](WPARAM, LPARAM) {
     RunSetWizard(true);
     return LRESULT{0};
   });
@@ -56,13 +56,13 @@ bool CPopupDlg::OnInitDialog() {
   SkinWindow(skins_.main, sheet());
   SkinWindow(skins_.main, hwnd());
   app.PublishSettings();  // the refresh may have switched catching off
-  if (app.runWizard() != 0) ::PostMessageA(hwnd(), kRunStartupWizard, 0, 0);
+  if (app.runWizard() != 0) ::PostMessageA(hwnd(), kRunStartupWizardMessage, 0, 0);
   return true;
 }
 
 void CPopupDlg::ApplyTexts() {
   LoadDialogTexts(
-      hwnd(), 1001,
+      hwnd(), kPopupsPageTexts,
       {IDC_POPUPS_CATCHING, kNoControl, kNoControl, IDC_POPUPS_SOUND, IDC_POPUPS_BANNER,
        IDC_POPUPS_NOTE, IDC_POPUPS_SET_PROXY, IDC_POPUPS_RESET_PROXY, IDC_POPUPS_GROUP});
 }
@@ -92,7 +92,7 @@ void CPopupDlg::OnCatchingBox() {
     if (blinkState_ == -1) StartBlinking(false);
     if (IsChecked(IDC_POPUPS_CATCHING)) {
       SetChecked(IDC_POPUPS_CATCHING, false);
-      Inform(2252, MB_OK | MB_ICONINFORMATION);
+      Inform(kCatchingNeedsBrowserMessage, MB_OK | MB_ICONINFORMATION);
       return;
     }
   } else if (blinkState_ != -1) {
@@ -139,7 +139,7 @@ void CPopupDlg::Refresh() {
     if (blinkState_ == -1) StartBlinking(false);
     // Refresh has switched catching off already when it was on.
     if (IsChecked(IDC_POPUPS_CATCHING)) {
-      Inform(2253, MB_OK | MB_ICONINFORMATION);
+      Inform(kCatchingOffWithoutBrowserMessage, MB_OK | MB_ICONINFORMATION);
       SetChecked(IDC_POPUPS_CATCHING, false);
       PostToMain(kCatchingChangedMessage);
     }
@@ -170,7 +170,7 @@ void CPopupDlg::RunSetWizard(bool offerCatching) {
   if (!state.AnyBrowserConfigured()) return;
   if (blinkState_ != -1) StopBlinking();
   if (!offerCatching || Catching()) return;
-  if (Inform(2254, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+  if (Inform(kEnableCatchingQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
   Settings().popupCheckEnabled = 1;
   TheProgram().PublishSettings();
   SetChecked(IDC_POPUPS_CATCHING, true);
@@ -185,7 +185,7 @@ void CPopupDlg::OnResetProxy() {
   if (TheProgram().configuration().AnyBrowserConfigured()) return;
   StartBlinking(true);
   if (Catching()) {
-    Inform(2253, MB_OK | MB_ICONINFORMATION);
+    Inform(kCatchingOffWithoutBrowserMessage, MB_OK | MB_ICONINFORMATION);
     SetChecked(IDC_POPUPS_CATCHING, false);
     PostToMain(kCatchingChangedMessage);
   }

@@ -7,7 +7,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/cleanup_runner.h"
+#include "browsers/cleanup_runner.h"
 #include "ui/framework/property_page.h"
 #include "ui/skins.h"
 

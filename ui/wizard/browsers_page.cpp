@@ -1,5 +1,6 @@
 // The wizard's first page: which browsers to set or reset.
 #include "browsers/browser_checks.h"
+#include "common/text_ids.h"
 #include "ui/program.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
@@ -26,11 +27,12 @@ bool CMyPropertyPage1::OnInitDialog() {
   browsers::DetectBrowsers(state, app.browserContext());
   const OfferedBrowsers offered = BrowsersOffered(state, wizard_.mode());
   if (wizard_.setMode()) {
-    Text(IDC_WIZ_INSTRUCTION, 2901);
-    Text(IDC_WIZ_NOTE, 2905);
+    Text(IDC_WIZ_INSTRUCTION, kWizardSetInstructionMessage);
+    Text(IDC_WIZ_NOTE, kWizardSetNoteMessage);
   } else {
-    Text(IDC_WIZ_INSTRUCTION, state.AnyBrowserConfigured() ? 2906 : 2907);
-    Text(IDC_WIZ_NOTE, 2908);
+    Text(IDC_WIZ_INSTRUCTION, state.AnyBrowserConfigured() ? kWizardResetInstructionMessage
+                                                           : kWizardNothingToResetMessage);
+    Text(IDC_WIZ_NOTE, kWizardResetNoteMessage);
   }
   Enable(IDC_WIZ_EXPLORER, offered.internetExplorer);
   Enable(IDC_WIZ_NETSCAPE, offered.netscape);
@@ -51,9 +53,9 @@ bool CMyPropertyPage1::OnSetActive() {
   else
     ApplyNextRule();
   EnableSheetButton(kBackButton, false);
-  Text(IDC_WIZ_NETSCAPE, 2902);
-  Text(IDC_WIZ_OPERA, 2903);
-  Text(IDC_WIZ_EXPLORER, 2904);
+  Text(IDC_WIZ_NETSCAPE, kWizardNetscapeMessage);
+  Text(IDC_WIZ_OPERA, kWizardOperaMessage);
+  Text(IDC_WIZ_EXPLORER, kWizardExplorerMessage);
   RefreshMainWindowSkin();
   return true;
 }

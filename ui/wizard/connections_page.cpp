@@ -1,6 +1,7 @@
 // The wizard's second page: Opera's versions and Internet Explorer's
 // connections (the LAN and a list of dial-up connections).
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "ui/program.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
@@ -39,21 +40,27 @@ CMyPropertyPage2::CMyPropertyPage2(CProxySettingSheet& wizard)
 }
 
 bool CMyPropertyPage2::OnInitDialog() {
-  list_.Attach(Item(IDC_WIZ_CONNECTIONS), GetMessageText(3013), 200);
+  list_.Attach(Item(IDC_WIZ_CONNECTIONS), GetMessageText(kConnectionNameColumnMessage), 200);
   wizard_.connections() = browsers::EnumerateConnections(wizard_.mode());
   for (const browsers::ConnectionRecord& record : wizard_.connections().records)
     list_.Add(record.name, record.disabled);
-  Text(IDC_WIZ_INSTRUCTION, wizard_.setMode() ? 3007 : 3011);
-  Text(IDC_WIZ_NOTE, wizard_.setMode() ? 3010 : 3012);
+  Text(IDC_WIZ_INSTRUCTION,
+       wizard_.setMode() ? kWizardSetConnectionsMessage : kWizardResetConnectionsMessage);
+  Text(IDC_WIZ_NOTE,
+       wizard_.setMode() ? kWizardSetConnectionsNoteMessage : kWizardResetConnectionsNoteMessage);
   TakeAndApplySkin(IDC_SKIN_CONTROL);
   return true;
 }
 
 bool CMyPropertyPage2::OnSetActive() {
-  const std::pair<int, int> texts[] = {
-      {IDC_WIZ_OPERA_GROUP, 3001},      {IDC_WIZ_OPERA6, 3002},     {IDC_WIZ_OPERA7, 3003},
-      {IDC_WIZ_CONNECTION_GROUP, 3004}, {IDC_WIZ_LAN, 3005},        {IDC_WIZ_DIALUP, 3006},
-      {IDC_WIZ_CHECK_ALL, 3008},        {IDC_WIZ_UNCHECK_ALL, 3009}};
+  const std::pair<int, int> texts[] = {{IDC_WIZ_OPERA_GROUP, kWizardOperaGroupMessage},
+                                       {IDC_WIZ_OPERA6, kWizardOpera6Message},
+                                       {IDC_WIZ_OPERA7, kWizardOpera7Message},
+                                       {IDC_WIZ_CONNECTION_GROUP, kWizardConnectionGroupMessage},
+                                       {IDC_WIZ_LAN, kWizardLanMessage},
+                                       {IDC_WIZ_DIALUP, kWizardDialUpMessage},
+                                       {IDC_WIZ_CHECK_ALL, kWizardConnectionsCheckAllMessage},
+                                       {IDC_WIZ_UNCHECK_ALL, kWizardConnectionsUncheckAllMessage}};
   for (const auto& [id, key] : texts) Text(id, key);
   EnableSheetButton(kBackButton, true);
   ShowOperaChoices();

@@ -1,4 +1,5 @@
 // The wizard's last page: Finish applies the choices.
+#include "common/text_ids.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
@@ -13,7 +14,7 @@ bool CMyPropertyPage4::OnInitDialog() {
 }
 
 bool CMyPropertyPage4::OnSetActive() {
-  Text(IDC_WIZ_FINISH_TEXT, 3201);
+  Text(IDC_WIZ_FINISH_TEXT, kWizardFinishMessage);
   SetWizardButtons(PSWIZB_BACK | PSWIZB_FINISH);
   RefreshMainWindowSkin();
   return true;

@@ -1,5 +1,6 @@
 // The wizard's third page: the Mozilla and Firefox profiles.
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
 
@@ -15,19 +16,20 @@ CMyPropertyPage3::CMyPropertyPage3(CProxySettingSheet& wizard)
 }
 
 bool CMyPropertyPage3::OnInitDialog() {
-  list_.Attach(Item(IDC_WIZ_PROFILES), GetMessageText(3104), 200);
+  list_.Attach(Item(IDC_WIZ_PROFILES), GetMessageText(kProfileNameColumnMessage), 200);
   browsers::EnumerateProfiles(wizard_.profiles(), wizard_.mode());
   for (const browsers::ProfileRecord& profile : wizard_.profiles().records)
     list_.Add(profile.name, profile.disabled);
-  Text(IDC_WIZ_PROFILES_NOTE, wizard_.setMode() ? 3102 : 3103);
+  Text(IDC_WIZ_PROFILES_NOTE,
+       wizard_.setMode() ? kWizardSetProfilesNoteMessage : kWizardResetProfilesNoteMessage);
   TakeAndApplySkin(IDC_SKIN_CONTROL);
   return true;
 }
 
 bool CMyPropertyPage3::OnSetActive() {
-  Text(IDC_WIZ_PROFILES_GROUP, 3101);
-  Text(IDC_WIZ_CHECK_ALL, 3105);
-  Text(IDC_WIZ_UNCHECK_ALL, 3106);
+  Text(IDC_WIZ_PROFILES_GROUP, kWizardProfilesGroupMessage);
+  Text(IDC_WIZ_CHECK_ALL, kWizardProfilesCheckAllMessage);
+  Text(IDC_WIZ_UNCHECK_ALL, kWizardProfilesUncheckAllMessage);
   Show(IDC_WIZ_PROFILES_NOTE, wizard_.profiles().disabledCount > 0);
   // No profile to choose: Finish alone (it still applies the other
   // browsers' choices). Otherwise Next follows the ticks from the start.

@@ -4,6 +4,7 @@
 #include "common/language.h"
 #include "common/message_table.h"
 #include "ui/browser_results.h"
+#include "common/text_ids.h"
 #include "ui/framework/application.h"
 #include "ui/framework/localized_window.h"
 #include "ui/html_help.h"
@@ -41,13 +42,16 @@ void CProxySettingSheet::OnInitialized() { LocalizeButtons(); }
 // Page titles from 2900, 3000, 3100, 3200 where the language file has them;
 // the buttons' texts.
 void CProxySettingSheet::LocalizeButtons() {
-  const std::pair<int, int> buttons[] = {
-      {12323, 2603}, {12324, 2604}, {IDCANCEL, 2103}, {IDHELP, 2602}};
+  const std::pair<int, int> buttons[] = {{kBackButton, kWizardBackButtonMessage},
+                                         {kNextButton, kWizardNextButtonMessage},
+                                         {IDCANCEL, kWizardCancelButtonMessage},
+                                         {IDHELP, kWizardHelpButtonMessage}};
   for (const auto& [control, key] : buttons)
     SetLocalizedItemText(hwnd(), control, std::to_string(key), BuiltInText(key));
   HWND tabs = PropSheet_GetTabControl(hwnd());
   for (int page = 0; page < 4; ++page) {
-    std::string title = GetMessageText(std::to_string(2900 + 100 * page), "Error");
+    std::string title =
+        GetMessageText(std::to_string(kWizardPageTitles + kWizardPageTitleStep * page), "Error");
     if (title == "Error" || tabs == nullptr) continue;
     TCITEMA item = {};
     item.mask = TCIF_TEXT;

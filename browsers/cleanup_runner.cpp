@@ -1,4 +1,4 @@
-#include "ui/cleanup_runner.h"
+#include "browsers/cleanup_runner.h"
 
 #include <chrono>
 

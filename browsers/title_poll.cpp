@@ -1,4 +1,4 @@
-#include "ui/title_poll.h"
+#include "browsers/title_poll.h"
 
 #include <mmsystem.h>
 
@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "proxy/blocker_script.h"
-#include "ui/counter_dialog.h"
 
 namespace hush {
 namespace {
@@ -68,7 +67,7 @@ bool TitlePoll::Counted(HWND window, const std::string& title) const {
   return found != unchangeable_.end() && found->second == title;
 }
 
-bool TitlePoll::CountIfMarked(HWND window, AppRegistryValues& values, CCounterDlg* counter,
+bool TitlePoll::CountIfMarked(HWND window, AppRegistryValues& values, const CaughtHandler& onCaught,
                               bool playSound) {
   const std::string title = TitleOf(window);
   if (title.find(kPopupTitleMarker) == std::string::npos || Counted(window, title)) return false;
@@ -76,7 +75,7 @@ bool TitlePoll::CountIfMarked(HWND window, AppRegistryValues& values, CCounterDl
   // Without SND_NODEFAULT a sound file that cannot be played gives the
   // system's default sound.
   if (playSound) ::PlaySoundA(values.userWavPath.c_str(), nullptr, SND_ASYNC | SND_FILENAME);
-  if (counter != nullptr) counter->ShowCounter();
+  if (onCaught) onCaught();
   const std::string unmarked = TitleWithoutMarker(title, kPopupTitleMarker);
   if (!SetTitle(window, unmarked) || TitleOf(window) != unmarked)
     unchangeable_[window] = title;
@@ -94,19 +93,20 @@ void TitlePoll::ForgetWindowsGone() {
   }
 }
 
-bool TitlePoll::PollPopupTitles(AppRegistryValues& values, CCounterDlg* counter, bool playSound) {
+bool TitlePoll::PollPopupTitles(AppRegistryValues& values, const CaughtHandler& onCaught,
+                                bool playSound) {
   struct Search {
     TitlePoll* poll;
     AppRegistryValues* values;
-    CCounterDlg* counter;
+    const CaughtHandler* onCaught;
     bool playSound;
     bool counted = false;
-  } search{this, &values, counter, playSound};
+  } search{this, &values, &onCaught, playSound};
   ForgetWindowsGone();
   ::EnumWindows(
       [](HWND window, LPARAM context) -> BOOL {
         auto* search = reinterpret_cast<Search*>(context);
-        search->counted = search->poll->CountIfMarked(window, *search->values, search->counter,
+        search->counted = search->poll->CountIfMarked(window, *search->values, *search->onCaught,
                                                       search->playSound);
         return search->counted ? FALSE : TRUE;
       },
@@ -114,14 +114,16 @@ bool TitlePoll::PollPopupTitles(AppRegistryValues& values, CCounterDlg* counter,
   return search.counted;
 }
 
-bool TitlePoll::Tick(AppRegistryValues& values, CCounterDlg* counter, bool playSound, DWORD now) {
+bool TitlePoll::Tick(AppRegistryValues& values, const CaughtHandler& onCaught, bool playSound,
+                     DWORD now) {
   if (scanEverything_ || now - lastFullScan_ >= kFullScanMilliseconds) {
     lastFullScan_ = now;
-    scanEverything_ = PollPopupTitles(values, counter, playSound);
+    scanEverything_ = PollPopupTitles(values, onCaught, playSound);
     return scanEverything_;
   }
   HWND foreground = ::GetForegroundWindow();
-  if (foreground == nullptr || !CountIfMarked(foreground, values, counter, playSound)) return false;
+  if (foreground == nullptr || !CountIfMarked(foreground, values, onCaught, playSound))
+    return false;
   scanEverything_ = true;
   return true;
 }
