@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "common/ascii.h"
 #include "proxy/header_parsing.h"
 
 namespace hush {

@@ -4,6 +4,7 @@
 
 #include "browsers/browser_checks.h"
 #include "browsers/file_io.h"
+#include "common/diagnostic.h"
 #include "common/ini_file.h"
 #include "common/show_box.h"
 #include "proxy/proxy_settings.h"
@@ -39,11 +40,11 @@ bool AdoptUpstreamProxy(const std::optional<browsers::HttpProxy>& proxy) {
   settings.gatewayPort = std::stoi(proxy->port);
   settings.gatewayEnable = 1;
   const std::string file = SettingsFilePath();
-  profile::WriteText("Hushwall", "GatewayIP", proxy->host, file);
-  profile::WriteText("Hushwall", "GatewayPort", proxy->port, file);
-  profile::WriteText("Hushwall", "GatewayEnable", "1", file);
-  profile::Flush(file);
-  browsers::Trace("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
+  ini::WriteText("Hushwall", "GatewayIP", proxy->host, file);
+  ini::WriteText("Hushwall", "GatewayPort", proxy->port, file);
+  ini::WriteText("Hushwall", "GatewayEnable", "1", file);
+  ini::Flush(file);
+  ReportDiagnostic("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
                   ", is now the upstream gateway");
   return true;
 }

@@ -47,11 +47,11 @@ struct Removal {
   ShowBoxFunction showBox;
 
   void ShowProductBox(int message) const {
-    ShowBox(showBox, GetMessageText(message), GetMessageText(kProductCaption), MB_OK);
+    ShowBox(showBox, GetMessageText(message), GetMessageText(kProductCaptionMessage), MB_OK);
   }
   void Present(const std::vector<BrowserReport>& reports) const {
     for (const BrowserReport& report : reports) {
-      const NoticeBox box = DescribeReport(report, kTitleMessage);
+      const NoticeBox box = DescribeReport(report, kInstanceNameMessage);
       ShowBox(showBox, box.text, box.caption, box.type);
     }
   }
@@ -152,7 +152,7 @@ void ReportKeptBackups(const Removal& removal, int kept) {
   std::string text = GetMessageText(kNotRestoredMessage);
   for (const auto& [bit, message] : kKeptBackupLines)
     if (kept & bit) text += GetMessageText(message);
-  ShowBox(removal.showBox, text, GetMessageText(kProductCaption), MB_OK | MB_ICONWARNING);
+  ShowBox(removal.showBox, text, GetMessageText(kProductCaptionMessage), MB_OK | MB_ICONWARNING);
 }
 
 }  // namespace
