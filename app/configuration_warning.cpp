@@ -2,16 +2,9 @@
 
 #include "browsers/browser_checks.h"
 #include "common/language.h"
+#include "common/text_ids.h"
 
 namespace hush {
-namespace {
-
-constexpr int kNoteMessage = 19012;
-constexpr int kChoiceMessage = 19013;
-constexpr int kNotConfiguredWarning = 19014;
-constexpr int kCaptionMessage = 99990;
-
-}  // namespace
 
 void AskAboutUnconfiguredBrowsers(const browsers::ConfigurationState& state,
                                   std::string& wizardMessage, int& runWizard,
@@ -24,9 +17,9 @@ void AskAboutUnconfiguredBrowsers(const browsers::ConfigurationState& state,
     wizardMessage = "N";
     return;
   }
-  const std::string text =
-      GetMessageText(message) + GetMessageText(kNoteMessage) + GetMessageText(kChoiceMessage);
-  const std::string caption = GetMessageText(kCaptionMessage);
+  const std::string text = GetMessageText(message) + GetMessageText(kConfigureNoteMessage) +
+                           GetMessageText(kConfigureChoiceMessage);
+  const std::string caption = GetMessageText(kProductCaptionMessage);
   switch (ShowBox(showBox, text, caption, MB_YESNO | MB_ICONINFORMATION)) {
     case IDYES:
       runWizard = 1;
@@ -34,7 +27,8 @@ void AskAboutUnconfiguredBrowsers(const browsers::ConfigurationState& state,
       break;
     case IDNO:
       runWizard = 0;
-      ShowBox(showBox, GetMessageText(kNotConfiguredWarning), caption, MB_OK | MB_ICONEXCLAMATION);
+      ShowBox(showBox, GetMessageText(kNotConfiguredWarningMessage), caption,
+              MB_OK | MB_ICONEXCLAMATION);
       wizardMessage = "N";
       break;
     default:

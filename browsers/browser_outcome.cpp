@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "common/language.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
@@ -19,41 +20,41 @@ NoticeText TextOf(BrowserNotice notice) {
   constexpr unsigned kWarning = MB_OK | MB_ICONWARNING;
   switch (notice) {
     case BrowserNotice::kConnectionNotSet:
-      return {2241, 0, kError};
+      return {kExplorerSetFailedMessage, 0, kError};
     case BrowserNotice::kConnectionNotReset:
-      return {2244, 0, kError};
+      return {kExplorerResetFailedMessage, 0, kError};
     case BrowserNotice::kProfileNotSet:
-      return {2242, 0, kError};
+      return {kProfileSetMissingMessage, 0, kError};
     case BrowserNotice::kProfileNotReset:
-      return {2243, 0, kError};
+      return {kProfileResetMissingMessage, 0, kError};
     case BrowserNotice::kOpera6NotSet:
-      return {2245, 0, kError};
+      return {kOpera6SetMissingMessage, 0, kError};
     case BrowserNotice::kOpera7NotSet:
-      return {2246, 0, kError};
+      return {kOpera7SetMissingMessage, 0, kError};
     case BrowserNotice::kOperaFilesNotSet:
-      return {2247, 0, kError};
+      return {kOperasSetMissingMessage, 0, kError};
     case BrowserNotice::kOpera6NotReset:
-      return {2248, 0, kError};
+      return {kOpera6ResetMissingMessage, 0, kError};
     case BrowserNotice::kOpera7NotReset:
-      return {2249, 0, kError};
+      return {kOpera7ResetMissingMessage, 0, kError};
     case BrowserNotice::kOperaFilesNotReset:
-      return {2250, 0, kError};
+      return {kOperasResetMissingMessage, 0, kError};
     case BrowserNotice::kOperaNotFound:
-      return {2251, 0, kError};
+      return {kOperaKeyMissingMessage, 0, kError};
     case BrowserNotice::kConnectionsLeftAlone:
-      return {19120, 0, kWarning};
+      return {kExplorerLeftAloneMessage, 0, kWarning};
     case BrowserNotice::kProfilesLeftAlone:
-      return {19121, 0, kWarning};
+      return {kProfilesLeftAloneMessage, 0, kWarning};
     case BrowserNotice::kOperaFilesLeftAlone:
-      return {19122, 0, kWarning};
+      return {kOperaLeftAloneMessage, 0, kWarning};
     case BrowserNotice::kProfilesSet:
-      return {2240, 2239, MB_OK | MB_ICONINFORMATION};
+      return {kNetscapeSetMessage, kNetscapeSetCaptionMessage, MB_OK | MB_ICONINFORMATION};
     case BrowserNotice::kProfilesReset:
-      return {2257, 2258, MB_OK};
+      return {kNetscapeResetMessage, kNetscapeResetCaptionMessage, MB_OK};
     case BrowserNotice::kHostsFileMissing:
       break;
   }
-  return {19017, 0, MB_OK};
+  return {kHostsNotFoundMessage, 0, MB_OK};
 }
 
 void ReplaceAll(std::string& text, const std::string& token, const std::string& value) {

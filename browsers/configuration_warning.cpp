@@ -1,12 +1,26 @@
 #include "browsers/browser_checks.h"
+#include "common/text_ids.h"
 
 namespace hush::browsers {
 namespace {
 
-// Message per mask; 19019 names Internet Explorer, Opera 6 and Opera 7
-// together, which would otherwise never be warned about.
-constexpr int kMessageOfMask[16] = {0,     19000, 19001, 19004, 19002, 19005, 19007, 19019,
-                                    19003, 19006, 19008, 19015, 19009, 19016, 19010, 19011};
+// Message per mask (1 Internet Explorer, 2 Opera 6, 4 Opera 7, 8 Netscape).
+constexpr int kMessageOfMask[16] = {0,
+                                    kUnconfiguredExplorerMessage,
+                                    kUnconfiguredOpera6Message,
+                                    kUnconfiguredExplorerOpera6Message,
+                                    kUnconfiguredOpera7Message,
+                                    kUnconfiguredExplorerOpera7Message,
+                                    kUnconfiguredOperasMessage,
+                                    kUnconfiguredExplorerOperasMessage,
+                                    kUnconfiguredNetscapeMessage,
+                                    kUnconfiguredExplorerNetscapeMessage,
+                                    kUnconfiguredOpera6NetscapeMessage,
+                                    kUnconfiguredExplorerOpera6NetscapeMessage,
+                                    kUnconfiguredOpera7NetscapeMessage,
+                                    kUnconfiguredExplorerOpera7NetscapeMessage,
+                                    kUnconfiguredOperasNetscapeMessage,
+                                    kUnconfiguredEveryBrowserMessage};
 
 }  // namespace
 

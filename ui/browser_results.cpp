@@ -7,21 +7,16 @@
 #include "common/diagnostic.h"
 #include "common/ini_file.h"
 #include "common/show_box.h"
+#include "common/text_ids.h"
 #include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 #include "ui/program.h"
 
 namespace hush {
-namespace {
-
-// The message that captions the browser boxes without a caption of their own.
-constexpr int kBrowserCaptionMessage = 99990;
-
-}  // namespace
 
 void ShowBrowserReports(const std::vector<browsers::BrowserReport>& reports) {
   for (const browsers::BrowserReport& report : reports) {
-    const browsers::NoticeBox box = browsers::DescribeReport(report, kBrowserCaptionMessage);
+    const browsers::NoticeBox box = browsers::DescribeReport(report, kProductCaptionMessage);
     ShowBox({}, box.text, box.caption, box.type);
   }
 }
@@ -45,7 +40,7 @@ bool AdoptUpstreamProxy(const std::optional<browsers::HttpProxy>& proxy) {
   ini::WriteText("Hushwall", "GatewayEnable", "1", file);
   ini::Flush(file);
   ReportDiagnostic("the proxy the browser used before, " + proxy->host + ":" + proxy->port +
-                  ", is now the upstream gateway");
+                   ", is now the upstream gateway");
   return true;
 }
 

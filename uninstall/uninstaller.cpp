@@ -65,7 +65,7 @@ int RestoreActiveX(const Removal& removal) {
   const std::string backup =
       FindUserFile(UserDataFolder(), removal.context.installationDirectory, kZoneBackupFileName);
   if (!FileExists(backup)) {
-    removal.ShowProductBox(19018);
+    removal.ShowProductBox(kZoneBackupMissingMessage);
     return kNothingKept;
   }
   if (!RestoreZoneSettings(backup)) return kZonesBackupKept;
@@ -129,8 +129,7 @@ void ResetBrowsers(ConfigurationState& state, const Removal& removal) {
 
 // The record of replaced proxies goes once no browser needs it any more.
 int RestoreBrowsers(ConfigurationState& state, const Removal& removal) {
-  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey))
-    ResetBrowsers(state, removal);
+  if (RegistryKey::Open(HKEY_CURRENT_USER, kProxySettingKey)) ResetBrowsers(state, removal);
   if (AnyBrowserStillUsesProxy(state, removal.context)) return kBrowserBackupsKept;
   DeleteBackup(removal.context.DataFile(kReplacedSettingsFile));
   return kNothingKept;
@@ -139,7 +138,7 @@ int RestoreBrowsers(ConfigurationState& state, const Removal& removal) {
 int RestoreHosts(const Removal& removal) {
   const std::string hosts = GetHostsFilePath(removal.context);
   if (hosts.empty()) {
-    removal.ShowProductBox(19017);
+    removal.ShowProductBox(kHostsNotFoundMessage);
     return kHostsBackupKept;
   }
   const HostsRestore result = RestoreHostsFile(hosts, removal.context);
