@@ -248,7 +248,8 @@ BrowserOutcome SetInternetExplorerProxy(ConfigurationState& state, const Connect
     for (const ConnectionRecord& record : connections.records)
       if (record.selected) chosen.push_back(record.name);
   BrowserOutcome outcome;
-  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
+  RegistryKey settings =
+      RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
   if (!settings) return outcome;
   const ReplacedStore store(context);
   if (!RememberHttp11(settings, store)) {
@@ -280,7 +281,8 @@ BrowserOutcome ResetInternetExplorerProxy(ConfigurationState& state, ConnectionS
                                           InternetExplorerChoice choice,
                                           const BrowserContext& context) {
   BrowserOutcome outcome;
-  RegistryKey settings = RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
+  RegistryKey settings =
+      RegistryKey::Open(HKEY_CURRENT_USER, kInternetSettingsKey, KEY_READ | KEY_WRITE);
   if (!settings) return outcome;
   bool anyReset = false;
   if (choice.lan) {

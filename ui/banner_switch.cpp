@@ -6,8 +6,8 @@
 #include "browsers/hosts_file.h"
 #include "common/elevated_run.h"
 #include "common/language.h"
-#include "ui/browser_results.h"
 #include "common/text_ids.h"
+#include "ui/browser_results.h"
 #include "ui/program.h"
 
 namespace hush {

@@ -5,8 +5,8 @@
 #include <span>
 #include <utility>
 
-#include "common/unique_handle.h"
 #include "common/text_ids.h"
+#include "common/unique_handle.h"
 #include "ui/framework/localized_window.h"
 #include "ui/resource_ids.h"
 

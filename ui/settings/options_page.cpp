@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "common/language.h"
+#include "common/text_ids.h"
 #include "common/unique_handle.h"
+#include "proxy/proxy_settings.h"
 #include "proxy/settings_store.h"
 #include "ui/framework/combo_box.h"
-#include "common/text_ids.h"
-#include "proxy/proxy_settings.h"
 #include "ui/framework/localized_window.h"
 #include "ui/main_page.h"
 #include "ui/program.h"

@@ -1,9 +1,9 @@
 #include "ui/settings/popups_page.h"
 
 #include "common/language.h"
-#include "proxy/settings_store.h"
 #include "common/text_ids.h"
 #include "proxy/proxy_settings.h"
+#include "proxy/settings_store.h"
 #include "ui/banner_switch.h"
 #include "ui/browser_results.h"
 #include "ui/framework/localized_window.h"
