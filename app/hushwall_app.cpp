@@ -92,6 +92,9 @@ void CHushwallApp::PrepareBlockerScript() {
 
 void CHushwallApp::PublishSettings() { PublishEngineSettings(listener_); }
 
+// Not wired yet: HTTPS filtering stays off.
+bool CHushwallApp::SetHttpsFiltering(bool) { return false; }
+
 bool CHushwallApp::InitInstance() {
   instanceName_ = GetMessageText(kInstanceNameMessage);
   if (!ClaimSingleInstance(instanceName_, instanceMutex_)) return false;

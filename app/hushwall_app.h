@@ -40,6 +40,7 @@ class CHushwallApp : public ui::Application, public Program {
   void ReloadSettings() override;
   void PrepareBlockerScript() override;
   void PublishSettings() override;
+  bool SetHttpsFiltering(bool on) override;
 
   AppRegistryValues& values() override { return values_; }
   const std::string& caption() const override { return caption_; }

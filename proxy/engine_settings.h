@@ -8,10 +8,15 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "proxy/published.h"
 
 namespace hush {
+
+namespace tls {
+class LeafMinter;
+}
 
 struct ProxySettings;
 
@@ -38,6 +43,13 @@ struct EngineSettings {
   // goes right behind its head tag.
   std::string blockerScript;
   std::string headInsert;
+  // HTTPS filtering: CONNECTs to these ports whose host is not excluded are
+  // intercepted with leaves from `minter` (off while it is null).
+  bool httpsFiltering = false;
+  std::vector<std::int32_t> httpsPorts{443};
+  // Lower-case host names; an entry also covers its subdomains.
+  std::vector<std::string> httpsExclusions;
+  std::shared_ptr<tls::LeafMinter> minter;
 };
 
 // The current settings, replaced whole by the program's thread.

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "proxy/published.h"
 
@@ -54,6 +55,12 @@ struct ProxySettings {
   // Largest text response held whole for filtering; larger ones stream
   // through unfiltered.
   SettingNumber filterSizeLimit{kDefaultFilterSizeLimit};
+  // HTTPS filtering ("HttpsFiltering"), the ports it covers beside 443
+  // ("HttpsPorts", comma-separated) and the hosts it leaves alone
+  // ("HttpsExclusions", comma-separated host names).
+  SettingNumber httpsFiltering{0};
+  SharedText httpsPorts;
+  SharedText httpsExclusions;
 };
 
 // The body size up to which pages are filtered. "FilterSizeLimit" of 0 or
@@ -63,5 +70,11 @@ std::uint32_t EffectiveFilterSizeLimit(const ProxySettings& settings);
 // limit). A time-out of 0 seconds would make each wait return at once and
 // the connection spin: one second is the least.
 int ConnectionWaitMilliseconds(const ProxySettings& settings);
+
+// "HttpsPorts" as the ports to intercept: always 443, then the valid ones
+// listed, each once.
+std::vector<std::int32_t> HttpsPortsOf(const std::string& text);
+// "HttpsExclusions" as lower-case host names, without leading "*." or dots.
+std::vector<std::string> HostListOf(const std::string& text);
 
 }  // namespace hush

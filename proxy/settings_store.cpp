@@ -15,6 +15,8 @@ constexpr const char kSection[] = "Hushwall";
 constexpr const char kFileName[] = "HushINI.ini";
 ProgramFile settingsFile(kFileName);
 constexpr std::size_t kTextCapacity = 260;
+// Host lists can be long.
+constexpr std::size_t kListCapacity = 8192;
 
 // Only the first write failure in the life of the process is reported.
 std::atomic<bool> writeFailureReported{false};
@@ -81,6 +83,9 @@ void LoadSettings() {
   ReadNumber("ConnectionTimeOut", s.connectionTimeOut, 60, path);
   ReadNumber("UseDefaultTimeOut", s.useDefaultTimeOut, 1, path);
   ReadNumber("FilterSizeLimit", s.filterSizeLimit, 4 * 1024 * 1024, path);
+  ReadNumber("HttpsFiltering", s.httpsFiltering, 0, path);
+  ReadText("HttpsPorts", s.httpsPorts, "", path);
+  s.httpsExclusions.Set(ini::ReadText(kSection, "HttpsExclusions", "", path, kListCapacity));
 }
 
 void SaveSettings() {
@@ -106,6 +111,9 @@ void SaveSettings() {
   WriteNumber("ConnectionTimeOut", s.connectionTimeOut, path);
   WriteNumber("UseDefaultTimeOut", s.useDefaultTimeOut, path);
   WriteNumber("FilterSizeLimit", s.filterSizeLimit, path);
+  WriteNumber("HttpsFiltering", s.httpsFiltering, path);
+  Write("HttpsPorts", s.httpsPorts.Get(), path);
+  Write("HttpsExclusions", s.httpsExclusions.Get(), path);
   ini::Flush(path);
 }
 

@@ -38,6 +38,12 @@ class Program {
   // Hands the engine the settings as they are now: every change it must see
   // (catching switched, the sound, the wizard's upstream proxy) is published.
   virtual void PublishSettings() = 0;
+  // Switches HTTPS filtering on (making the user's authority and having it
+  // trusted, which Windows asks the user to confirm) or off (taking the
+  // authority out of every store and profile and deleting its key), saves
+  // the setting and publishes it. False when it could not be done; the
+  // setting is then left as it was and the program has told the user why.
+  virtual bool SetHttpsFiltering(bool on) = 0;
   // A language change may give the single-instance name another text: the
   // program then holds that name as well.
   virtual void ClaimInstanceName(const std::string& name) = 0;

@@ -108,18 +108,32 @@ TEST_F(SettingsStoreTest, SaveWritesEveryKeyInItsOrder) {
   Settings().popupCheckEnabled.store(0);
   Settings().dnsCacheSize.store(-1);
   Settings().gatewayIP.Set("10.1.2.3");
+  Settings().httpsExclusions.Set("bank.example, shop.example");
   SaveSettings();
   const std::string file = ReadFile();
-  const char* keys[] = {"PopupIP=Hushwall",    "PopupPort=0",
-                        "GatewayIP=10.1.2.3",  "GatewayPort=80",
-                        "GatewayEnable=0",     "BannerBlock=0",
-                        "Startup=2",           "DisplayOnTop=1",
-                        "ResetStats=0",        "UseDefaultBufferSizes=1",
-                        "Disabled=0",          "DisableProxy=0",
-                        "BufferSize=8192",     "DNSCacheSize=4294967295",
-                        "DNSCacheDisable=1",   "PopupCheckDisabled=1",
-                        "PlayWave=1",          "ConnectionTimeOut=60",
-                        "UseDefaultTimeOut=1", "FilterSizeLimit=4194304"};
+  const char* keys[] = {"PopupIP=Hushwall",
+                        "PopupPort=0",
+                        "GatewayIP=10.1.2.3",
+                        "GatewayPort=80",
+                        "GatewayEnable=0",
+                        "BannerBlock=0",
+                        "Startup=2",
+                        "DisplayOnTop=1",
+                        "ResetStats=0",
+                        "UseDefaultBufferSizes=1",
+                        "Disabled=0",
+                        "DisableProxy=0",
+                        "BufferSize=8192",
+                        "DNSCacheSize=4294967295",
+                        "DNSCacheDisable=1",
+                        "PopupCheckDisabled=1",
+                        "PlayWave=1",
+                        "ConnectionTimeOut=60",
+                        "UseDefaultTimeOut=1",
+                        "FilterSizeLimit=4194304",
+                        "HttpsFiltering=0",
+                        "HttpsPorts=",
+                        "HttpsExclusions=bank.example, shop.example"};
   size_t previous = file.find("[Hushwall]");
   ASSERT_NE(previous, std::string::npos) << file;
   for (const char* key : keys) {
@@ -154,6 +168,16 @@ TEST_F(SettingsStoreTest, OnlyTheFirstWriteFailureIsReported) {
   SetDiagnosticObserver(nullptr);
   ASSERT_EQ(seen.size(), 1u);
   EXPECT_EQ(seen[0], "Error writing to file:\nno-such-folder/deeper/HushINI.ini");
+}
+
+TEST(HttpsSettings, ListsAreReadTheWayTheEngineMatchesThem) {
+  const std::vector<std::int32_t> defaultOnly{443};
+  const std::vector<std::int32_t> withExtra{443, 8443, 9443};
+  EXPECT_EQ(HttpsPortsOf(""), defaultOnly);
+  EXPECT_EQ(HttpsPortsOf("8443, 443,9443, 0, 70000, x1, -5, 8443"), withExtra);
+  const std::vector<std::string> hosts{"bank.example", "pay.example", "shop.example"};
+  EXPECT_EQ(HostListOf(" Bank.Example ,*.pay.example,, .shop.example. "), hosts);
+  EXPECT_TRUE(HostListOf(" , *. ,").empty());
 }
 
 TEST(SettingsFile, LivesBesideTheProgram) {
