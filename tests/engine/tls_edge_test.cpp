@@ -222,6 +222,10 @@ TEST_F(TlsEdgeTest, TheCacheKeepsTheMostRecentLeavesAndRemintsWhenTheServerChang
   auto renewed = minter->LeafFor("a.test", ends + kDay);
   EXPECT_NE(renewed, a);
   EXPECT_EQ(minter->LeafFor("a.test", ends + kDay), renewed);
+  // A leaf about to end is not handed out again.
+  const std::int64_t soon = NowSeconds() + 3600;
+  auto ending = minter->LeafFor("ending.test", soon);
+  EXPECT_NE(minter->LeafFor("ending.test", soon), ending);
 }
 
 TEST_F(TlsEdgeTest, ConnectionThreadsMintFromOneCacheAtOnce) {
