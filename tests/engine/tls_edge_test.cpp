@@ -244,40 +244,57 @@ TEST_F(TlsEdgeTest, ConnectionThreadsMintFromOneCacheAtOnce) {
 }
 
 TEST_F(TlsEdgeTest, TheBrowserSideAndTheServerSideCarryDataBothWays) {
+  struct Case {
+    const char* serverName;  // as the connection asks for it
+    const char* leafFor;
+    ServerCheck expected;
+  } cases[] = {
+      {"localhost", "localhost", ServerCheck::kTrusted},
+      {"127.0.0.1", "127.0.0.1", ServerCheck::kTrusted},  // no server name sent
+      {"other.test", "localhost", ServerCheck::kUntrusted},
+  };
   auto minter = Minter();
   ASSERT_TRUE(minter);
-  auto leaf = minter->LeafFor("localhost", NowSeconds() + 30 * kDay);
-  ASSERT_TRUE(leaf);
-  SocketPair sockets;
-  ASSERT_NE(sockets.server, platform::kNoSocket);
-  std::string heard, afterClose = "unset";
-  std::thread browserSide([&] {
-    // The first bytes of the ClientHello are read before the session
-    // exists, as the connection does to learn the server name.
-    char first[64];
-    const int got = platform::Receive(sockets.server, first, sizeof first);
-    if (got <= 0) return;
-    auto session =
-        AcceptBrowser(sockets.server, std::string_view(first, std::size_t(got)), *leaf, kWaitMs);
-    if (!session) return;
-    heard = ReceiveAll(*session, 4);
-    session->Send("pong", 4);
-    char rest[8];
-    afterClose = std::to_string(session->Receive(rest, sizeof rest));
-  });
-  ServerConnection server = ConnectToServer(sockets.client, "localhost", kWaitMs);
-  std::string answer;
-  if (server.session) {
-    server.session->Send("ping", 4);
-    answer = ReceiveAll(*server.session, 4);
-    server.session->Close();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.serverName);
+    auto leaf = minter->LeafFor(c.leafFor, NowSeconds() + 30 * kDay);
+    ASSERT_TRUE(leaf);
+    SocketPair sockets;
+    ASSERT_NE(sockets.server, platform::kNoSocket);
+    std::string heard, afterClose = "unset";
+    std::thread browserSide([&] {
+      // The first bytes of the ClientHello are read before the session
+      // exists, as the connection does to learn the server name.
+      char first[64];
+      const int got = platform::Receive(sockets.server, first, sizeof first);
+      if (got <= 0) return;
+      auto session =
+          AcceptBrowser(sockets.server, std::string_view(first, std::size_t(got)), *leaf, kWaitMs);
+      if (!session) return;
+      heard = ReceiveAll(*session, 4);
+      session->Send("pong", 4);
+      char rest[8];
+      afterClose = std::to_string(session->Receive(rest, sizeof rest));
+    });
+    ServerConnection server = ConnectToServer(sockets.client, c.serverName, kWaitMs);
+    std::string answer;
+    if (server.session) {
+      server.session->Send("ping", 4);
+      answer = ReceiveAll(*server.session, 4);
+      server.session->Close();
+    }
+    platform::ShutdownSocket(sockets.client);
+    browserSide.join();
+    EXPECT_EQ(server.check, c.expected);
+    EXPECT_EQ(server.notAfter, leaf->NotAfter());
+    if (c.expected != ServerCheck::kTrusted) {
+      EXPECT_FALSE(server.session);
+      continue;
+    }
+    EXPECT_EQ(heard, "ping");
+    EXPECT_EQ(answer, "pong");
+    EXPECT_EQ(afterClose, "0");
   }
-  browserSide.join();
-  EXPECT_EQ(server.check, ServerCheck::kTrusted);
-  EXPECT_EQ(server.notAfter, leaf->NotAfter());
-  EXPECT_EQ(heard, "ping");
-  EXPECT_EQ(answer, "pong");
-  EXPECT_EQ(afterClose, "0");
 }
 
 // A test server on the library directly, for what our own server side
