@@ -186,6 +186,12 @@ constexpr BuiltInMessage kMessages[] = {
     {19122,
      "Opera was left as it was (%s1): its proxy settings could not be saved in %s2, and "
      "without that copy Hushwall could not put them back later."},
+    {19250, "Secure Pages"},
+    {19251, "Block pop-ups on secure (HTTPS) pages"},
+    {19252,
+     "When on, Hushwall adds a certificate of its own to the trusted certificates of this "
+     "computer, so it can look into secure pages."},
+    {19253, "Excluded sites:"},
     {99990, "Hushwall"},
 };
 
