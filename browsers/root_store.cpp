@@ -64,15 +64,18 @@ bool UserRootStoreHolds(const std::vector<unsigned char>& thumbprint) {
 RootStoreChange RemoveAuthoritiesFromUserRootStore(const std::vector<unsigned char>& keep) {
   UserRootStore store;
   if (!store) return RootStoreChange::kFailed;
+  // Found first, deleted after: deleting while enumerating may start the
+  // enumeration over.
+  std::vector<PCCERT_CONTEXT> ours;
+  PCCERT_CONTEXT certificate = nullptr;
+  while ((certificate = ::CertEnumCertificatesInStore(store.get(), certificate)) != nullptr)
+    if (IsHushwallAuthority(certificate) && (keep.empty() || ThumbprintOf(certificate) != keep))
+      ours.push_back(::CertDuplicateCertificateContext(certificate));
   RootStoreChange result = RootStoreChange::kDone;
   bool removedAny = false;
-  PCCERT_CONTEXT certificate = nullptr;
-  while ((certificate = ::CertEnumCertificatesInStore(store.get(), certificate)) != nullptr) {
-    if (!IsHushwallAuthority(certificate) || (!keep.empty() && ThumbprintOf(certificate) == keep))
-      continue;
-    // Deleting frees the context it is given; the enumeration goes on
-    // from the original.
-    if (::CertDeleteCertificateFromStore(::CertDuplicateCertificateContext(certificate)))
+  for (PCCERT_CONTEXT found : ours) {
+    // Deleting frees the context, whether it succeeds or not.
+    if (::CertDeleteCertificateFromStore(found))
       removedAny = true;
     else if (result == RootStoreChange::kDone)
       result = FailureOf(::GetLastError());
