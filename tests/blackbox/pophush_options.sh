@@ -4,8 +4,8 @@
 # mode saved (INI and Run value), French and back (every page's texts at
 # once, the program still a single instance), a custom sound through the
 # file dialog, two zones changed and saved, Cancel putting back what was
-# saved, and HTTPS filtering: the excluded sites saved and loaded, the box
-# showing what the program made of the switch.
+# saved, and HTTPS filtering: the excluded sites saved and loaded, switching
+# on and off making the authority trusted and taking it away again.
 # Usage: pophush_options.sh BUILD-DIR PREFIX
 . "$(dirname "$0")/lib.sh"
 key='HKCU\Software\Hushwall'
@@ -151,23 +151,39 @@ ok "Cancel puts back the zones, sound, language, Close To Tray and Always On Top
 
 # The excluded sites are saved one separator apart (a name after a space or
 # a semicolon would otherwise pass for part of the one before) and come back
-# from the file on Cancel. The box shows the switch as the program left it:
-# while the program refuses the switch, it comes back cleared.
+# from the file on Cancel. Switching on makes the authority and has the Root
+# store trust it; switching off takes it out of the store and deletes its
+# files.
 robot tab Hushwall 2
 shown_sites() { robot text Hushwall 1054 | tr -d '\r'; }
+roots='HKCU\Software\Microsoft\SystemCertificates\Root\Certificates'
+trusted() { wine_quiet reg query "$roots\\$1" >/dev/null; }
+box_shows_setting() {
+  until_true 5 test "$(robot state Hushwall 1051 | cut -d' ' -f1)" = "$(ini HttpsFiltering)" ||
+    fail "the box $(robot state Hushwall 1051), the saved HttpsFiltering $(ini HttpsFiltering)"
+}
 robot settext Hushwall 1054 ' Bank.example; shop.example  *.tax.example,' ||
   fail "no excluded sites box"
 press 1051
 apply
 sites='Bank.example, shop.example, *.tax.example'
 until_true 5 test "$(ini HttpsExclusions)" = "$sites" || fail "HttpsExclusions: $(ini HttpsExclusions)"
-until_true 5 test "$(robot state Hushwall 1051 | cut -d' ' -f1)" = "$(ini HttpsFiltering)" ||
-  fail "the box $(robot state Hushwall 1051), the saved HttpsFiltering $(ini HttpsFiltering)"
-[ "$(ini HttpsFiltering)" = 0 ] || fail "the refused switch was saved: $(ini HttpsFiltering)"
+until_true 10 test "$(ini HttpsFiltering)" = 1 || fail "switching on was not saved"
+box_shows_setting
+[ -s "$user_data/HushCA.cer" ] && [ -s "$user_data/HushCA.key" ] || fail "switching on made no authority"
+authority=$(sha1sum "$user_data/HushCA.cer" | awk '{print toupper($1)}')
+trusted "$authority" || fail "the Root store does not hold the authority"
+press 1051
+apply
+until_true 10 test "$(ini HttpsFiltering)" = 0 || fail "switching off was not saved"
+box_shows_setting
+[ ! -e "$user_data/HushCA.cer" ] && [ ! -e "$user_data/HushCA.key" ] ||
+  fail "switching off left the authority's files"
+! trusted "$authority" || fail "switching off left the authority in the Root store"
 robot settext Hushwall 1054 'other.example'
 robot post Hushwall 273 2  # Cancel
 until_true 5 test "$(shown_sites)" = "$sites" || fail "after Cancel the page shows \"$(shown_sites)\""
-ok "HTTPS filtering: excluded sites saved tidy and loaded, a refused switch leaves the box clear"
+ok "HTTPS filtering: excluded sites saved tidy and loaded; switched on and off, the authority comes and goes"
 
 robot post www.hushwall.example 32790
 ended_within "$first" 15 || fail "PopHush did not end"

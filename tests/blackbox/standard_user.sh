@@ -6,11 +6,13 @@
 # line has no line end, and ActiveX zone values. Then the program folder and
 # the hosts file are made unwritable, as they are for a user without
 # elevation, and the user: starts PopHush (no error box), answers Yes to the
-# start-up warning, sets Internet Explorer and Firefox in the wizard, switches
-# catching on when asked, gets pages through the company's proxy (Hushwall's
+# start-up warning, sets Internet Explorer and Firefox in the wizard (HTTPS
+# filtering left ticked: the authority is trusted), switches catching on when
+# asked, gets pages through the company's proxy (Hushwall's
 # gateway), restarts PopHush (the gateway stays), and resets both browsers
 # from the Popups page (the company's proxy is back). The removal (elevated
-# again) then leaves every seeded value and file byte for byte as it was.
+# again) then leaves every seeded value and file byte for byte as it was, and
+# takes the authority out of the Root store with its files.
 # Usage: standard_user.sh BUILD-DIR PREFIX (the test makes its own prefix).
 . "$(dirname "$0")/lib.sh"
 prefix=$build/standard-user-prefix
@@ -117,6 +119,19 @@ grep -q 'network.proxy.http", "Hushwall"' "$profile/user.js" || fail "user.js: $
 grep -qF '/* an old proxy, switched off:' "$profile/user.js" || fail "the user's comment went: $(cat "$profile/user.js")"
 ok "first start without a box; the start-up wizard set both browsers; catching is on"
 
+# The wizard's HTTPS box was left ticked: the authority is made and trusted.
+data=$(hush_user_data_dir "$prefix")
+roots='HKCU\Software\Microsoft\SystemCertificates\Root\Certificates'
+trusted() { wine_quiet reg query "$roots\\$1" >/dev/null; }
+our_pref="// Hushwall's HTTPS filtering"
+user_js_without_our_pref() { grep -vF "$our_pref" "$profile/user.js"; }
+until_true 10 test -s "$data/HushCA.cer" || fail "the wizard made no authority"
+authority=$(sha1sum "$data/HushCA.cer" | awk '{print toupper($1)}')
+trusted "$authority" || fail "the Root store does not hold the authority"
+grep -F "$our_pref" "$profile/user.js" | grep -qF '"security.enterprise_roots.enabled", true' ||
+  fail "Firefox is not told to trust the Windows roots: $(cat "$profile/user.js")"
+ok "the wizard switched HTTPS filtering on: the authority is trusted by Windows and Firefox"
+
 fetch() {  # WHAT: a page through PopHush, which must reach it through the company's proxy
   local before page
   before=$(wc -l <"$work/company.log")
@@ -151,7 +166,9 @@ answer Hushwall "Catching Pop-Ups is disabled as there's not any configured brow
 [ "$(reg_value "$ie" ProxyServer)" = "REG_SZ 127.0.0.1:$company_port" ] &&
   [ "$(reg_value "$ie" ProxyEnable)" = "REG_DWORD 0x1" ] ||
   fail "the reset did not put the company's proxy back: $(reg_value "$ie" ProxyServer) $(reg_value "$ie" ProxyEnable)"
-cmp -s "$work/user.js.before" "$profile/user.js" || fail "user.js after the reset: $(cat "$profile/user.js")"
+# HTTPS filtering stays on: its line is the one difference left.
+user_js_without_our_pref | cmp -s "$work/user.js.before" - ||
+  fail "user.js after the reset: $(cat "$profile/user.js")"
 ok "the reset from the Popups page puts the company's proxy and user.js back"
 
 # --- removal, elevated again ----------------------------------------------------------
@@ -166,3 +183,6 @@ diff "$work/values.before" "$work/values.after" >&2 || fail "seeded registry val
 cmp -s "$work/hosts.before" "$hosts" || fail "the hosts file differs: $(od -c "$hosts" | head -5)"
 cmp -s "$work/user.js.before" "$profile/user.js" || fail "user.js differs: $(cat "$profile/user.js")"
 ok "after the removal every seeded value, the hosts file and user.js are back byte for byte"
+[ ! -e "$data/HushCA.key" ] && [ ! -e "$data/HushCA.cer" ] || fail "the authority's files outlive the removal"
+! trusted "$authority" || fail "the authority is still trusted after the removal"
+ok "the removal took the authority out of the Root store and deleted its files"
