@@ -103,14 +103,14 @@ async function refusal(kind, browser, origin) {
 }
 
 for (const kind of ['chromium', 'firefox']) {
-  describe(`${kind} over HTTPS through the proxy`, TIMEOUT, () => {
+  describe(`${kind} over HTTPS through the proxy`, () => {
     let browser;
     before(async () => {
       browser = await launch(kind, false, {trust});
-    });
+    }, TIMEOUT);
     after(async () => {
       await browser?.close();
-    });
+    }, TIMEOUT);
 
     async function visit(page, act) {
       const tab = await browser.newPage();
