@@ -11,6 +11,7 @@
 #include "common/diagnostic.h"
 #include "proxy/header_parsing.h"
 #include "proxy/host_cache.h"
+#include "proxy/interception_rules.h"
 #include "proxy/proxy_state.h"
 #include "proxy/replies.h"
 
@@ -51,6 +52,8 @@ void BackOffBufferSize(std::int32_t configured) {
 
 void SetFirstRequestWaitForTesting(int milliseconds) { firstRequestWaitMs.store(milliseconds); }
 
+int FirstRequestWaitMilliseconds() { return firstRequestWaitMs.load(); }
+
 void InjectSendFailuresForTesting(int errorCode, int count) {
   injectedSendError.store(errorCode);
   injectedSendFailures.store(count);
@@ -87,6 +90,8 @@ ProxyConnection::~ProxyConnection() {
 }
 
 void ProxyConnection::ReleaseSockets() {
+  browserTls_.reset();
+  serverTls_.reset();
   for (Socket* socket : {&serverSocket_, &browserSocket_}) {
     platform::CloseSocket(*socket);
     *socket = kNoSocket;
@@ -135,7 +140,7 @@ bool ProxyConnection::FirstRequestOverdue() const {
 
 bool ProxyConnection::ReceiveInto(Socket socket, ByteBuffer& buffer) {
   char* space = buffer.Reserve(static_cast<size_t>(receiveSize_));
-  int received = platform::Receive(socket, space, receiveSize_);
+  int received = ReceiveOn(socket, space, receiveSize_);
   buffer.Commit(received > 0 ? static_cast<size_t>(received) : 0);
   return received > 0;
 }
@@ -150,15 +155,19 @@ void ProxyConnection::RelayLoop() {
     if (FirstRequestOverdue()) break;
     bool browserReady = false, serverReady = false;
     const Socket polledServer = serverSocket_;
-    if (platform::WaitReadable(browserSocket_, polledServer, SelectTimeoutMs(), browserReady,
+    // Bytes a TLS session already holds never show on its socket.
+    const bool browserHolds = HasBuffered(browserSocket_), serverHolds = HasBuffered(polledServer);
+    if (platform::WaitReadable(browserSocket_, polledServer,
+                               browserHolds || serverHolds ? 0 : SelectTimeoutMs(), browserReady,
                                serverReady) < 0)
       break;
+    browserReady |= browserHolds;
+    serverReady |= serverHolds;
     if (browserReady) {
       const bool browserOpen = ReceiveInto(browserSocket_, toServer_);
       if (!OnBrowserData()) break;
       if (!browserOpen) {
-        platform::CloseSocket(browserSocket_);
-        browserSocket_ = kNoSocket;
+        CloseBrowser();
         break;
       }
     }
@@ -197,6 +206,7 @@ bool ProxyConnection::FailRequest() {
 bool ProxyConnection::ParseRequestHeader() {
   // A changed setting applies from the next request on, never halfway.
   settings_ = feed_->Load();
+  if (intercepted_) return ParseInterceptedHeader();
   HeaderSplitOptions options;
   options.dropGzipOffer = !settings_->disabled && !tunnel_;
   // Nothing of an earlier request may stand in for a missing request line.
@@ -217,13 +227,38 @@ bool ProxyConnection::ParseRequestHeader() {
   return true;
 }
 
+bool ProxyConnection::ParseInterceptedHeader() {
+  HeaderSplitOptions options;
+  options.dropGzipOffer = !settings_->disabled;
+  if (!SplitHeaderBlock(toServer_, requestLines_, options)) return FailRequest();
+  // Every request goes to the server the connection was verified for, so
+  // one naming another host is refused rather than sent where it was not
+  // meant to go.
+  std::optional<RequestLine> line =
+      ParseInterceptedRequest(requestLines_, interceptedHost_, interceptedPort_);
+  if (!line) return FailRequest();
+  request_ = std::move(*line);
+  headRequest_ = ToLower(request_.method) == "head";
+  if (!IsBodylessMethod(requestLines_.front()) || DeclaresBody(requestLines_))
+    requestState_ = RequestState::kPassingThrough;
+  return true;
+}
+
 bool ProxyConnection::ConnectToServer() {
+  if (intercepted_) {
+    // The request only needs its header joined again; the server is the
+    // one the TLS session was opened to.
+    std::string request = JoinHeader(requestLines_);
+    request.append(toServer_.view());
+    toServer_.Assign(request);
+    return true;
+  }
+  if (tunnel_ && WantsInterception(request_, *settings_))
+    return InterceptConnect(request_.hostName, request_.port);
   if (!previousHostName_.empty() &&
       (hostName_ != previousHostName_ || request_.port != previousPort_) &&
-      serverSocket_ != kNoSocket) {
-    platform::CloseSocket(serverSocket_);
-    serverSocket_ = kNoSocket;
-  }
+      serverSocket_ != kNoSocket)
+    CloseServer();
   previousHostName_ = hostName_;
   previousPort_ = request_.port;
 
@@ -281,7 +316,7 @@ int ProxyConnection::SendAll(Socket socket, ByteBuffer& buffer) {
   int total = 0;
   while (!buffer.empty()) {
     const int slice = static_cast<int>(std::min(buffer.size(), static_cast<size_t>(sendSize_)));
-    const int sent = SendSlice(socket, buffer.data(), slice);
+    const int sent = SendOn(socket, buffer.data(), slice);
     if (sent < 1) {
       if (platform::LastSocketError() == platform::kErrNoBuffers)
         BackOffBufferSize(settings_->bufferSize);
@@ -309,6 +344,8 @@ void ProxyConnection::ResetResponse() {
 
 void ProxyConnection::OnServerData() {
   if (response_.OnServerData()) requestState_ = RequestState::kPassingThrough;
+  // After 101 Switching Protocols the browser's bytes are no requests either.
+  if (response_.Upgraded()) tunnel_ = true;
 }
 
 void ProxyConnection::FinishResponse() { response_.FinishResponse(); }
@@ -316,13 +353,47 @@ void ProxyConnection::FinishResponse() { response_.FinishResponse(); }
 void ProxyConnection::Close() {
   if (serverSocket_ != kNoSocket) {
     FinishResponse();
-    platform::CloseSocket(serverSocket_);
-    serverSocket_ = kNoSocket;
+    CloseServer();
   }
-  if (browserSocket_ != kNoSocket) {
-    platform::CloseSocket(browserSocket_);
-    browserSocket_ = kNoSocket;
-  }
+  CloseBrowser();
+}
+
+void ProxyConnection::CloseServer() {
+  if (serverTls_) serverTls_->Close();
+  serverTls_.reset();
+  if (serverSocket_ != kNoSocket) platform::CloseSocket(serverSocket_);
+  serverSocket_ = kNoSocket;
+}
+
+void ProxyConnection::CloseBrowser() {
+  if (browserTls_) browserTls_->Close();
+  browserTls_.reset();
+  if (browserSocket_ != kNoSocket) platform::CloseSocket(browserSocket_);
+  browserSocket_ = kNoSocket;
+}
+
+tls::Session* ProxyConnection::SessionOn(Socket socket) const {
+  if (socket == kNoSocket) return nullptr;
+  if (socket == browserSocket_) return browserTls_.get();
+  if (socket == serverSocket_) return serverTls_.get();
+  return nullptr;
+}
+
+int ProxyConnection::ReceiveOn(Socket socket, char* buffer, int length) {
+  tls::Session* session = SessionOn(socket);
+  return session != nullptr ? session->Receive(buffer, length)
+                            : platform::Receive(socket, buffer, length);
+}
+
+int ProxyConnection::SendOn(Socket socket, const char* data, int length) {
+  tls::Session* session = SessionOn(socket);
+  if (session == nullptr) return SendSlice(socket, data, length);
+  return session->Send(data, static_cast<size_t>(length)) ? length : -1;
+}
+
+bool ProxyConnection::HasBuffered(Socket socket) const {
+  const tls::Session* session = SessionOn(socket);
+  return session != nullptr && session->HasBuffered();
 }
 
 }  // namespace hush

@@ -1,8 +1,9 @@
 // One accepted browser connection: relays bytes between the browser and one
 // server connection at a time, parsing each request header on the way up
 // (the request rules decide what becomes of it) and handing everything from
-// the server to its response filter on the way down. Used by its own
-// connection thread only.
+// the server to its response filter on the way down. An intercepted CONNECT
+// puts a TLS session on each side, and the decrypted exchange goes the same
+// way. Used by its own connection thread only.
 #pragma once
 
 #include <chrono>
@@ -12,10 +13,12 @@
 #include <vector>
 
 #include "proxy/byte_buffer.h"
+#include "proxy/client_hello.h"
 #include "proxy/engine_settings.h"
 #include "proxy/platform.h"
 #include "proxy/request_rules.h"
 #include "proxy/response_filter.h"
+#include "proxy/tls.h"
 
 namespace hush {
 
@@ -53,7 +56,27 @@ class ProxyConnection : private BrowserSink {
   bool BrowserOpen() const override;
 
   bool ParseRequestHeader();
+  bool ParseInterceptedHeader();
   bool ConnectToServer();
+  // Interception of a CONNECT (proxy_interception.cpp): answers it, reads
+  // the ClientHello and either puts TLS on both sides or opens a blind
+  // tunnel that replays the browser's own bytes; false when the connection
+  // is to end.
+  bool InterceptConnect(const std::string& host, std::int32_t port);
+  bool AwaitClientHello(ClientHello& hello);
+  enum class TlsOutcome { kIntercepted, kNotIntercepted, kFailed };
+  TlsOutcome OpenTlsBothWays(const std::string& serverName, const std::string& host,
+                             std::int32_t port);
+  bool OpenBlindTunnel(const std::string& host, std::int32_t port);
+  platform::Socket OpenTunnelSocket(const std::string& host, std::int32_t port);
+  bool AskGatewayForTunnel(platform::Socket gateway, const std::string& host, std::int32_t port);
+  int HandshakeTimeoutMs() const;
+  int ReceiveOn(platform::Socket socket, char* buffer, int length);
+  int SendOn(platform::Socket socket, const char* data, int length);
+  bool HasBuffered(platform::Socket socket) const;
+  tls::Session* SessionOn(platform::Socket socket) const;
+  void CloseServer();
+  void CloseBrowser();
   platform::Socket OpenServerSocket(const std::string& host, int port);
   void ChooseBufferSizes();
   void ReleaseSockets();
@@ -80,6 +103,16 @@ class ProxyConnection : private BrowserSink {
   std::int32_t previousPort_ = 0;
   bool requestSeen_ = false;
   std::chrono::steady_clock::time_point firstRequestDeadline_{};
+  // An intercepted connection: the TLS sessions over the two sockets, and
+  // the one server every request inside goes to.
+  std::unique_ptr<tls::Session> browserTls_;
+  std::unique_ptr<tls::Session> serverTls_;
+  // The leaf and its minter stay while the browser's session may use them.
+  std::shared_ptr<tls::LeafMinter> minter_;
+  std::shared_ptr<const tls::Leaf> leaf_;
+  bool intercepted_ = false;
+  std::string interceptedHost_;
+  std::int32_t interceptedPort_ = 0;
   std::shared_ptr<const SettingsFeed> feed_;
   // The settings of the request under way.
   std::shared_ptr<const EngineSettings> settings_;
@@ -98,5 +131,6 @@ void InjectSendFailuresForTesting(int errorCode, int count);
 // Shortens the time a connection may take to send its first request header
 // (tests only).
 void SetFirstRequestWaitForTesting(int milliseconds);
+int FirstRequestWaitMilliseconds();
 
 }  // namespace hush

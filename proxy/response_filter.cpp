@@ -86,6 +86,7 @@ void ResponseFilter::BeginResponse(std::shared_ptr<const EngineSettings> setting
   settings_ = std::move(settings);
   headRequest_ = request.head;
   tunnel_ = request.tunnel;
+  upgraded_ = upgraded_ && tunnel_;
   host_ = request.host;
   Reset();
   // A tunnel's bytes are all body: nothing of them is parsed.
@@ -222,6 +223,14 @@ void ResponseFilter::FilterServerData() {
 
 void ResponseFilter::OnResponseHeader() {
   responseState_ = ResponseState::kInBody;
+  if (statusCode_ == 101) {
+    // Whatever follows speaks another protocol: no more HTTP to parse or
+    // hold, in either direction.
+    SendHeader();
+    upgraded_ = tunnel_ = true;
+    if (!toBrowser_.empty()) sink_.SendToBrowser(toBrowser_);
+    return;
+  }
   const bool unfilterable = statusCode_ >= 300 || statusCode_ == 204 || headRequest_;
   if (contentLengthInvalid_) {
     // A length that overflows cannot be corrected: the response passes

@@ -52,6 +52,9 @@ class ResponseFilter {
   // Takes what came in; true when an interim answer (100 Continue) came,
   // after which the browser may send the request's body.
   bool OnServerData();
+  // The server switched protocols (101): from then on every byte passes
+  // both ways as it is, like a tunnel's.
+  bool Upgraded() const { return upgraded_; }
   // The server is done (or the connection ends): what is held goes out.
   void FinishResponse();
   // Keeps room in front of the incoming bytes for what goes in front of a
@@ -96,6 +99,7 @@ class ResponseFilter {
   std::vector<std::string> responseLines_;
   ResponseState responseState_ = ResponseState::kAwaitingStatus;
   bool interimAnswered_ = false;
+  bool upgraded_ = false;
   std::int32_t statusCode_ = 0;
   std::int64_t contentLength_ = -1;  // -1: not given
   bool contentLengthInvalid_ = false;

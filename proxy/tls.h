@@ -84,7 +84,11 @@ class LeafMinter {
 class Session {
  public:
   virtual ~Session() = default;
-  // Decrypted bytes: > 0 the count, 0 when the peer closed, < 0 on error.
+  // Decrypted bytes: > 0 the count, 0 when the peer closed, kNoDataYet
+  // when only a record without data (a TLS 1.3 session ticket, say) or part
+  // of a record had come (wait for the socket and call again), other values
+  // < 0 on error. Waits (up to the time-out) only for the first bytes.
+  static constexpr int kNoDataYet = -2;
   virtual int Receive(char* buffer, int length) = 0;
   // Sends all of it; false on error.
   virtual bool Send(const char* data, std::size_t length) = 0;

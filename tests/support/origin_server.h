@@ -28,6 +28,8 @@ class OriginConnection {
   // Whatever arrives next; empty when the peer closed.
   std::string ReadSome();
   void Send(std::string_view bytes);
+  // For a script that speaks TLS over the connection itself.
+  platform::Socket socket() const { return socket_; }
 
  private:
   bool Fill();

@@ -34,6 +34,8 @@ class RawClient {
   // One HTTP response with a Content-Length body.
   std::string ReadResponse(int limitMs = kReadLimitMs);
   void Close();
+  // For a test that speaks TLS over the connection once nothing is pending.
+  platform::Socket socket() const { return socket_; }
 
  private:
   // Reads once; false on close, error or time-out.

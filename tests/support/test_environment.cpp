@@ -65,6 +65,12 @@ std::uint16_t ProxyTest::ProxyPort() { return listener_->ListeningPort(); }
 
 void ProxyTest::PublishSettings() { PublishEngineSettings(*listener_); }
 
+void ProxyTest::PublishSettings(const std::function<void(EngineSettings&)>& adjust) {
+  EngineSettings settings = CurrentEngineSettings();
+  adjust(settings);
+  listener_->Publish(std::move(settings));
+}
+
 std::vector<std::string> ProxyTest::Diagnostics() const {
   std::lock_guard<std::mutex> lock(diagnosticsMutex);
   return diagnostics;

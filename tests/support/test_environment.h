@@ -28,6 +28,9 @@ class ProxyTest : public ::testing::Test {
   // Hands the running proxy the settings record and the prepared script as
   // they are now, as the program does after each change.
   static void PublishSettings();
+  // The same with `adjust` applied to what is published (what the record
+  // does not hold, such as the HTTPS minter).
+  static void PublishSettings(const std::function<void(EngineSettings&)>& adjust);
   // Diagnostics reported since the test began.
   std::vector<std::string> Diagnostics() const;
 

@@ -14,7 +14,10 @@
  *   (EC)DHE (TLS 1.3). No static RSA or ECDH, no finite-field DHE, no PSK.
  * Ciphers: AES-GCM and ChaCha20-Poly1305 only (AEAD): no CBC, no stream or
  *   null ciphers, so no CBC suite can be negotiated.
- * Hashes: SHA-256 and SHA-384 (SHA-512 is compiled for SHA-384's sake).
+ * Hashes: SHA-256 and SHA-384 (SHA-512 is compiled for SHA-384's sake);
+ *   SHA-1 only for names: key identifiers in minted certificates and the
+ *   thumbprint the Windows stores know a certificate by (the library's
+ *   default TLS and X.509 profiles accept no SHA-1 signature).
  * Signatures: ECDSA on P-256 and P-384, RSA PKCS#1 v1.5 and PSS. X25519 is
  *   there too, for key exchange only: it is what browsers and sites offer
  *   first.
@@ -58,6 +61,7 @@
 
 /* ---- Hashes and key derivation ---- */
 #define MBEDTLS_MD_C
+#define MBEDTLS_SHA1_C
 #define MBEDTLS_SHA256_C
 #define MBEDTLS_SHA384_C
 #define MBEDTLS_SHA512_C
@@ -115,6 +119,12 @@
 #define MBEDTLS_SSL_ALL_ALERT_MESSAGES
 /* Required for TLS 1.3; also lets the client hand the site's chain on. */
 #define MBEDTLS_SSL_KEEP_PEER_CERTIFICATE
+
+/* Records we send carry at most 4 KiB (peers accept any size up to 16 KiB,
+ * and our largest handshake message, the certificate chain, is far below
+ * it); what we receive stays at the protocol's 16 KiB. This keeps an idle
+ * intercepted connection (two sessions) well under 64 KiB. */
+#define MBEDTLS_SSL_OUT_CONTENT_LEN 4096
 
 /* The suites offered and accepted, strongest first: all AEAD, all with
  * forward secrecy. */
