@@ -6,14 +6,17 @@
 
 namespace hush {
 
-EngineSettings CurrentEngineSettings() {
+EngineSettings CurrentEngineSettings(std::shared_ptr<tls::LeafMinter> minter) {
   const ProxySettings& record = Settings();
   EngineSettings engine = EngineSettingsOf(record);
+  if (engine.httpsFiltering) engine.minter = std::move(minter);
   engine.blockerScript = *PreparedBlockerScript();
   if (record.playWave.load() != 0) engine.headInsert = kAlertElement;
   return engine;
 }
 
-void PublishEngineSettings(ProxyListener& listener) { listener.Publish(CurrentEngineSettings()); }
+void PublishEngineSettings(ProxyListener& listener, std::shared_ptr<tls::LeafMinter> minter) {
+  listener.Publish(CurrentEngineSettings(std::move(minter)));
+}
 
 }  // namespace hush

@@ -4,7 +4,9 @@
 #include "app/configuration_warning.h"
 #include "app/engine_publication.h"
 #include "app/first_run.h"
+#include "app/https_messages.h"
 #include "app/user_data_setup.h"
+#include "browsers/authority_files.h"
 #include "browsers/hosts_file.h"
 #include "common/installation_folder.h"
 #include "common/language.h"
@@ -82,18 +84,41 @@ void CHushwallApp::ReloadSettings() {
   // The settings file cannot switch catching on for browsers that do not
   // send their pages through the proxy.
   if (!configuration_.AnyBrowserConfigured()) Settings().popupCheckEnabled = 0;
-  PublishEngineSettings(listener_);
+  PublishSettings();
 }
 
 void CHushwallApp::PrepareBlockerScript() {
   hush::PrepareBlockerScript();
-  PublishEngineSettings(listener_);
+  PublishSettings();
 }
 
-void CHushwallApp::PublishSettings() { PublishEngineSettings(listener_); }
+void CHushwallApp::PublishSettings() { PublishEngineSettings(listener_, https_.minter()); }
 
-// Not wired yet: HTTPS filtering stays off.
-bool CHushwallApp::SetHttpsFiltering(bool) { return false; }
+bool CHushwallApp::SetHttpsFiltering(bool on) {
+  const HttpsChange change = on ? https_.Enable(dataFolder_) : https_.Disable(dataFolder_);
+  ShowHttpsChange(::GetActiveWindow(), HttpsChangeBoxes(change, on, dataFolder_));
+  if (change.problem != HttpsProblem::kNone) {
+    // A failed switch on leaves no authority behind while filtering is off.
+    if (on && Settings().httpsFiltering.load() == 0) browsers::DeleteAuthorityFiles(dataFolder_);
+    return false;
+  }
+  Settings().httpsFiltering = on ? 1 : 0;
+  SaveSettings();
+  PublishSettings();
+  return true;
+}
+
+// The settings file may have filtering on (the user's choice at an earlier
+// run, or an administrator's preset without any authority yet): the
+// authority is loaded, or made and trusted, as when the user switches it
+// on. When that fails filtering stays off for this run only; the setting
+// stays as it is, to be tried again at the next start.
+void CHushwallApp::StartHttpsFiltering() {
+  if (Settings().httpsFiltering.load() == 0) return;
+  const HttpsChange change = https_.Enable(dataFolder_);
+  ShowHttpsChange(nullptr, HttpsChangeBoxes(change, true, dataFolder_, true));
+  PublishSettings();
+}
 
 bool CHushwallApp::InitInstance() {
   instanceName_ = GetMessageText(kInstanceNameMessage);
@@ -124,6 +149,7 @@ bool CHushwallApp::InitInstance() {
   EnsureHostsEntry();
   counter_ = std::make_unique<CCounterDlg>(values_, skins_);
   ReloadSettings();
+  StartHttpsFiltering();
   ui::SetDialogColors(RGB(139, 185, 176), RGB(0, 0, 0));
   if (!values_.firstRun && values_.showAtStart)
     ShowTrayNotice(skins_, values_.path, values_.showAtStart);

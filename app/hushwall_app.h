@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/https_authority.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
 #include "common/app_registry.h"
@@ -64,6 +65,7 @@ class CHushwallApp : public ui::Application, public Program {
   int RunMainWindow();
   void EnsureHostsEntry();
   void PrepareUserFiles();
+  void StartHttpsFiltering();
 
   UniqueMutex instanceMutex_;
   std::vector<UniqueMutex> otherInstanceNames_;
@@ -79,6 +81,8 @@ class CHushwallApp : public ui::Application, public Program {
   browsers::ConfigurationState configuration_;
   PresenceWindow presence_;
   ProxyListener listener_;
+  // The user's HTTPS authority and its minter, while filtering is on.
+  HttpsAuthority https_;
   SkinReferences skins_;
   std::unique_ptr<CCounterDlg> counter_;
 };

@@ -83,6 +83,20 @@ inline constexpr int kHostsBackupKeptMessage = 19115;
 inline constexpr int kZonesBackupKeptMessage = 19116;
 inline constexpr int kBrowserBackupsKeptMessage = 19117;
 
+// HTTPS filtering: the user's authority made, trusted, removed.
+inline constexpr int kHttpsNoDataFolderMessage = 19200;
+inline constexpr int kHttpsNotMadeMessage = 19201;
+inline constexpr int kHttpsNotSavedMessage = 19202;
+inline constexpr int kHttpsTrustRefusedMessage = 19203;
+inline constexpr int kHttpsNotTrustedMessage = 19204;
+inline constexpr int kHttpsUntrustRefusedMessage = 19205;
+inline constexpr int kHttpsNotUntrustedMessage = 19206;
+inline constexpr int kHttpsProfilesNotTrustingMessage = 19207;
+inline constexpr int kHttpsProfilesNotClearedMessage = 19208;
+inline constexpr int kHttpsFilesLeftMessage = 19209;
+inline constexpr int kHttpsOffThisRunMessage = 19210;
+inline constexpr int kHttpsAuthorityNotRemovedMessage = 19211;
+
 // Window texts: the tray menu, the buttons, the counter.
 inline constexpr int kTrayShowMessage = 7001;
 inline constexpr int kTrayHideMessage = 7002;

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "browsers/authority_files.h"
+#include "browsers/authority_trust.h"
 #include "browsers/browser_checks.h"
 #include "browsers/browser_context.h"
 #include "browsers/configuration_state.h"
@@ -135,6 +137,29 @@ int RestoreBrowsers(ConfigurationState& state, const Removal& removal) {
   return kNothingKept;
 }
 
+// HTTPS filtering's authority: out of the user's Root store and profiles,
+// and its key and certificate deleted. Whatever stays is named.
+void RemoveHttpsAuthority(const Removal& removal) {
+  const AuthorityTrustOutcome untrust = UntrustAuthorities();
+  const std::string caption = GetMessageText(kProductCaptionMessage);
+  if (untrust.rootStore != RootStoreChange::kDone)
+    ShowBox(removal.showBox, GetMessageText(kHttpsAuthorityNotRemovedMessage), caption,
+            MB_OK | MB_ICONWARNING);
+  if (!untrust.profilesLeftAlone.empty()) {
+    std::string text = GetMessageText(kHttpsProfilesNotClearedMessage);
+    if (const std::size_t at = text.find("%s"); at != std::string::npos)
+      text.replace(at, 2, JoinedNames(untrust.profilesLeftAlone));
+    ShowBox(removal.showBox, text, caption, MB_OK | MB_ICONWARNING);
+  }
+  const std::string folder = UserDataFolder();
+  if (!DeleteAuthorityFiles(folder)) {
+    std::string text = GetMessageText(kHttpsFilesLeftMessage);
+    if (const std::size_t at = text.find("%s"); at != std::string::npos)
+      text.replace(at, 2, folder);
+    ShowBox(removal.showBox, text, caption, MB_OK | MB_ICONWARNING);
+  }
+}
+
 int RestoreHosts(const Removal& removal) {
   const std::string hosts = GetHostsFilePath(removal.context);
   if (hosts.empty()) {
@@ -184,6 +209,7 @@ int RunUninstall(const ShowBoxFunction& showBox) {
   if (product) {
     AskMainProgramToQuit();
     kept |= RestoreBrowsers(state, removal);
+    RemoveHttpsAuthority(removal);
   }
   kept |= RestoreHosts(removal);
   if (state.netscapeConfigured) removal.ShowNetscapeNote();
