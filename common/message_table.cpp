@@ -198,6 +198,12 @@ constexpr BuiltInMessage kMessages[] = {
     {19209, "Hushwall could not delete the files of its certificate authority (HushCA.key, HushCA.cer) in %s."},
     {19210, "HTTPS filtering is off until Hushwall starts again.\r\n"},
     {19211, "Hushwall's certificate authority could not be removed from your trusted root certificates. You can remove \"Hushwall Local Authority\" there yourself (certmgr.msc)."},
+    {19250, "Secure Pages"},
+    {19251, "Block pop-ups on secure (HTTPS) pages"},
+    {19252,
+     "When on, Hushwall adds a certificate of its own to the trusted certificates of this "
+     "computer, so it can look into secure pages."},
+    {19253, "Excluded sites:"},
     {99990, "Hushwall"},
 };
 

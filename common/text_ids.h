@@ -144,6 +144,10 @@ inline constexpr int kWizardResetProfilesNoteMessage = 3103;
 inline constexpr int kWizardProfilesCheckAllMessage = 3105;
 inline constexpr int kWizardProfilesUncheckAllMessage = 3106;
 inline constexpr int kWizardFinishMessage = 3201;
+// HTTPS filtering's switch and what it does, on the Options page and the
+// wizard's last page.
+inline constexpr int kHttpsSwitchMessage = 19251;
+inline constexpr int kHttpsSwitchNoteMessage = 19252;
 
 // The first key of a window's block of texts, one key per control in order.
 inline constexpr int kPopupsPageTexts = 1001;
@@ -151,6 +155,8 @@ inline constexpr int kActiveXPageTexts = 8001;
 inline constexpr int kOptionsPageTexts = 9001;
 inline constexpr int kAboutBoxTexts = 12000;
 inline constexpr int kTrayNoticeTexts = 18001;
+// The Options page's HTTPS group: its frame, switch, note, excluded sites.
+inline constexpr int kOptionsPageHttpsTexts = 19250;
 inline constexpr int kMainWindowTabLabels = 11000;  // one a tab
 inline constexpr int kWizardPageTitles = 2900;      // one a page, 100 apart
 inline constexpr int kWizardPageTitleStep = 100;

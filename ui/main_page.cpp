@@ -142,7 +142,7 @@ void CMainPage::HandleMessages() {
 
 void CMainPage::HandleCommands() {
   handlers().OnCommand(IDOK, [this](WORD) {
-    SaveAllSettings();
+    SaveAndSwitch();
     Hide();
   });
   // Cancel discards the changes; only the end of the program lets the
@@ -152,7 +152,7 @@ void CMainPage::HandleCommands() {
     Discard();
     return true;
   });
-  handlers().OnCommand(ID_APPLY_NOW, [this](WORD) { SaveAllSettings(); });
+  handlers().OnCommand(ID_APPLY_NOW, [this](WORD) { SaveAndSwitch(); });
   handlers().OnCommand(ID_HELP_COMMAND, [this](WORD) { OpenHelp(); });
   handlers().OnCommand(ID_TRAY_SHOW, [this](WORD) { ShowOrHide(); });
   handlers().OnCommand(ID_TRAY_ENABLE, [this](WORD) { ToggleCatching(); });
@@ -393,6 +393,17 @@ void CMainPage::SaveAllSettings() {
   if (activeX_.hwnd() != nullptr) activeX_.ApplyZoneSettings();
   for (ui::PropertyPage* page : Pages()) page->SetModified(false);
   RememberSavedValues();
+}
+
+// The excluded sites are saved and published before HTTPS filtering may
+// start, so no excluded site is ever looked into.
+void CMainPage::SaveAndSwitch() {
+  SaveAllSettings();
+  if (options_.hwnd() == nullptr) return;
+  RunNested([this] {
+    options_.ApplyHttpsSwitch();
+    return INT_PTR{0};
+  });
 }
 
 void CMainPage::RememberSavedValues() { saved_ = TheProgram().values(); }

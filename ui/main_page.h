@@ -35,6 +35,8 @@ class CMainPage : public ui::PropertySheet {
 
   // Registry values, settings file and the prepared blocker script.
   void SaveAllSettings();
+  // OK and Apply: saves, then makes the switches that ask the user.
+  void SaveAndSwitch();
   // Saves, asks the user (unless a quiet exit was asked for) and ends the
   // sheet's modal loop; the program ends after it. Runs once; asked for
   // while a nested window is open, it closes that window first.

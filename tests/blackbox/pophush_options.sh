@@ -3,8 +3,9 @@
 # robot: the first run's backup of the zones ("acRs.ini"), each start-up
 # mode saved (INI and Run value), French and back (every page's texts at
 # once, the program still a single instance), a custom sound through the
-# file dialog, two zones changed and saved, and Cancel putting back what was
-# saved.
+# file dialog, two zones changed and saved, Cancel putting back what was
+# saved, and HTTPS filtering: the excluded sites saved and loaded, the box
+# showing what the program made of the switch.
 # Usage: pophush_options.sh BUILD-DIR PREFIX
 . "$(dirname "$0")/lib.sh"
 key='HKCU\Software\Hushwall'
@@ -147,6 +148,26 @@ apply
 [ "$(reg_get "$zones\\1" 1001)" = "$before_zone" ] || fail "zone 1 changed by Cancel"
 [ "$(ini DisplayOnTop)" = 1 ] || fail "DisplayOnTop after Cancel: $(ini DisplayOnTop)"
 ok "Cancel puts back the zones, sound, language, Close To Tray and Always On Top"
+
+# The excluded sites are saved one separator apart (a name after a space or
+# a semicolon would otherwise pass for part of the one before) and come back
+# from the file on Cancel. The box shows the switch as the program left it:
+# while the program refuses the switch, it comes back cleared.
+robot tab Hushwall 2
+shown_sites() { robot state Hushwall 1054 | tr -d '\r' | cut -d' ' -f4-; }
+robot settext Hushwall 1054 ' Bank.example; shop.example  *.tax.example,' ||
+  fail "no excluded sites box"
+press 1051
+apply
+sites='Bank.example, shop.example, *.tax.example'
+until_true 5 test "$(ini HttpsExclusions)" = "$sites" || fail "HttpsExclusions: $(ini HttpsExclusions)"
+until_true 5 test "$(robot state Hushwall 1051 | cut -d' ' -f1)" = "$(ini HttpsFiltering)" ||
+  fail "the box $(robot state Hushwall 1051), the saved HttpsFiltering $(ini HttpsFiltering)"
+[ "$(ini HttpsFiltering)" = 0 ] || fail "the refused switch was saved: $(ini HttpsFiltering)"
+robot settext Hushwall 1054 'other.example'
+robot post Hushwall 273 2  # Cancel
+until_true 5 test "$(shown_sites)" = "$sites" || fail "after Cancel the page shows \"$(shown_sites)\""
+ok "HTTPS filtering: excluded sites saved tidy and loaded, a refused switch leaves the box clear"
 
 robot post www.hushwall.example 32790
 ended_within "$first" 15 || fail "PopHush did not end"

@@ -125,6 +125,7 @@ press 1064  # LAN
 expect_next 1 "LAN chosen"
 press $NEXT
 expect 1009 "0 1 1" "page 4 straight after page 2 without Netscape"
+expect 1070 "1 1 1" "setting up, the last page offers HTTPS filtering, ticked"
 press $BACK
 expect 1120 "1 1 1" "Back from page 4 without Netscape leads to page 2"
 press $BACK
@@ -157,6 +158,7 @@ expect 1121 "0 1 1" "reset: Opera 6"
 expect 1122 "0 0 1" "reset: Opera 7 is not on the proxy"
 press 1121
 press $NEXT
+expect 1070 "1 1 0" "taking browsers off, the last page offers no HTTPS filtering"
 finish
 wizard_gone
 answer Hushwall "Catching Pop-Ups is disabled as there's not any configured browser." OK

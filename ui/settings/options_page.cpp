@@ -13,9 +13,11 @@
 #include "proxy/settings_store.h"
 #include "ui/framework/combo_box.h"
 #include "ui/framework/localized_window.h"
+#include "ui/https_switch.h"
 #include "ui/main_page.h"
 #include "ui/program.h"
 #include "ui/resource_ids.h"
+#include "ui/settings/excluded_sites.h"
 #include "ui/settings/language_flags.h"
 
 namespace hush {
@@ -85,6 +87,12 @@ COptionsPage::COptionsPage(SkinReferences& skins, std::string installFolder, Nes
                   TheProgram().values().closeToTray);
     SetModified();
   });
+  handlers().OnCommand(IDC_OPTIONS_HTTPS, [this](WORD code) {
+    if (code == BN_CLICKED) SetModified();
+  });
+  handlers().OnCommand(IDC_OPTIONS_EXCLUSIONS, [this](WORD code) {
+    if (code == EN_CHANGE) OnExcludedSitesEdited();
+  });
   // The Popups page may have switched the sound alert meanwhile.
   handlers().OnMessage(WM_SHOWWINDOW, [this](WPARAM shown, LPARAM) {
     if (shown) ApplySoundRule();
@@ -94,6 +102,7 @@ COptionsPage::COptionsPage(SkinReferences& skins, std::string installFolder, Nes
 
 bool COptionsPage::OnInitDialog() {
   languages_.Attach(Item(IDC_OPTIONS_LANGUAGES));
+  ::SendMessageA(Item(IDC_OPTIONS_EXCLUSIONS), EM_SETLIMITTEXT, kLongestExcludedSites, 0);
   FillLanguageList();
   LoadControls();
   ApplyTexts();
@@ -107,6 +116,9 @@ void COptionsPage::ApplyTexts() {
                    IDC_OPTIONS_IE_STARTUP, IDC_OPTIONS_LANGUAGE_GROUP, IDC_OPTIONS_GENERAL_GROUP,
                    IDC_OPTIONS_ON_TOP, IDC_OPTIONS_SOUND_GROUP, IDC_OPTIONS_SOUND_LABEL,
                    IDC_OPTIONS_TEST, IDC_OPTIONS_CURRENT_LABEL, IDC_OPTIONS_CLOSE_TO_TRAY});
+  LoadDialogTexts(hwnd(), kOptionsPageHttpsTexts,
+                  {IDC_OPTIONS_HTTPS_GROUP, IDC_OPTIONS_HTTPS, IDC_OPTIONS_HTTPS_NOTE,
+                   IDC_OPTIONS_EXCLUSIONS_LABEL});
 }
 
 // One flag picture per language file: "<title>.bmp", else "default.bmp".
@@ -132,6 +144,22 @@ void COptionsPage::LoadControls() {
   languages_.Select(found < 0 ? 0 : found);
   ExchangeCheck(ui::Direction::kToControls, IDC_OPTIONS_CLOSE_TO_TRAY,
                 TheProgram().values().closeToTray);
+  ExchangeCheck(ui::Direction::kToControls, IDC_OPTIONS_HTTPS, Settings().httpsFiltering);
+  SetItemText(IDC_OPTIONS_EXCLUSIONS, Settings().httpsExclusions.Get());
+}
+
+void COptionsPage::ApplyHttpsSwitch() {
+  SwitchHttpsFiltering(IsChecked(IDC_OPTIONS_HTTPS));
+  const auto loading = Loading();
+  SetChecked(IDC_OPTIONS_HTTPS, HttpsFilteringOn());
+  // The names as saved, one separator between each two.
+  SetItemText(IDC_OPTIONS_EXCLUSIONS, Settings().httpsExclusions.Get());
+}
+
+void COptionsPage::OnExcludedSitesEdited() {
+  if (loading()) return;
+  Settings().httpsExclusions.Set(ExcludedSitesText(ItemText(IDC_OPTIONS_EXCLUSIONS)));
+  SetModified();
 }
 
 void COptionsPage::ApplySoundRule() {

@@ -1,7 +1,9 @@
 // The Options page of the main window: how the program starts, the alert
-// sound, the language of its windows, whether the main window stays on top
-// and whether its close button only sends it to the tray. Changes apply in
-// memory at once; the main window's save stores them.
+// sound, the language of its windows, whether the main window stays on top,
+// whether its close button only sends it to the tray, and HTTPS filtering
+// with the sites it leaves alone. Changes apply in memory at once; the main
+// window's save stores them. HTTPS filtering itself switches on OK and
+// Apply only, as it changes what the computer trusts.
 #pragma once
 
 #include <functional>
@@ -29,6 +31,9 @@ class COptionsPage : public ui::PropertyPage {
   // Cancel).
   void LoadControls();
   void ApplyTexts();
+  // OK and Apply: switches HTTPS filtering when the box asks for it; the box
+  // then shows what the program made of it.
+  void ApplyHttpsSwitch();
 
  protected:
   bool OnInitDialog() override;
@@ -40,6 +45,7 @@ class COptionsPage : public ui::PropertyPage {
   void OnStartupMode();
   void OnLanguageChosen();
   void OnSoundChosen();
+  void OnExcludedSitesEdited();
   void ChooseCustomSound();
   void UseSound(const std::string& path, const std::string& shownName);
   ui::ComboBox Sounds() const;

@@ -8,6 +8,7 @@
 #include "ui/framework/application.h"
 #include "ui/framework/localized_window.h"
 #include "ui/html_help.h"
+#include "ui/https_switch.h"
 #include "ui/program.h"
 #include "ui/resource_ids.h"
 #include "ui/wizard/wizard_pages.h"
@@ -95,6 +96,8 @@ void CProxySettingSheet::Finish() {
   }
   // A set may have taken the user's own proxy as the gateway.
   app.PublishSettings();
+  // Last, as it may ask the user to confirm a new trusted certificate.
+  if (setMode()) SwitchHttpsFiltering(choices_.httpsFiltering);
 }
 
 }  // namespace hush

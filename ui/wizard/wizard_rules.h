@@ -13,6 +13,8 @@ struct WizardChoices {
   bool internetExplorer = false, opera = false, netscape = false;
   bool lan = false, dialUp = false;
   bool opera6 = false, opera7 = false;
+  // Set mode's last page offers HTTPS filtering, ticked at first.
+  bool httpsFiltering = true;
 };
 
 // The browser boxes of the first page that can be ticked.
