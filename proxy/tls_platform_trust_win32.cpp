@@ -1,8 +1,9 @@
 // Windows' verdict on a server's chain: the chain engine (the user's and
 // the machine's roots, distrusted certificates, policies) and the SSL
 // policy for the server's name.
-#include <wincrypt.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <wincrypt.h>
 
 #include <algorithm>
 

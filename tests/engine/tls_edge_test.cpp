@@ -15,8 +15,9 @@
 #include "proxy/tls_internal.h"
 
 #ifdef _WIN32
-#include <wincrypt.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <wincrypt.h>
 #endif
 
 namespace hush::tls {
