@@ -138,11 +138,12 @@ bool ProxyConnection::FirstRequestOverdue() const {
   return !requestSeen_ && std::chrono::steady_clock::now() >= firstRequestDeadline_;
 }
 
-bool ProxyConnection::ReceiveInto(Socket socket, ByteBuffer& buffer) {
+int ProxyConnection::ReceiveInto(Socket socket, ByteBuffer& buffer) {
   char* space = buffer.Reserve(static_cast<size_t>(receiveSize_));
-  int received = ReceiveOn(socket, space, receiveSize_);
+  const int received = ReceiveOn(socket, space, receiveSize_);
   buffer.Commit(received > 0 ? static_cast<size_t>(received) : 0);
-  return received > 0;
+  if (received == tls::Session::kNoDataYet) return kNothingYet;
+  return received > 0 ? received : kEnded;
 }
 
 void ProxyConnection::RelayLoop() {
@@ -164,19 +165,25 @@ void ProxyConnection::RelayLoop() {
     browserReady |= browserHolds;
     serverReady |= serverHolds;
     if (browserReady) {
-      const bool browserOpen = ReceiveInto(browserSocket_, toServer_);
-      if (!OnBrowserData()) break;
-      if (!browserOpen) {
-        CloseBrowser();
-        break;
+      const int received = ReceiveInto(browserSocket_, toServer_);
+      if (received != kNothingYet) {
+        if (!OnBrowserData()) break;
+        if (received == kEnded) {
+          CloseBrowser();
+          break;
+        }
       }
     }
     // The dispatcher may have replaced the server connection meanwhile.
     if (serverReady && serverSocket_ != kNoSocket && serverSocket_ == polledServer) {
-      const bool serverOpen = ReceiveInto(serverSocket_, response_.Incoming());
-      requestState_ = RequestState::kAwaitingHeader;
-      OnServerData();
-      if (!serverOpen) break;
+      // A TLS record without data (a session ticket) is no answer: a body
+      // the browser is sending must not be taken for the next header.
+      const int received = ReceiveInto(serverSocket_, response_.Incoming());
+      if (received != kNothingYet) {
+        requestState_ = RequestState::kAwaitingHeader;
+        OnServerData();
+        if (received == kEnded) break;
+      }
     }
   } while (ListenSocket.load(std::memory_order_relaxed) != kNoSocket);
   Close();

@@ -81,7 +81,10 @@ class ProxyConnection : private BrowserSink {
   void ChooseBufferSizes();
   void ReleaseSockets();
   void RelayLoop();
-  bool ReceiveInto(platform::Socket socket, ByteBuffer& buffer);
+  // Reads what `socket` (or its TLS session) has: the count, or one of these.
+  static constexpr int kEnded = -1;      // closed or failed
+  static constexpr int kNothingYet = 0;  // a TLS record without data came
+  int ReceiveInto(platform::Socket socket, ByteBuffer& buffer);
   void ApplyBufferSizes(platform::Socket socket) const;
   int SelectTimeoutMs() const;
   bool FirstRequestOverdue() const;

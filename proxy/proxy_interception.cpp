@@ -67,7 +67,7 @@ bool ProxyConnection::AwaitClientHello(ClientHello& hello) {
     bool ready = false, unused = false;
     if (platform::WaitReadable(browserSocket_, kNoSocket, MillisecondsUntil(deadline), ready,
                                unused) <= 0 ||
-        !ReceiveInto(browserSocket_, toServer_))
+        ReceiveInto(browserSocket_, toServer_) <= 0)
       return false;
   }
 }
