@@ -8,9 +8,6 @@
 //   tls_bench hold HOST PORT PATH --proxy N [--connections N] [--trust FILE]...
 //       opens N connections through the proxy, fetches PATH once on each,
 //       prints "ready" and keeps them idle until standard input ends
-//   tls_bench mint [--count N]
-//       mints leaves for N new host names; prints the mean and slowest in ms
-#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
@@ -32,7 +29,7 @@ using Clock = std::chrono::steady_clock;
 
 struct Options {
   std::string mode, host, path;
-  int port = 0, proxy = 0, connections = 8, seconds = 8, count = 200;
+  int port = 0, proxy = 0, connections = 8, seconds = 8;
 };
 
 constexpr int kTimeoutMs = 10000;
@@ -102,8 +99,8 @@ bool Fill(Connection& c, std::size_t size) {
 
 // One GET on the connection, its answer read whole (Content-Length).
 bool Fetch(Connection& c, const Options& o) {
-  const std::string request = "GET " + o.path + " HTTP/1.1\r\nHost: " + o.host + ":" +
-                              std::to_string(o.port) + "\r\n\r\n";
+  const std::string request =
+      "GET " + o.path + " HTTP/1.1\r\nHost: " + o.host + ":" + std::to_string(o.port) + "\r\n\r\n";
   if (!c.session->Send(request.data(), request.size())) return false;
   std::size_t end = std::string::npos;
   while ((end = c.pending.find("\r\n\r\n")) == std::string::npos)
@@ -153,48 +150,28 @@ int Hold(const Options& o) {
   return 0;
 }
 
-int Mint(const Options& o) {
-  auto authority = tls::Authority::Create("Bench Authority");
-  auto minter = authority ? tls::LeafMinter::Create(authority) : nullptr;
-  if (!minter) return 1;
-  const std::int64_t notAfter =
-      std::chrono::duration_cast<std::chrono::seconds>(
-          std::chrono::system_clock::now().time_since_epoch() + std::chrono::hours(24 * 365))
-          .count();
-  double total = 0, slowest = 0;
-  for (int i = 0; i < o.count; ++i) {
-    const auto start = Clock::now();
-    if (!minter->LeafFor("host" + std::to_string(i) + ".example", notAfter)) return 1;
-    const double ms = std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-    total += ms;
-    slowest = std::max(slowest, ms);
-  }
-  std::printf("%.3f %.3f\n", total / o.count, slowest);
-  return 0;
-}
-
 bool Parse(int argc, char** argv, Options& o) {
-  if (argc < 2) return false;
+  if (argc < 5) return false;
   o.mode = argv[1];
-  int i = 2;
-  if (o.mode != "mint") {
-    if (argc < 5) return false;
-    o.host = argv[2];
-    o.port = std::atoi(argv[3]);
-    o.path = argv[4];
-    i = 5;
-  }
+  o.host = argv[2];
+  o.port = std::atoi(argv[3]);
+  o.path = argv[4];
+  int i = 5;
   for (; i + 1 < argc; i += 2) {
     const std::string name = argv[i];
     const char* value = argv[i + 1];
-    if (name == "--proxy") o.proxy = std::atoi(value);
-    else if (name == "--connections") o.connections = std::atoi(value);
-    else if (name == "--seconds") o.seconds = std::atoi(value);
-    else if (name == "--count") o.count = std::atoi(value);
-    else if (name == "--trust") tls::TrustAlsoForTesting(value);
-    else return false;
+    if (name == "--proxy")
+      o.proxy = std::atoi(value);
+    else if (name == "--connections")
+      o.connections = std::atoi(value);
+    else if (name == "--seconds")
+      o.seconds = std::atoi(value);
+    else if (name == "--trust")
+      tls::TrustAlsoForTesting(value);
+    else
+      return false;
   }
-  return i == argc && o.connections > 0 && o.seconds > 0 && o.count > 0;
+  return i == argc && o.connections > 0 && o.seconds > 0;
 }
 
 }  // namespace
@@ -207,6 +184,5 @@ int main(int argc, char** argv) {
   }
   if (o.mode == "rate") return Rate(o);
   if (o.mode == "hold" && o.proxy) return Hold(o);
-  if (o.mode == "mint") return Mint(o);
   return 2;
 }

@@ -25,15 +25,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   const std::vector<unsigned char> der = ReadFile(argv[1]);
-  HCERTSTORE store = ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0,
-                                     CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
+  HCERTSTORE store =
+      ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root");
   if (store == nullptr || der.empty()) {
     std::fprintf(stderr, "trust_root: no store or no certificate\n");
     return 1;
   }
-  const BOOL added = ::CertAddEncodedCertificateToStore(
-      store, X509_ASN_ENCODING, der.data(), static_cast<DWORD>(der.size()),
-      CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
+  const BOOL added = ::CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, der.data(),
+                                                        static_cast<DWORD>(der.size()),
+                                                        CERT_STORE_ADD_REPLACE_EXISTING, nullptr);
   ::CertCloseStore(store, 0);
   if (!added) std::fprintf(stderr, "trust_root: error %lu\n", ::GetLastError());
   return added ? 0 : 1;
