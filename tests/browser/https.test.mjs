@@ -150,7 +150,8 @@ for (const kind of ['chromium', 'firefox']) {
         await tab.close();
       });
 
-      test('100 MiB arrive byte for byte', {timeout: 240000}, async (t) => {
+      // The relay is the same whichever browser asks: one download is enough.
+      test('100 MiB arrive byte for byte', {timeout: 240000, skip: kind !== 'chromium'}, async (t) => {
         const tab = await browser.newPage();
         await tab.goto(address('good'), {waitUntil: 'load'});
         const start = Date.now();

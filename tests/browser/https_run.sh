@@ -54,6 +54,8 @@ run_pophush
 node --test --test-concurrency=1 "$here/https.test.mjs" || fail "the browser tests over HTTPS failed"
 
 quit_pophush
+# A later start shows the tray notice, which would wait for an answer.
+wine_quiet reg add 'HKCU\Software\Hushwall' /v ShowAtStart /t REG_DWORD /d 0 /f >/dev/null
 set_setting HttpsExclusions localhost
 run_pophush
 HUSH_EXCLUDED=localhost node --test --test-concurrency=1 "$here/https.test.mjs" ||
