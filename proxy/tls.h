@@ -131,8 +131,8 @@ std::unique_ptr<Session> AcceptBrowser(platform::Socket socket, std::string_view
 // enterprise's roots and distrusts); natively the system's CA bundle.
 bool PlatformTrustsServer(const std::vector<Der>& chain, const std::string& serverName);
 
-// Native builds only: trusts the PEM certificates in `path` as well as the
-// system's (tests and benchmarks with an authority of their own).
+// Native builds only: trusts the certificates in `path` (PEM or DER) as well
+// as the system's (tests and benchmarks with an authority of their own).
 void TrustAlsoForTesting(const std::string& path);
 
 }  // namespace hush::tls

@@ -51,6 +51,7 @@ class StoredAuthority : public AuthorityKeys {
   }
 
   mbedtls_pk_context* SigningKey() const override { return key_->get(); }
+  std::int64_t NotAfter() const override { return SecondsOf(parsed_.get()->valid_to); }
   const std::string& SubjectName() const override { return subjectName_; }
 
  private:

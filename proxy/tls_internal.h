@@ -117,6 +117,8 @@ class AuthorityKeys : public Authority {
   virtual mbedtls_pk_context* SigningKey() const = 0;
   // The subject name, in the form CertificateSpec takes it.
   virtual const std::string& SubjectName() const = 0;
+  // The end of the authority's own validity, which no leaf outlives.
+  virtual std::int64_t NotAfter() const = 0;
 };
 
 }  // namespace hush::tls

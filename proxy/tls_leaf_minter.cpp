@@ -3,6 +3,7 @@
 // first). One leaf key serves the whole run: a new key per host would cost
 // more than the signature and buy nothing, since every leaf ends at the
 // same process.
+#include <algorithm>
 #include <list>
 #include <mutex>
 #include <unordered_map>
@@ -77,7 +78,7 @@ class CachingMinter : public LeafMinter {
     spec.subjectKey = leafKey_->get();
     spec.issuerKey = authority_->SigningKey();
     spec.notBefore = now - kDay;
-    spec.notAfter = std::min(serverNotAfter, now + kLongestLeafLife);
+    spec.notAfter = std::min({serverNotAfter, now + kLongestLeafLife, authority_->NotAfter()});
     spec.host = host;
     auto leaf = std::make_shared<Leaf>();
     if (!leaf->Prepare(WriteCertificate(spec), authority_->Certificate(), leafKey_)) return nullptr;

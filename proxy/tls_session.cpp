@@ -41,7 +41,8 @@ class SocketSession : public Session {
   int Handshake() { return mbedtls_ssl_handshake(&ssl_); }
   void HandshakeDone() {
     handshaking_ = false;
-    std::string().swap(alreadyRead_);
+    // Bytes read ahead that the handshake did not take stay for Receive.
+    if (alreadyReadOffset_ == alreadyRead_.size()) std::string().swap(alreadyRead_);
   }
 
   int Receive(char* buffer, int length) override {
@@ -72,7 +73,8 @@ class SocketSession : public Session {
   }
 
   bool HasBuffered() const override {
-    return mbedtls_ssl_get_bytes_avail(&ssl_) > 0 || mbedtls_ssl_check_pending(&ssl_) != 0;
+    return alreadyReadOffset_ < alreadyRead_.size() || mbedtls_ssl_get_bytes_avail(&ssl_) > 0 ||
+           mbedtls_ssl_check_pending(&ssl_) != 0;
   }
 
   void Close() override { mbedtls_ssl_close_notify(&ssl_); }

@@ -5,6 +5,7 @@
 // store (taken out again at the end).
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
 #include <fstream>
 #include <thread>
@@ -113,7 +114,7 @@ std::string ReceiveAll(Session& session, std::size_t count) {
 class TlsEdgeTest : public ::testing::Test {
  protected:
   static void SetUpTestSuite() {
-    root_ = new Issued(Issue("Hushwall Test Root", nullptr, {}));
+    root_ = new Issued(Issue("Hushwall Test Root", nullptr, {"", 1, -kDay, 3650 * kDay}));
     ASSERT_FALSE(root_->der.empty());
 #ifdef _WIN32
     ChangeUserRoots(root_->der, false);
@@ -133,13 +134,14 @@ class TlsEdgeTest : public ::testing::Test {
     delete root_;
   }
 
-  // The test root as an authority that mints.
-  static std::shared_ptr<LeafMinter> Minter(std::size_t capacity = 16) {
+  // An authority of the test's own (the test root unless told) that mints.
+  static std::shared_ptr<LeafMinter> Minter(std::size_t capacity = 16,
+                                            const Issued* authority = root_) {
     unsigned char key[512];
-    const int length = mbedtls_pk_write_key_der(root_->key->get(), key, sizeof key);
-    auto authority =
-        Authority::Load(SecretBytes({key + sizeof key - length, key + sizeof key}), root_->der);
-    return authority ? LeafMinter::Create(authority, capacity) : nullptr;
+    const int length = mbedtls_pk_write_key_der(authority->key->get(), key, sizeof key);
+    auto loaded =
+        Authority::Load(SecretBytes({key + sizeof key - length, key + sizeof key}), authority->der);
+    return loaded ? LeafMinter::Create(loaded, capacity) : nullptr;
   }
 
   static inline Issued* root_ = nullptr;
@@ -195,6 +197,13 @@ TEST_F(TlsEdgeTest, LeavesNameTheirHostAndEndWithTheServerOrWithinNinetyDays) {
               0);
     EXPECT_TRUE(mbedtls_x509_crt_has_ext_type(parsed.get(), MBEDTLS_X509_EXT_EXTENDED_KEY_USAGE));
   }
+  // Nor does a leaf outlive its authority.
+  const Issued shortLived = Issue("Short-lived Root", nullptr, {"", 0, -kDay, 10 * kDay});
+  auto shortMinter = Minter(16, &shortLived);
+  ASSERT_TRUE(shortMinter);
+  auto leaf = shortMinter->LeafFor("mint.test", NowSeconds() + 400 * kDay);
+  ASSERT_TRUE(leaf);
+  EXPECT_NEAR(leaf->NotAfter() - NowSeconds(), 10 * kDay, 5);
   // Names that are no host names never reach the certificate writer.
   EXPECT_FALSE(minter->LeafFor("a.test, CN=forged", NowSeconds() + kDay));
   EXPECT_FALSE(minter->LeafFor("", NowSeconds() + kDay));
@@ -213,43 +222,79 @@ TEST_F(TlsEdgeTest, TheCacheKeepsTheMostRecentLeavesAndRemintsWhenTheServerChang
   auto renewed = minter->LeafFor("a.test", ends + kDay);
   EXPECT_NE(renewed, a);
   EXPECT_EQ(minter->LeafFor("a.test", ends + kDay), renewed);
+  // A leaf about to end is not handed out again.
+  const std::int64_t soon = NowSeconds() + 3600;
+  auto ending = minter->LeafFor("ending.test", soon);
+  EXPECT_NE(minter->LeafFor("ending.test", soon), ending);
+}
+
+TEST_F(TlsEdgeTest, ConnectionThreadsMintFromOneCacheAtOnce) {
+  auto minter = Minter(3);
+  ASSERT_TRUE(minter);
+  const std::int64_t ends = NowSeconds() + 30 * kDay;
+  std::atomic<int> minted{0};
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t)
+    threads.emplace_back([&, t] {
+      for (int i = 0; i < 20; ++i)
+        if (minter->LeafFor("h" + std::to_string((t + i) % 6) + ".test", ends)) ++minted;
+    });
+  for (std::thread& thread : threads) thread.join();
+  EXPECT_EQ(minted.load(), 80);
 }
 
 TEST_F(TlsEdgeTest, TheBrowserSideAndTheServerSideCarryDataBothWays) {
+  struct Case {
+    const char* serverName;  // as the connection asks for it
+    const char* leafFor;
+    ServerCheck expected;
+  } cases[] = {
+      {"localhost", "localhost", ServerCheck::kTrusted},
+      {"127.0.0.1", "127.0.0.1", ServerCheck::kTrusted},  // no server name sent
+      {"other.test", "localhost", ServerCheck::kUntrusted},
+  };
   auto minter = Minter();
   ASSERT_TRUE(minter);
-  auto leaf = minter->LeafFor("localhost", NowSeconds() + 30 * kDay);
-  ASSERT_TRUE(leaf);
-  SocketPair sockets;
-  ASSERT_NE(sockets.server, platform::kNoSocket);
-  std::string heard, afterClose = "unset";
-  std::thread browserSide([&] {
-    // The first bytes of the ClientHello are read before the session
-    // exists, as the connection does to learn the server name.
-    char first[64];
-    const int got = platform::Receive(sockets.server, first, sizeof first);
-    if (got <= 0) return;
-    auto session =
-        AcceptBrowser(sockets.server, std::string_view(first, std::size_t(got)), *leaf, kWaitMs);
-    if (!session) return;
-    heard = ReceiveAll(*session, 4);
-    session->Send("pong", 4);
-    char rest[8];
-    afterClose = std::to_string(session->Receive(rest, sizeof rest));
-  });
-  ServerConnection server = ConnectToServer(sockets.client, "localhost", kWaitMs);
-  std::string answer;
-  if (server.session) {
-    server.session->Send("ping", 4);
-    answer = ReceiveAll(*server.session, 4);
-    server.session->Close();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.serverName);
+    auto leaf = minter->LeafFor(c.leafFor, NowSeconds() + 30 * kDay);
+    ASSERT_TRUE(leaf);
+    SocketPair sockets;
+    ASSERT_NE(sockets.server, platform::kNoSocket);
+    std::string heard, afterClose = "unset";
+    std::thread browserSide([&] {
+      // The first bytes of the ClientHello are read before the session
+      // exists, as the connection does to learn the server name.
+      char first[64];
+      const int got = platform::Receive(sockets.server, first, sizeof first);
+      if (got <= 0) return;
+      auto session =
+          AcceptBrowser(sockets.server, std::string_view(first, std::size_t(got)), *leaf, kWaitMs);
+      if (!session) return;
+      heard = ReceiveAll(*session, 4);
+      session->Send("pong", 4);
+      char rest[8];
+      afterClose = std::to_string(session->Receive(rest, sizeof rest));
+    });
+    ServerConnection server = ConnectToServer(sockets.client, c.serverName, kWaitMs);
+    std::string answer;
+    if (server.session) {
+      server.session->Send("ping", 4);
+      answer = ReceiveAll(*server.session, 4);
+      server.session->Close();
+    }
+    platform::ShutdownSocket(sockets.client);
+    browserSide.join();
+    EXPECT_EQ(server.check, c.expected);
+    EXPECT_EQ(server.notAfter, leaf->NotAfter());
+    if (c.expected != ServerCheck::kTrusted) {
+      EXPECT_FALSE(server.session);
+      continue;
+    }
+    EXPECT_EQ(heard, "ping");
+    EXPECT_EQ(answer, "pong");
+    EXPECT_EQ(afterClose, "0");
   }
-  browserSide.join();
-  EXPECT_EQ(server.check, ServerCheck::kTrusted);
-  EXPECT_EQ(server.notAfter, leaf->NotAfter());
-  EXPECT_EQ(heard, "ping");
-  EXPECT_EQ(answer, "pong");
-  EXPECT_EQ(afterClose, "0");
 }
 
 // A test server on the library directly, for what our own server side

@@ -1,8 +1,8 @@
 // The TLS library as the program builds it: its client and server complete
 // TLS 1.3 and TLS 1.2 handshakes with each other in memory, agree on ALPN and
 // carry data, and refuse the old protocol and the CBC suites left out.
-// The engine has no TLS interface of its own yet, so this test uses the
-// library's headers directly.
+// It checks the library as configured, beneath the engine's own TLS
+// interface (tls_edge_test.cpp), so it uses the library's headers directly.
 #include <gtest/gtest.h>
 #include <mbedtls/ctr_drbg.h>
 #include <mbedtls/entropy.h>
