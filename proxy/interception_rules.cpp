@@ -42,6 +42,13 @@ bool WantsInterception(const RequestLine& connect, const EngineSettings& setting
   return !IsExcludedHost(connect.hostName, settings.httpsExclusions);
 }
 
+bool HelloAllowsInterception(const ClientHello& hello, const std::string& connectHost,
+                             const EngineSettings& settings, std::string& name) {
+  name = hello.serverName.empty() ? ToLower(connectHost) : hello.serverName;
+  return hello.status == ClientHello::Status::kComplete && !hello.serverNameInvalid &&
+         (hello.offersHttp11 || !hello.offersH2) && !IsExcludedHost(name, settings.httpsExclusions);
+}
+
 std::optional<RequestLine> ParseInterceptedRequest(const std::vector<std::string>& lines,
                                                    const std::string& host, std::int32_t port) {
   if (lines.empty()) return std::nullopt;

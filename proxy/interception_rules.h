@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "proxy/client_hello.h"
 #include "proxy/engine_settings.h"
 #include "proxy/request_rules.h"
 
@@ -20,6 +21,14 @@ bool IsExcludedHost(std::string_view host, const std::vector<std::string>& exclu
 // A CONNECT the settings say to intercept: filtering on, a minter, the port
 // one of the HTTPS ports and the host not excluded.
 bool WantsInterception(const RequestLine& connect, const EngineSettings& settings);
+
+// The ClientHello leaves the CONNECT to be intercepted: a whole hello with
+// a usable name (its server name, else `connectHost`) that is not
+// excluded, and HTTP/1.1 among its protocols when it names any (a browser
+// that only speaks HTTP/2 here would not understand the answer). The name
+// TLS is opened for goes to `name`.
+bool HelloAllowsInterception(const ClientHello& hello, const std::string& connectHost,
+                             const EngineSettings& settings, std::string& name);
 
 // A request header inside an intercepted connection to `host`: origin-form
 // ("GET /path HTTP/1.1"), for that host (its Host header, when it has one,

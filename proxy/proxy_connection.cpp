@@ -388,8 +388,10 @@ tls::Session* ProxyConnection::SessionOn(Socket socket) const {
 
 int ProxyConnection::ReceiveOn(Socket socket, char* buffer, int length) {
   tls::Session* session = SessionOn(socket);
-  return session != nullptr ? session->Receive(buffer, length)
-                            : platform::Receive(socket, buffer, length);
+  if (session != nullptr) return session->Receive(buffer, length);
+  // Any failure of a plain socket ends it, whatever its number.
+  const int received = platform::Receive(socket, buffer, length);
+  return received < 0 ? -1 : received;
 }
 
 int ProxyConnection::SendOn(Socket socket, const char* data, int length) {

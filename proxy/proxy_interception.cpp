@@ -42,10 +42,8 @@ bool ProxyConnection::InterceptConnect(const std::string& host, std::int32_t por
   requestLines_.clear();
   ClientHello hello;
   if (!AwaitClientHello(hello)) return false;
-  const std::string name = hello.serverName.empty() ? ToLower(host) : hello.serverName;
-  const bool tryTls = hello.status == ClientHello::Status::kComplete && !hello.serverNameInvalid &&
-                      !IsExcludedHost(name, settings_->httpsExclusions);
-  if (tryTls) {
+  std::string name;
+  if (HelloAllowsInterception(hello, host, *settings_, name)) {
     switch (OpenTlsBothWays(name, host, port)) {
       case TlsOutcome::kIntercepted:
         return true;

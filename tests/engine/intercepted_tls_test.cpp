@@ -8,8 +8,9 @@
 #include <string>
 
 #ifdef _WIN32
-#include <wincrypt.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <wincrypt.h>
 #endif
 
 #include "proxy/replies.h"

@@ -54,6 +54,33 @@ TEST(InterceptionRulesTest, ChoosesWhatIsIntercepted) {
   for (const Case& c : cases)
     EXPECT_EQ(WantsInterception(*ParseRequestLine(c.connect), c.settings), c.intercepted)
         << c.connect;
+
+  // Then the ClientHello has its say: the name TLS is opened for is its
+  // own, else the CONNECT host.
+  struct HelloCase {
+    const char* serverName;
+    bool http11, h2, invalidName;
+    const char* name;
+    bool intercepted;
+  } hellos[] = {
+      {"shop.example", true, true, false, "shop.example", true},
+      {"", false, false, false, "connect.example", true},
+      {"bank.example", true, false, false, "bank.example", false},
+      {"shop.example", false, true, false, "shop.example", false},
+      {"", true, false, true, "connect.example", false},
+  };
+  for (const HelloCase& c : hellos) {
+    ClientHello hello;
+    hello.status = ClientHello::Status::kComplete;
+    hello.serverName = c.serverName;
+    hello.offersHttp11 = c.http11;
+    hello.offersH2 = c.h2;
+    hello.serverNameInvalid = c.invalidName;
+    std::string name;
+    EXPECT_EQ(HelloAllowsInterception(hello, "Connect.Example", on, name), c.intercepted)
+        << c.serverName;
+    EXPECT_EQ(name, c.name);
+  }
 }
 
 TEST(InterceptionRulesTest, RequestsInsideReachOnlyTheInterceptedHost) {
