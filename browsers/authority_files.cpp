@@ -17,15 +17,19 @@ using Bytes = std::vector<unsigned char>;
 // Neither file is ever near this size.
 constexpr DWORD kLargestAuthorityFile = 64 * 1024;
 
-// Every sealed blob starts with its format version (1) and the system's
-// protection provider.
-constexpr unsigned char kSealedBlobStart[] = {0x01, 0x00, 0x00, 0x00, 0xd0, 0x8c, 0x9d,
-                                              0xdf, 0x01, 0x15, 0xd1, 0x11, 0x8c, 0x7a,
-                                              0x00, 0xc0, 0x4f, 0xc2, 0x97, 0xeb};
-
+// A sealed blob starts with its format version (1) and carries the
+// description it was sealed with, our purpose, in UTF-16 and in the clear.
 bool LooksSealed(const Bytes& bytes) {
-  return bytes.size() > sizeof kSealedBlobStart &&
-         std::equal(std::begin(kSealedBlobStart), std::end(kSealedBlobStart), bytes.begin());
+  Bytes description;
+  for (const char c : std::string_view(kAuthorityKeyPurpose)) {
+    description.push_back(static_cast<unsigned char>(c));
+    description.push_back(0);
+  }
+  constexpr unsigned char kVersion[] = {0x01, 0x00, 0x00, 0x00};
+  return bytes.size() > sizeof kVersion &&
+         std::equal(std::begin(kVersion), std::end(kVersion), bytes.begin()) &&
+         std::search(bytes.begin(), bytes.end(), description.begin(), description.end()) !=
+             bytes.end();
 }
 
 std::string_view AsText(const Bytes& bytes) {

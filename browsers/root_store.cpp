@@ -4,6 +4,8 @@
 
 #include <wincrypt.h>
 
+#include <memory>
+
 #include "browsers/authority_certificate.h"
 
 namespace hush::browsers {
@@ -27,6 +29,16 @@ class UserRootStore {
   HCERTSTORE store_;
 };
 
+struct FreeCertificate {
+  void operator()(PCCERT_CONTEXT certificate) const { ::CertFreeCertificateContext(certificate); }
+};
+using Certificate = std::unique_ptr<const CERT_CONTEXT, FreeCertificate>;
+
+Certificate Parsed(const std::vector<unsigned char>& der) {
+  return Certificate(::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(),
+                                                    static_cast<DWORD>(der.size())));
+}
+
 // The user's "no" to the system's confirmation.
 bool WasRefused(DWORD error) {
   return error == ERROR_CANCELLED ||
@@ -41,8 +53,15 @@ RootStoreChange FailureOf(DWORD error) {
 
 RootStoreChange AddToUserRootStore(const std::vector<unsigned char>& certificateDer) {
   UserRootStore store;
-  if (!store) return RootStoreChange::kFailed;
-  // Adding one already there would ask the user again for nothing.
+  const Certificate certificate = Parsed(certificateDer);
+  if (!store || !certificate) return RootStoreChange::kFailed;
+  // Adding one already there would ask the user again for nothing (every
+  // start with filtering on comes here).
+  if (PCCERT_CONTEXT there = ::CertFindCertificateInStore(
+          store.get(), X509_ASN_ENCODING, 0, CERT_FIND_EXISTING, certificate.get(), nullptr)) {
+    ::CertFreeCertificateContext(there);
+    return RootStoreChange::kDone;
+  }
   if (::CertAddEncodedCertificateToStore(store.get(), X509_ASN_ENCODING, certificateDer.data(),
                                          static_cast<DWORD>(certificateDer.size()),
                                          CERT_STORE_ADD_USE_EXISTING, nullptr))
@@ -64,15 +83,18 @@ bool UserRootStoreHolds(const std::vector<unsigned char>& thumbprint) {
 RootStoreChange RemoveAuthoritiesFromUserRootStore(const std::vector<unsigned char>& keep) {
   UserRootStore store;
   if (!store) return RootStoreChange::kFailed;
+  // Found first, deleted after: deleting while enumerating may start the
+  // enumeration over.
+  std::vector<PCCERT_CONTEXT> ours;
+  PCCERT_CONTEXT certificate = nullptr;
+  while ((certificate = ::CertEnumCertificatesInStore(store.get(), certificate)) != nullptr)
+    if (IsHushwallAuthority(certificate) && (keep.empty() || ThumbprintOf(certificate) != keep))
+      ours.push_back(::CertDuplicateCertificateContext(certificate));
   RootStoreChange result = RootStoreChange::kDone;
   bool removedAny = false;
-  PCCERT_CONTEXT certificate = nullptr;
-  while ((certificate = ::CertEnumCertificatesInStore(store.get(), certificate)) != nullptr) {
-    if (!IsHushwallAuthority(certificate) || (!keep.empty() && ThumbprintOf(certificate) == keep))
-      continue;
-    // Deleting frees the context it is given; the enumeration goes on
-    // from the original.
-    if (::CertDeleteCertificateFromStore(::CertDuplicateCertificateContext(certificate)))
+  for (PCCERT_CONTEXT found : ours) {
+    // Deleting frees the context, whether it succeeds or not.
+    if (::CertDeleteCertificateFromStore(found))
       removedAny = true;
     else if (result == RootStoreChange::kDone)
       result = FailureOf(::GetLastError());

@@ -33,23 +33,28 @@ bool Contains(const Bytes& haystack, const Bytes& needle) {
 
 Bytes BytesOf(const std::string& text) { return Bytes(text.begin(), text.end()); }
 
-// Whether the current user's chain engine takes the certificate as a root
-// it trusts.
+// Whether a chain engine made now (so it reads the stores as they are) takes
+// the certificate as a root the current user trusts.
 bool ChainEngineTrusts(const Bytes& der) {
   PCCERT_CONTEXT certificate =
       ::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(), static_cast<DWORD>(der.size()));
-  if (certificate == nullptr) return false;
+  CERT_CHAIN_ENGINE_CONFIG configuration{};
+  configuration.cbSize = sizeof configuration;
+  HCERTCHAINENGINE engine = nullptr;
+  if (certificate == nullptr || !::CertCreateCertificateChainEngine(&configuration, &engine))
+    return false;
   CERT_CHAIN_PARA parameters{};
   parameters.cbSize = sizeof parameters;
   PCCERT_CHAIN_CONTEXT chain = nullptr;
-  bool trusted = false;
-  if (::CertGetCertificateChain(nullptr, certificate, nullptr, nullptr, &parameters, 0, nullptr,
+  DWORD status = CERT_TRUST_IS_UNTRUSTED_ROOT;
+  if (::CertGetCertificateChain(engine, certificate, nullptr, nullptr, &parameters, 0, nullptr,
                                 &chain)) {
-    trusted = !(chain->TrustStatus.dwErrorStatus & CERT_TRUST_IS_UNTRUSTED_ROOT);
+    status = chain->TrustStatus.dwErrorStatus;
     ::CertFreeCertificateChain(chain);
   }
+  ::CertFreeCertificateChainEngine(engine);
   ::CertFreeCertificateContext(certificate);
-  return trusted;
+  return !(status & CERT_TRUST_IS_UNTRUSTED_ROOT);
 }
 
 TEST(ProtectedDataTest, OpensOnlyForItsPurposeAndUnaltered) {
@@ -131,7 +136,8 @@ TEST_F(AuthorityTest, TheKeyFileHoldsNoPrivateKeyBytesAndLoadsBack) {
   constexpr std::size_t kWindow = 8;
   for (std::size_t at = 0; at + kWindow <= secret.size(); ++at) {
     const Bytes piece(secret.begin() + at, secret.begin() + at + kWindow);
-    if (!Contains(authority->Certificate(), piece)) ASSERT_FALSE(Contains(key, piece)) << at;
+    if (Contains(authority->Certificate(), piece)) continue;
+    ASSERT_FALSE(Contains(key, piece)) << at;
   }
   EXPECT_EQ(FileBytes(kAuthorityCertificateFileName), authority->Certificate());
   const auto loaded = LoadStoredAuthority(folder_);
@@ -154,6 +160,7 @@ TEST_F(AuthorityTest, TheRootStoreTrustsItUntilRemovedForGood) {
   EXPECT_TRUE(ChainEngineTrusts(authority->Certificate()));
   EXPECT_EQ(RemoveAuthoritiesFromUserRootStore(), RootStoreChange::kDone);
   EXPECT_FALSE(UserRootStoreHolds(authority->Thumbprint()));
+  EXPECT_FALSE(ChainEngineTrusts(authority->Certificate()));
 }
 
 // Another user's key file does not open: a new authority takes its place
