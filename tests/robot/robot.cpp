@@ -17,6 +17,8 @@
 //   robot hang TITLE SECONDS           the same, answering no message
 //   robot state TITLE ID               prints "checked enabled visible" (0/1)
 //                                      and the text of control ID
+//   robot text TITLE ID                prints the text control ID holds (an
+//                                      edit box's, which "state" cannot see)
 //   robot toggle TITLE ID              clicks control ID (a box changes);
 //                                      fails when it is disabled
 //   robot key TITLE KEY                presses virtual key KEY (a number)
@@ -334,6 +336,20 @@ std::map<std::string, std::pair<size_t, Command>> Commands() {
                              TextOf(control).c_str());
                          return 0;
                        }};
+  // Asked of the control itself: across processes GetWindowText reads only
+  // the window's title, which an edit box does not keep up to date.
+  commands["text"] = {
+      2, [](const Arguments& a) {
+        HWND control = ControlById(a[0], std::atoi(a[1].c_str()));
+        char text[4096] = {};
+        DWORD_PTR copied = 0;
+        if (control == nullptr ||
+            !::SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                                   SMTO_ABORTIFHUNG, 10000, &copied))
+          return 1;
+        std::printf("%s\n", text);
+        return 0;
+      }};
   commands["toggle"] = {2, [](const Arguments& a) {
                           // A user cannot click a disabled control; BM_CLICK could.
                           HWND control = ControlById(a[0], std::atoi(a[1].c_str()));

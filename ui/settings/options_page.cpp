@@ -95,7 +95,11 @@ COptionsPage::COptionsPage(SkinReferences& skins, std::string installFolder, Nes
   });
   // The Popups page may have switched the sound alert meanwhile.
   handlers().OnMessage(WM_SHOWWINDOW, [this](WPARAM shown, LPARAM) {
-    if (shown) ApplySoundRule();
+    if (!shown) return LRESULT{0};
+    ApplySoundRule();
+    // So may the wizard have switched HTTPS filtering; a change of the
+    // user's own on this page stays.
+    if (IsChecked(IDC_OPTIONS_HTTPS) == httpsShown_) ShowHttpsFiltering();
     return LRESULT{0};
   });
 }
@@ -144,14 +148,20 @@ void COptionsPage::LoadControls() {
   languages_.Select(found < 0 ? 0 : found);
   ExchangeCheck(ui::Direction::kToControls, IDC_OPTIONS_CLOSE_TO_TRAY,
                 TheProgram().values().closeToTray);
-  ExchangeCheck(ui::Direction::kToControls, IDC_OPTIONS_HTTPS, Settings().httpsFiltering);
+  ShowHttpsFiltering();
   SetItemText(IDC_OPTIONS_EXCLUSIONS, Settings().httpsExclusions.Get());
 }
 
+void COptionsPage::ShowHttpsFiltering() {
+  httpsShown_ = HttpsFilteringOn();
+  SetChecked(IDC_OPTIONS_HTTPS, httpsShown_);
+}
+
 void COptionsPage::ApplyHttpsSwitch() {
-  SwitchHttpsFiltering(IsChecked(IDC_OPTIONS_HTTPS));
+  const bool wanted = IsChecked(IDC_OPTIONS_HTTPS);
+  if (wanted != httpsShown_) SwitchHttpsFiltering(wanted);
   const auto loading = Loading();
-  SetChecked(IDC_OPTIONS_HTTPS, HttpsFilteringOn());
+  ShowHttpsFiltering();
   // The names as saved, one separator between each two.
   SetItemText(IDC_OPTIONS_EXCLUSIONS, Settings().httpsExclusions.Get());
 }

@@ -46,6 +46,7 @@ class COptionsPage : public ui::PropertyPage {
   void OnLanguageChosen();
   void OnSoundChosen();
   void OnExcludedSitesEdited();
+  void ShowHttpsFiltering();
   void ChooseCustomSound();
   void UseSound(const std::string& path, const std::string& shownName);
   ui::ComboBox Sounds() const;
@@ -57,6 +58,9 @@ class COptionsPage : public ui::PropertyPage {
   // The list's entry for a sound outside the Sounds folder, and its path.
   bool customEntry_ = false;
   std::string customPath_;
+  // HTTPS filtering as the box was last loaded: the box asks for a switch
+  // only when the user changed it, not when the wizard switched meanwhile.
+  bool httpsShown_ = false;
 };
 
 }  // namespace hush
