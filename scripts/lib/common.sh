@@ -31,7 +31,7 @@ HUSH_BUILD_PACKAGES=(cmake ninja-build g++ googletest
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64 wine64 fp-utils
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   libwine-dev nsis)
-HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb)
+HUSH_TEST_PACKAGES=(curl python3 procps chromium firefox-esr xvfb libnss3-tools)
 
 # The browser tests' puppeteer-core, and acorn, which parses the blocker
 # script as old browsers do; from npm.

@@ -66,9 +66,10 @@ const pages = {
   '/quirks.html': '<html><head><title>quirks</title></head><body>q</body></html>',
 };
 
-// `extra` adds pages of a test file's own to the common ones.
-export function startSite(extra = {}) {
-  const server = http.createServer((request, response) => {
+// Answers a request with one of the pages; `extra` adds pages of a test
+// file's own to the common ones.
+export function pageHandler(extra = {}) {
+  return (request, response) => {
     const path = request.url.replace(/\?.*$/, '');
     const body = extra[path] ?? pages[path];
     if (body === undefined) {
@@ -78,7 +79,11 @@ export function startSite(extra = {}) {
     }
     response.writeHead(200, {'Content-Type': 'text/html; charset=utf-8'});
     response.end(body);
-  });
+  };
+}
+
+export function startSite(extra = {}) {
+  const server = http.createServer(pageHandler(extra));
   return new Promise((resolve) => {
     server.listen(0, '127.0.0.1', () => resolve(server));
   });
