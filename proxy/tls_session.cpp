@@ -13,6 +13,10 @@ namespace {
 
 constexpr int kFailed = -1;
 constexpr std::size_t kLargestSocketCall = 1 << 20;
+// What one socket read asks for: a whole record of the largest size, so
+// that a record costs one read rather than one for its header and one for
+// the rest (each read is a trip through the Wine server).
+constexpr std::size_t kReadAhead = 16 * 1024 + 256;
 
 class SocketSession : public Session {
  public:
@@ -20,7 +24,7 @@ class SocketSession : public Session {
                 std::shared_ptr<const void> keepAlive)
       : socket_(socket),
         timeoutMs_(timeoutMs),
-        alreadyRead_(alreadyRead),
+        held_(alreadyRead),
         keepAlive_(std::move(keepAlive)) {
     mbedtls_ssl_init(&ssl_);
   }
@@ -42,7 +46,7 @@ class SocketSession : public Session {
   void HandshakeDone() {
     handshaking_ = false;
     // Bytes read ahead that the handshake did not take stay for Receive.
-    if (alreadyReadOffset_ == alreadyRead_.size()) std::string().swap(alreadyRead_);
+    if (heldOffset_ == held_.size()) ForgetHeld();
   }
 
   int Receive(char* buffer, int length) override {
@@ -61,64 +65,109 @@ class SocketSession : public Session {
     }
   }
 
+  // The records of one call go out in one socket write: records are small
+  // (to keep idle connections small) and a write per record would cost a
+  // system call each.
   bool Send(const char* data, std::size_t length) override {
-    while (length > 0) {
+    std::string records;
+    outgoing_ = &records;
+    bool written = true;
+    while (length > 0 && written) {
       const int rc = mbedtls_ssl_write(&ssl_, reinterpret_cast<const unsigned char*>(data), length);
       if (rc == MBEDTLS_ERR_SSL_WANT_READ || rc == MBEDTLS_ERR_SSL_WANT_WRITE) continue;
-      if (rc <= 0) return false;
-      data += rc;
-      length -= std::size_t(rc);
+      written = rc > 0;
+      if (written) {
+        data += rc;
+        length -= std::size_t(rc);
+      }
     }
-    return true;
+    outgoing_ = nullptr;
+    return WriteAll(records) && written;
   }
 
   bool HasBuffered() const override {
-    return alreadyReadOffset_ < alreadyRead_.size() || mbedtls_ssl_get_bytes_avail(&ssl_) > 0 ||
+    return heldOffset_ < held_.size() || mbedtls_ssl_get_bytes_avail(&ssl_) > 0 ||
            mbedtls_ssl_check_pending(&ssl_) != 0;
   }
 
   void Close() override { mbedtls_ssl_close_notify(&ssl_); }
 
  private:
+  bool WriteAll(const std::string& bytes) const {
+    for (std::size_t done = 0; done < bytes.size();) {
+      const int chunk = static_cast<int>(std::min(bytes.size() - done, kLargestSocketCall));
+      const int sent = platform::Send(socket_, bytes.data() + done, chunk);
+      if (sent <= 0) return false;
+      done += std::size_t(sent);
+    }
+    return true;
+  }
+
   static int SendToSocket(void* context, const unsigned char* data, std::size_t length) {
     auto* self = static_cast<SocketSession*>(context);
+    if (self->outgoing_ != nullptr) {
+      const std::size_t taken = std::min(length, kLargestSocketCall);
+      self->outgoing_->append(reinterpret_cast<const char*>(data), taken);
+      return static_cast<int>(taken);
+    }
     const int chunk = static_cast<int>(std::min(length, kLargestSocketCall));
     const int sent = platform::Send(self->socket_, reinterpret_cast<const char*>(data), chunk);
     return sent < 0 ? MBEDTLS_ERR_NET_SEND_FAILED : sent;
   }
 
-  // The browser's bytes read before the handshake come first. During the
-  // handshake every read waits (up to the time-out); afterwards only the
-  // first read of a Receive does, and further reads in the same call take
-  // what is there already, so a record without data never holds the
-  // caller up while the other side has something to say.
+  // The browser's bytes read before the handshake come first, then what
+  // was read ahead. During the handshake every read waits (up to the
+  // time-out); afterwards only the first read of a Receive does, and further
+  // reads in the same call take what is there already, so a record without
+  // data never holds the caller up while the other side has something to
+  // say.
   static int ReceiveFromSocket(void* context, unsigned char* buffer, std::size_t length) {
     auto* self = static_cast<SocketSession*>(context);
-    if (self->alreadyReadOffset_ < self->alreadyRead_.size()) {
-      const std::size_t count =
-          std::min(length, self->alreadyRead_.size() - self->alreadyReadOffset_);
-      std::memcpy(buffer, self->alreadyRead_.data() + self->alreadyReadOffset_, count);
-      self->alreadyReadOffset_ += count;
-      return static_cast<int>(count);
+    if (self->held_.empty()) {
+      const int read = self->ReadAhead();
+      if (read <= 0) return read;
     }
-    const bool mayWait = self->handshaking_ || self->firstRead_;
+    const std::size_t count = std::min(length, self->held_.size() - self->heldOffset_);
+    std::memcpy(buffer, self->held_.data() + self->heldOffset_, count);
+    self->heldOffset_ += count;
+    // An idle connection holds no buffer.
+    if (self->heldOffset_ == self->held_.size()) self->ForgetHeld();
+    return static_cast<int>(count);
+  }
+
+  int ReadAhead() {
+    const bool mayWait = handshaking_ || firstRead_;
     bool ready = false, unused = false;
-    const int waited = platform::WaitReadable(self->socket_, platform::kNoSocket,
-                                              mayWait ? self->timeoutMs_ : 0, ready, unused);
+    const int waited = platform::WaitReadable(socket_, platform::kNoSocket,
+                                              mayWait ? timeoutMs_ : 0, ready, unused);
     if (waited < 0) return MBEDTLS_ERR_NET_RECV_FAILED;
     if (waited == 0 || !ready) return mayWait ? MBEDTLS_ERR_SSL_TIMEOUT : MBEDTLS_ERR_SSL_WANT_READ;
-    const int chunk = static_cast<int>(std::min(length, kLargestSocketCall));
-    const int received = platform::Receive(self->socket_, reinterpret_cast<char*>(buffer), chunk);
-    if (received < 0) return MBEDTLS_ERR_NET_RECV_FAILED;
-    self->firstRead_ = false;
+    held_.resize(kReadAhead);
+    const int received = platform::Receive(socket_, held_.data(), static_cast<int>(held_.size()));
+    if (received <= 0) {
+      ForgetHeld();
+      return received < 0 ? MBEDTLS_ERR_NET_RECV_FAILED : 0;
+    }
+    held_.resize(std::size_t(received));
+    heldOffset_ = 0;
+    firstRead_ = false;
     return received;
+  }
+
+  void ForgetHeld() {
+    std::string().swap(held_);
+    heldOffset_ = 0;
   }
 
   mbedtls_ssl_context ssl_;
   platform::Socket socket_;
   int timeoutMs_;
-  std::string alreadyRead_;
-  std::size_t alreadyReadOffset_ = 0;
+  // Bytes read from the socket (or before the session) that the library has
+  // not taken yet.
+  std::string held_;
+  std::size_t heldOffset_ = 0;
+  // Where the records of a Send gather; null outside Send.
+  std::string* outgoing_ = nullptr;
   bool handshaking_ = true;
   bool firstRead_ = true;
   // What the settings the session was set up with belong to.
