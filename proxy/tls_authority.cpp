@@ -80,14 +80,14 @@ std::string CommonNameOf(const std::string& commonName) {
 std::shared_ptr<const Authority> Authority::Create(const std::string& commonName) {
   std::unique_ptr<KeyPair> key = KeyPair::GenerateP256();
   if (!key) return nullptr;
-  CertificateSpec spec;
-  spec.subjectName = spec.issuerName = CommonNameOf(commonName);
-  spec.subjectKey = spec.issuerKey = key->get();
-  spec.notBefore = NowSeconds() - kDay;
-  spec.notAfter = spec.notBefore + kDay + kAuthorityLifetime;
-  spec.authority = true;
-  spec.pathLength = 0;
-  Der certificate = WriteCertificate(spec);
+  CertificateFields fields;
+  fields.subjectName = fields.issuerName = CommonNameOf(commonName);
+  fields.subjectKey = fields.issuerKey = key->get();
+  fields.notBefore = NowSeconds() - kDay;
+  fields.notAfter = fields.notBefore + kDay + kAuthorityLifetime;
+  fields.authority = true;
+  fields.pathLength = 0;
+  Der certificate = WriteCertificate(fields);
   if (certificate.empty()) return nullptr;
   return StoredAuthority::Make(std::move(key), std::move(certificate));
 }

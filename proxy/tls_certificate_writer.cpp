@@ -78,25 +78,25 @@ std::unique_ptr<KeyPair> KeyPair::GenerateP256() {
   return key;
 }
 
-Der WriteCertificate(const CertificateSpec& spec) {
-  if (!StartCrypto() || spec.subjectKey == nullptr || spec.issuerKey == nullptr) return {};
+Der WriteCertificate(const CertificateFields& fields) {
+  if (!StartCrypto() || fields.subjectKey == nullptr || fields.issuerKey == nullptr) return {};
   CertificateWriter writer;
   mbedtls_x509write_cert* w = writer.get();
   mbedtls_x509write_crt_set_version(w, MBEDTLS_X509_CRT_VERSION_3);
   mbedtls_x509write_crt_set_md_alg(w, MBEDTLS_MD_SHA256);
-  mbedtls_x509write_crt_set_subject_key(w, spec.subjectKey);
-  mbedtls_x509write_crt_set_issuer_key(w, spec.issuerKey);
-  int rc = mbedtls_x509write_crt_set_subject_name(w, spec.subjectName.c_str());
-  if (rc == 0) rc = mbedtls_x509write_crt_set_issuer_name(w, spec.issuerName.c_str());
+  mbedtls_x509write_crt_set_subject_key(w, fields.subjectKey);
+  mbedtls_x509write_crt_set_issuer_key(w, fields.issuerKey);
+  int rc = mbedtls_x509write_crt_set_subject_name(w, fields.subjectName.c_str());
+  if (rc == 0) rc = mbedtls_x509write_crt_set_issuer_name(w, fields.issuerName.c_str());
   if (rc == 0) rc = SetRandomSerial(w);
   if (rc == 0)
-    rc = mbedtls_x509write_crt_set_validity(w, CertificateTimeText(spec.notBefore).c_str(),
-                                            CertificateTimeText(spec.notAfter).c_str());
+    rc = mbedtls_x509write_crt_set_validity(w, CertificateTimeText(fields.notBefore).c_str(),
+                                            CertificateTimeText(fields.notAfter).c_str());
   if (rc == 0) rc = mbedtls_x509write_crt_set_subject_key_identifier(w);
   if (rc == 0) rc = mbedtls_x509write_crt_set_authority_key_identifier(w);
   if (rc == 0)
-    rc = spec.authority ? SetAuthorityExtensions(w, spec.pathLength)
-                        : SetServerExtensions(w, spec.host);
+    rc = fields.authority ? SetAuthorityExtensions(w, fields.pathLength)
+                          : SetServerExtensions(w, fields.host);
   if (rc != 0) return {};
   unsigned char buffer[kLargestCertificate];
   // Written at the end of the buffer; the result is its length.

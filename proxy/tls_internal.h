@@ -60,7 +60,7 @@ class CertificateList {
 };
 
 // What a certificate says; written by WriteCertificate.
-struct CertificateSpec {
+struct CertificateFields {
   std::string subjectName;  // "CN=..." as the library's name parser reads it
   std::string issuerName;
   mbedtls_pk_context* subjectKey = nullptr;
@@ -75,7 +75,7 @@ struct CertificateSpec {
 
 // The DER of a certificate signed with SHA-256 by the issuer's key, with a
 // random 16-byte serial and the key identifiers. Empty on failure.
-Der WriteCertificate(const CertificateSpec& spec);
+Der WriteCertificate(const CertificateFields& fields);
 
 // A dotted-quad IPv4 literal ("192.0.2.1", four decimal parts), the four
 // bytes in network order; nothing for any other text.
@@ -115,7 +115,7 @@ class Leaf : public std::enable_shared_from_this<Leaf> {
 class AuthorityKeys : public Authority {
  public:
   virtual mbedtls_pk_context* SigningKey() const = 0;
-  // The subject name, in the form CertificateSpec takes it.
+  // The subject name, in the form CertificateFields takes it.
   virtual const std::string& SubjectName() const = 0;
   // The end of the authority's own validity, which no leaf outlives.
   virtual std::int64_t NotAfter() const = 0;

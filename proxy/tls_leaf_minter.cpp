@@ -72,16 +72,17 @@ class CachingMinter : public LeafMinter {
   std::shared_ptr<const Leaf> Mint(const std::string& host, std::int64_t serverNotAfter,
                                    std::int64_t now) const {
     if (!IsMintableHost(host)) return nullptr;
-    CertificateSpec spec;
-    spec.subjectName = "CN=" + host.substr(0, kLongestCommonName);
-    spec.issuerName = authority_->SubjectName();
-    spec.subjectKey = leafKey_->get();
-    spec.issuerKey = authority_->SigningKey();
-    spec.notBefore = now - kDay;
-    spec.notAfter = std::min({serverNotAfter, now + kLongestLeafLife, authority_->NotAfter()});
-    spec.host = host;
+    CertificateFields fields;
+    fields.subjectName = "CN=" + host.substr(0, kLongestCommonName);
+    fields.issuerName = authority_->SubjectName();
+    fields.subjectKey = leafKey_->get();
+    fields.issuerKey = authority_->SigningKey();
+    fields.notBefore = now - kDay;
+    fields.notAfter = std::min({serverNotAfter, now + kLongestLeafLife, authority_->NotAfter()});
+    fields.host = host;
     auto leaf = std::make_shared<Leaf>();
-    if (!leaf->Prepare(WriteCertificate(spec), authority_->Certificate(), leafKey_)) return nullptr;
+    if (!leaf->Prepare(WriteCertificate(fields), authority_->Certificate(), leafKey_))
+      return nullptr;
     return leaf;
   }
 

@@ -34,25 +34,25 @@ struct Issued {
   Der der;
 };
 
-struct IssueSpec {
+struct IssueTerms {
   std::string host;  // empty: a CA
   int pathLength = 1;
   std::int64_t notBefore = -kDay, notAfter = 30 * kDay;  // from now
 };
 
-Issued Issue(const std::string& name, const Issued* issuer, const IssueSpec& spec) {
+Issued Issue(const std::string& name, const Issued* issuer, const IssueTerms& terms) {
   Issued issued;
   issued.name = "CN=" + name;
-  CertificateSpec cert;
+  CertificateFields cert;
   cert.subjectName = issued.name;
   cert.issuerName = issuer ? issuer->name : issued.name;
   cert.subjectKey = issued.key->get();
   cert.issuerKey = issuer ? issuer->key->get() : issued.key->get();
-  cert.notBefore = NowSeconds() + spec.notBefore;
-  cert.notAfter = NowSeconds() + spec.notAfter;
-  cert.authority = spec.host.empty();
-  cert.pathLength = spec.pathLength;
-  cert.host = spec.host;
+  cert.notBefore = NowSeconds() + terms.notBefore;
+  cert.notAfter = NowSeconds() + terms.notAfter;
+  cert.authority = terms.host.empty();
+  cert.pathLength = terms.pathLength;
+  cert.host = terms.host;
   issued.der = WriteCertificate(cert);
   return issued;
 }
