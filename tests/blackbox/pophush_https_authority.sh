@@ -20,6 +20,9 @@ trusted() {  # THUMBPRINT: the Root store's registry keeps each by its SHA-1
 thumbprint() { sha1sum "$data/HushCA.cer" | awk '{print toupper($1)}'; }
 run_until_up() {
   end_earlier_program
+  # Its window goes before its process does: a start meanwhile would meet
+  # the single-instance lock and end at once.
+  [ -z "${program:-}" ] || ended_within "$program" 20 || fail "the earlier PopHush does not end"
   start_program
   # Short rounds: one robot start that fails at once (a busy wine server)
   # does not end the wait.
