@@ -186,18 +186,35 @@ constexpr BuiltInMessage kMessages[] = {
     {19122,
      "Opera was left as it was (%s1): its proxy settings could not be saved in %s2, and "
      "without that copy Hushwall could not put them back later."},
-    {19200, "HTTPS filtering needs your data folder (%APPDATA%\\Hushwall) to keep its certificate authority in, and Hushwall could not make that folder."},
+    {19200,
+     "HTTPS filtering needs your data folder (%APPDATA%\\Hushwall) to keep its certificate "
+     "authority in, and Hushwall could not make that folder."},
     {19201, "Hushwall could not make its certificate authority for HTTPS filtering."},
     {19202, "Hushwall could not save its certificate authority for HTTPS filtering in %s."},
-    {19203, "HTTPS filtering stays off: Hushwall's certificate authority was not added to your trusted root certificates."},
-    {19204, "Windows did not add Hushwall's certificate authority to your trusted root certificates, so HTTPS filtering stays off."},
-    {19205, "HTTPS filtering stays on: Hushwall's certificate authority was not removed from your trusted root certificates."},
-    {19206, "Windows did not remove Hushwall's certificate authority from your trusted root certificates, so HTTPS filtering stays on."},
-    {19207, "Firefox will not trust Hushwall's certificate authority in these profiles and will warn about filtered HTTPS pages there: %s"},
-    {19208, "Hushwall could not take its line out of the file user.js of these Firefox profiles: %s"},
-    {19209, "Hushwall could not delete the files of its certificate authority (HushCA.key, HushCA.cer) in %s."},
+    {19203,
+     "HTTPS filtering stays off: Hushwall's certificate authority was not added to your trusted "
+     "root certificates."},
+    {19204,
+     "Windows did not add Hushwall's certificate authority to your trusted root certificates, so "
+     "HTTPS filtering stays off."},
+    {19205,
+     "HTTPS filtering stays on: Hushwall's certificate authority was not removed from your trusted "
+     "root certificates."},
+    {19206,
+     "Windows did not remove Hushwall's certificate authority from your trusted root certificates, "
+     "so HTTPS filtering stays on."},
+    {19207,
+     "Firefox will not trust Hushwall's certificate authority in these profiles and will warn "
+     "about filtered HTTPS pages there: %s"},
+    {19208,
+     "Hushwall could not take its line out of the file user.js of these Firefox profiles: %s"},
+    {19209,
+     "Hushwall could not delete the files of its certificate authority (HushCA.key, HushCA.cer) in "
+     "%s."},
     {19210, "HTTPS filtering is off until Hushwall starts again.\r\n"},
-    {19211, "Hushwall's certificate authority could not be removed from your trusted root certificates. You can remove \"Hushwall Local Authority\" there yourself (certmgr.msc)."},
+    {19211,
+     "Hushwall's certificate authority could not be removed from your trusted root certificates. "
+     "You can remove \"Hushwall Local Authority\" there yourself (certmgr.msc)."},
     {19250, "Secure Pages"},
     {19251, "Block pop-ups on secure (HTTPS) pages"},
     {19252,
