@@ -9,28 +9,17 @@ namespace {
 
 using browsers::RootStoreChange;
 
-HttpsProblem TrustProblem(RootStoreChange change) {
+// What a Root-store change that did not happen means for the switch.
+HttpsProblem ProblemOf(RootStoreChange change, HttpsProblem refused, HttpsProblem failed) {
   switch (change) {
     case RootStoreChange::kDone:
       return HttpsProblem::kNone;
     case RootStoreChange::kRefused:
-      return HttpsProblem::kTrustRefused;
+      return refused;
     case RootStoreChange::kFailed:
       break;
   }
-  return HttpsProblem::kNotTrusted;
-}
-
-HttpsProblem UntrustProblem(RootStoreChange change) {
-  switch (change) {
-    case RootStoreChange::kDone:
-      return HttpsProblem::kNone;
-    case RootStoreChange::kRefused:
-      return HttpsProblem::kUntrustRefused;
-    case RootStoreChange::kFailed:
-      break;
-  }
-  return HttpsProblem::kNotUntrusted;
+  return failed;
 }
 
 }  // namespace
@@ -72,7 +61,8 @@ HttpsChange HttpsAuthority::Enable(const std::string& dataFolder) {
     }
   }
   const browsers::AuthorityTrustOutcome trust = browsers::TrustAuthority(authority->Certificate());
-  change.problem = TrustProblem(trust.rootStore);
+  change.problem =
+      ProblemOf(trust.rootStore, HttpsProblem::kTrustRefused, HttpsProblem::kNotTrusted);
   change.profilesLeftAlone = trust.profilesLeftAlone;
   if (change.problem != HttpsProblem::kNone) return change;
   Adopt(std::move(authority));
@@ -83,7 +73,8 @@ HttpsChange HttpsAuthority::Enable(const std::string& dataFolder) {
 HttpsChange HttpsAuthority::Disable(const std::string& dataFolder) {
   HttpsChange change;
   const browsers::AuthorityTrustOutcome untrust = browsers::UntrustAuthorities();
-  change.problem = UntrustProblem(untrust.rootStore);
+  change.problem =
+      ProblemOf(untrust.rootStore, HttpsProblem::kUntrustRefused, HttpsProblem::kNotUntrusted);
   change.profilesLeftAlone = untrust.profilesLeftAlone;
   if (change.problem != HttpsProblem::kNone) return change;
   authority_.reset();

@@ -24,12 +24,13 @@ bool IsHushwallAuthority(PCCERT_CONTEXT certificate) {
          CommonName(certificate, 0) == kAuthorityName;
 }
 
+UniqueCertificate ParseCertificate(const std::vector<unsigned char>& der) {
+  return UniqueCertificate(::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(),
+                                                          static_cast<DWORD>(der.size())));
+}
+
 bool IsHushwallAuthorityDer(const std::vector<unsigned char>& der) {
-  PCCERT_CONTEXT certificate =
-      ::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(), static_cast<DWORD>(der.size()));
-  const bool ours = IsHushwallAuthority(certificate);
-  if (certificate != nullptr) ::CertFreeCertificateContext(certificate);
-  return ours;
+  return IsHushwallAuthority(ParseCertificate(der).get());
 }
 
 std::vector<unsigned char> ThumbprintOf(PCCERT_CONTEXT certificate) {

@@ -7,7 +7,12 @@
 
 #include <vector>
 
+#include "common/unique_handle.h"
+
 namespace hush::browsers {
+
+// A certificate given as DER; empty when it does not parse.
+UniqueCertificate ParseCertificate(const std::vector<unsigned char>& der);
 
 // A self-issued certificate whose subject's common name is Hushwall's
 // authority name (any key: older authorities count too).

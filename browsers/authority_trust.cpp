@@ -16,12 +16,8 @@ using UserJsEdit = std::function<std::string(std::string_view)>;
 
 // The thumbprint of a certificate given as DER; empty when it does not parse.
 std::vector<unsigned char> ThumbprintOfDer(const std::vector<unsigned char>& der) {
-  PCCERT_CONTEXT certificate =
-      ::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(), static_cast<DWORD>(der.size()));
-  if (certificate == nullptr) return {};
-  std::vector<unsigned char> thumbprint = ThumbprintOf(certificate);
-  ::CertFreeCertificateContext(certificate);
-  return thumbprint;
+  const UniqueCertificate certificate = ParseCertificate(der);
+  return certificate ? ThumbprintOf(certificate.get()) : std::vector<unsigned char>();
 }
 
 std::string FolderOf(const std::string& path) {

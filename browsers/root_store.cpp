@@ -4,39 +4,16 @@
 
 #include <wincrypt.h>
 
-#include <memory>
+#include "common/unique_handle.h"
 
 #include "browsers/authority_certificate.h"
 
 namespace hush::browsers {
 namespace {
 
-class UserRootStore {
- public:
-  UserRootStore()
-      : store_(::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER,
-                               L"Root")) {}
-  ~UserRootStore() {
-    if (store_ != nullptr) ::CertCloseStore(store_, 0);
-  }
-  UserRootStore(const UserRootStore&) = delete;
-  UserRootStore& operator=(const UserRootStore&) = delete;
-
-  HCERTSTORE get() const { return store_; }
-  explicit operator bool() const { return store_ != nullptr; }
-
- private:
-  HCERTSTORE store_;
-};
-
-struct FreeCertificate {
-  void operator()(PCCERT_CONTEXT certificate) const { ::CertFreeCertificateContext(certificate); }
-};
-using Certificate = std::unique_ptr<const CERT_CONTEXT, FreeCertificate>;
-
-Certificate Parsed(const std::vector<unsigned char>& der) {
-  return Certificate(::CertCreateCertificateContext(X509_ASN_ENCODING, der.data(),
-                                                    static_cast<DWORD>(der.size())));
+UniqueCertificateStore OpenUserRootStore() {
+  return UniqueCertificateStore(
+      ::CertOpenStore(CERT_STORE_PROV_SYSTEM_W, 0, 0, CERT_SYSTEM_STORE_CURRENT_USER, L"Root"));
 }
 
 // The user's "no" to the system's confirmation.
@@ -52,16 +29,14 @@ RootStoreChange FailureOf(DWORD error) {
 }  // namespace
 
 RootStoreChange AddToUserRootStore(const std::vector<unsigned char>& certificateDer) {
-  UserRootStore store;
-  const Certificate certificate = Parsed(certificateDer);
+  const UniqueCertificateStore store = OpenUserRootStore();
+  const UniqueCertificate certificate = ParseCertificate(certificateDer);
   if (!store || !certificate) return RootStoreChange::kFailed;
   // Adding one already there would ask the user again for nothing (every
   // start with filtering on comes here).
-  if (PCCERT_CONTEXT there = ::CertFindCertificateInStore(
-          store.get(), X509_ASN_ENCODING, 0, CERT_FIND_EXISTING, certificate.get(), nullptr)) {
-    ::CertFreeCertificateContext(there);
+  if (UniqueCertificate(::CertFindCertificateInStore(
+          store.get(), X509_ASN_ENCODING, 0, CERT_FIND_EXISTING, certificate.get(), nullptr)))
     return RootStoreChange::kDone;
-  }
   if (::CertAddEncodedCertificateToStore(store.get(), X509_ASN_ENCODING, certificateDer.data(),
                                          static_cast<DWORD>(certificateDer.size()),
                                          CERT_STORE_ADD_USE_EXISTING, nullptr))
@@ -70,18 +45,15 @@ RootStoreChange AddToUserRootStore(const std::vector<unsigned char>& certificate
 }
 
 bool UserRootStoreHolds(const std::vector<unsigned char>& thumbprint) {
-  UserRootStore store;
+  const UniqueCertificateStore store = OpenUserRootStore();
   if (!store || thumbprint.empty()) return false;
   CRYPT_HASH_BLOB hash{static_cast<DWORD>(thumbprint.size()), const_cast<BYTE*>(thumbprint.data())};
-  PCCERT_CONTEXT found = ::CertFindCertificateInStore(store.get(), X509_ASN_ENCODING, 0,
-                                                      CERT_FIND_SHA1_HASH, &hash, nullptr);
-  if (found == nullptr) return false;
-  ::CertFreeCertificateContext(found);
-  return true;
+  return static_cast<bool>(UniqueCertificate(::CertFindCertificateInStore(
+      store.get(), X509_ASN_ENCODING, 0, CERT_FIND_SHA1_HASH, &hash, nullptr)));
 }
 
 RootStoreChange RemoveAuthoritiesFromUserRootStore(const std::vector<unsigned char>& keep) {
-  UserRootStore store;
+  const UniqueCertificateStore store = OpenUserRootStore();
   if (!store) return RootStoreChange::kFailed;
   // Found first, deleted after: deleting while enumerating may start the
   // enumeration over.

@@ -2,8 +2,9 @@
 #pragma once
 
 #include <windows.h>
-
+// After windows.h, whose types they use.
 #include <commctrl.h>
+#include <wincrypt.h>
 
 #include <cstdint>
 #include <type_traits>
@@ -52,6 +53,11 @@ inline void RemoveHook(HHOOK hook) { ::UnhookWindowsHookEx(hook); }
 inline void DestroyImageList(HIMAGELIST images) { ::ImageList_Destroy(images); }
 inline void DestroyIconHandle(HICON icon) { ::DestroyIcon(icon); }
 inline void DeleteMemoryDc(HDC dc) { ::DeleteDC(dc); }
+inline void CloseCertificateStore(HCERTSTORE store) { ::CertCloseStore(store, 0); }
+inline void FreeCertificate(PCCERT_CONTEXT certificate) {
+  ::CertFreeCertificateContext(certificate);
+}
+inline void FreeCertificateChain(PCCERT_CHAIN_CONTEXT chain) { ::CertFreeCertificateChain(chain); }
 template <typename Object>
 void DeleteGdiObject(Object object) {
   ::DeleteObject(object);
@@ -76,5 +82,8 @@ using UniqueMemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
 using UniqueBrush = UniqueHandle<HBRUSH, DeleteGdiObject<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, DeleteGdiObject<HBITMAP>>;
 using UniqueFont = UniqueHandle<HFONT, DeleteGdiObject<HFONT>>;
+using UniqueCertificateStore = UniqueHandle<HCERTSTORE, CloseCertificateStore>;
+using UniqueCertificate = UniqueHandle<PCCERT_CONTEXT, FreeCertificate>;
+using UniqueCertificateChain = UniqueHandle<PCCERT_CHAIN_CONTEXT, FreeCertificateChain>;
 
 }  // namespace hush

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "common/unique_handle.h"
 #include "proxy/tls_internal.h"
 
 namespace hush::tls {
@@ -15,68 +16,22 @@ namespace {
 // SECURITY_FLAG_IGNORE_CERT_CN_INVALID, which only WinINet's header names.
 constexpr DWORD kIgnoreNameMismatch = 0x00001000;
 
-class MemoryStore {
- public:
-  MemoryStore()
-      : store_(CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, CERT_STORE_CREATE_NEW_FLAG, nullptr)) {}
-  ~MemoryStore() {
-    if (store_ != nullptr) CertCloseStore(store_, 0);
-  }
-  MemoryStore(const MemoryStore&) = delete;
-  MemoryStore& operator=(const MemoryStore&) = delete;
-  HCERTSTORE get() const { return store_; }
-
- private:
-  HCERTSTORE store_;
-};
-
-class CertificateContext {
- public:
-  explicit CertificateContext(PCCERT_CONTEXT context) : context_(context) {}
-  ~CertificateContext() {
-    if (context_ != nullptr) CertFreeCertificateContext(context_);
-  }
-  CertificateContext(const CertificateContext&) = delete;
-  CertificateContext& operator=(const CertificateContext&) = delete;
-  PCCERT_CONTEXT get() const { return context_; }
-
- private:
-  PCCERT_CONTEXT context_;
-};
-
-class ChainContext {
- public:
-  ChainContext() = default;
-  ~ChainContext() {
-    if (chain_ != nullptr) CertFreeCertificateChain(chain_);
-  }
-  ChainContext(const ChainContext&) = delete;
-  ChainContext& operator=(const ChainContext&) = delete;
-  PCCERT_CHAIN_CONTEXT* out() { return &chain_; }
-  PCCERT_CHAIN_CONTEXT get() const { return chain_; }
-
- private:
-  PCCERT_CHAIN_CONTEXT chain_ = nullptr;
-};
-
 // The certificates the server sent, leaf first, in a store of their own;
 // the leaf's context. Null when one does not decode.
-PCCERT_CONTEXT AddChain(const MemoryStore& store, const std::vector<Der>& chain) {
-  PCCERT_CONTEXT leaf = nullptr;
+UniqueCertificate AddChain(HCERTSTORE store, const std::vector<Der>& chain) {
+  UniqueCertificate leaf;
   for (const Der& der : chain) {
     PCCERT_CONTEXT added = nullptr;
-    if (!CertAddEncodedCertificateToStore(store.get(), X509_ASN_ENCODING, der.data(),
+    if (!CertAddEncodedCertificateToStore(store, X509_ASN_ENCODING, der.data(),
                                           static_cast<DWORD>(der.size()), CERT_STORE_ADD_ALWAYS,
-                                          leaf == nullptr ? &added : nullptr)) {
-      if (leaf != nullptr) CertFreeCertificateContext(leaf);
-      return nullptr;
-    }
-    if (leaf == nullptr) leaf = added;
+                                          leaf ? nullptr : &added))
+      return UniqueCertificate();
+    if (!leaf) leaf.reset(added);
   }
   return leaf;
 }
 
-bool BuildServerChain(PCCERT_CONTEXT leaf, HCERTSTORE extra, ChainContext& chain) {
+UniqueCertificateChain BuildServerChain(PCCERT_CONTEXT leaf, HCERTSTORE extra) {
   static char serverAuth[] = szOID_PKIX_KP_SERVER_AUTH;
   LPSTR usages[] = {serverAuth};
   CERT_CHAIN_PARA parameters{};
@@ -84,8 +39,10 @@ bool BuildServerChain(PCCERT_CONTEXT leaf, HCERTSTORE extra, ChainContext& chain
   parameters.RequestedUsage.dwType = USAGE_MATCH_TYPE_AND;
   parameters.RequestedUsage.Usage.cUsageIdentifier = 1;
   parameters.RequestedUsage.Usage.rgpszUsageIdentifier = usages;
-  return CertGetCertificateChain(nullptr, leaf, nullptr, extra, &parameters, 0, nullptr,
-                                 chain.out()) != FALSE;
+  PCCERT_CHAIN_CONTEXT chain = nullptr;
+  if (!CertGetCertificateChain(nullptr, leaf, nullptr, extra, &parameters, 0, nullptr, &chain))
+    return UniqueCertificateChain();
+  return UniqueCertificateChain(chain);
 }
 
 // The SSL policy wants the name as it would compare with the certificate.
@@ -132,12 +89,13 @@ bool SslPolicyAccepts(PCCERT_CHAIN_CONTEXT chain, const std::string& serverName,
 
 bool PlatformTrustsServer(const std::vector<Der>& chain, const std::string& serverName) {
   if (chain.empty() || serverName.empty()) return false;
-  MemoryStore store;
-  if (store.get() == nullptr) return false;
-  CertificateContext leaf(AddChain(store, chain));
-  if (leaf.get() == nullptr) return false;
-  ChainContext built;
-  if (!BuildServerChain(leaf.get(), store.get(), built)) return false;
+  const UniqueCertificateStore store(
+      CertOpenStore(CERT_STORE_PROV_MEMORY, 0, 0, CERT_STORE_CREATE_NEW_FLAG, nullptr));
+  if (!store) return false;
+  const UniqueCertificate leaf = AddChain(store.get(), chain);
+  if (!leaf) return false;
+  const UniqueCertificateChain built = BuildServerChain(leaf.get(), store.get());
+  if (!built) return false;
   // Both verdicts: the policy alone passes, under Wine, a chain whose root
   // is unknown, one that lacks an intermediate and one whose issuer is no
   // CA; the chain's own status catches those.
